@@ -1,0 +1,210 @@
+#pragma once
+// The component model: objects, persistent objects, owned components, collections
+// and string lists. Portable: no platform headers.
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "host/Types.h"
+
+namespace qv {
+
+class TPersistent;
+class TComponent;
+class TPropertyWriter;
+struct TPropValue;
+
+// Declares a class's streaming name; used by every class that is written in the object text form.
+#define QV_CLASS(Name)                                       \
+ public:                                                     \
+  static constexpr const wchar_t* StaticClassName = L#Name;  \
+  String ClassName() const override { return L#Name; }       \
+                                                             \
+ private:
+
+class TObject {
+ public:
+  virtual ~TObject() = default;
+  virtual String ClassName() const { return L"TObject"; }
+};
+
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+
+class TPersistent : public TObject {
+ public:
+  String ClassName() const override { return L"TPersistent"; }
+  // Copies Source into this object. Falls back to Source->AssignTo(this); a pair of
+  // classes that knows no rule raises EConvertError.
+  virtual void Assign(TPersistent* Source);
+
+  // Object text form: write the properties that differ from their defaults,
+  // and take one property read back. ReadProperty answers false for an unknown name.
+  virtual void WriteProperties(TPropertyWriter& Writer) const {}
+  virtual bool ReadProperty(const String& Name, const TPropValue& Value) { return false; }
+
+ protected:
+  virtual void AssignTo(TPersistent* Dest);
+  [[noreturn]] void AssignError(TPersistent* Source);
+};
+
+enum TComponentStateItem { csLoading, csReading, csWriting, csDestroying, csDesigning, csUpdating };
+using TComponentState = TSet<TComponentStateItem>;
+enum TOperation { opInsert, opRemove };
+
+// A component is freed by its owner: the owner frees its components in reverse
+// order of insertion when it is destroyed.
+class TComponent : public TPersistent {
+ public:
+  explicit TComponent(TComponent* AOwner);
+  ~TComponent() override;
+  TComponent(const TComponent&) = delete;
+  TComponent& operator=(const TComponent&) = delete;
+  String ClassName() const override { return L"TComponent"; }
+
+  TComponent* Owner() const { return FOwner; }
+  const String& Name() const { return FName; }
+  void SetName(const String& Value);
+  intptr_t Tag() const { return FTag; }
+  void SetTag(intptr_t Value) { FTag = Value; }
+  TComponentState ComponentState() const { return FComponentState; }
+  void SetDesigning(bool Value, bool SetChildren = true);
+
+  int ComponentCount() const { return int(FComponents.size()); }
+  TComponent* Components(int Index) const { return FComponents.at(size_t(Index)); }
+  TComponent* FindComponent(const String& AName) const;
+  int ComponentIndex() const;
+
+  // Asks AComponent to tell this one (through Notification) when it is freed.
+  void FreeNotification(TComponent* AComponent);
+  void RemoveFreeNotification(TComponent* AComponent);
+
+  // Streaming: called after all properties of the component were read.
+  virtual void Loaded();
+  void SetLoading(bool Value);  // used by the reader around reading properties
+
+ protected:
+  virtual void Notification(TComponent* AComponent, TOperation Operation);
+  void InsertComponent(TComponent* AComponent);
+  void RemoveComponent(TComponent* AComponent);
+  TComponentState FComponentState;
+
+ private:
+  void Destroying();
+  TComponent* FOwner = nullptr;
+  String FName;
+  intptr_t FTag = 0;
+  std::vector<TComponent*> FComponents;
+  std::vector<TComponent*> FFreeNotifies;
+};
+
+class TCollection;
+
+class TCollectionItem : public TPersistent {
+ public:
+  explicit TCollectionItem(TCollection* ACollection);
+  ~TCollectionItem() override;
+  String ClassName() const override { return L"TCollectionItem"; }
+  TCollection* Collection() const { return FCollection; }
+  int Index() const;
+  void SetIndex(int Value);
+  virtual String DisplayName() const { return ClassName(); }
+
+ protected:
+  // Tells the collection that this item (or, with AllItems, every item) changed.
+  void Changed(bool AllItems);
+
+ private:
+  friend class TCollection;
+  TCollection* FCollection = nullptr;
+};
+
+// Owns its items. Update(Item) runs after a change when the update count is 0;
+// BeginUpdate/EndUpdate bracket several changes into one Update(nullptr).
+class TCollection : public TPersistent {
+ public:
+  using TItemFactory = std::function<TCollectionItem*(TCollection*)>;
+  TCollection(TPersistent* AOwner, TItemFactory ItemFactory);
+  ~TCollection() override;
+  TCollection(const TCollection&) = delete;
+  TCollection& operator=(const TCollection&) = delete;
+  String ClassName() const override { return L"TCollection"; }
+
+  TPersistent* Owner() const { return FOwner; }
+  int Count() const { return int(FItems.size()); }
+  TCollectionItem* Items(int Index) const;
+  TCollectionItem* Add();
+  TCollectionItem* Insert(int Index);
+  void Delete(int Index);
+  void Clear();
+  void BeginUpdate();
+  void EndUpdate();
+  int UpdateCount() const { return FUpdateCount; }
+  void Assign(TPersistent* Source) override;
+
+ protected:
+  virtual void Update(TCollectionItem* Item) {}
+  void Changed();
+
+ private:
+  friend class TCollectionItem;
+  void InsertItem(TCollectionItem* Item);
+  void RemoveItem(TCollectionItem* Item);
+  void MoveItem(int From, int To);
+  TPersistent* FOwner;
+  TItemFactory FItemFactory;
+  std::vector<TCollectionItem*> FItems;
+  int FUpdateCount = 0;
+};
+
+// Typed view over a collection of one item class.
+template <typename TItem>
+class TOwnedCollection : public TCollection {
+ public:
+  explicit TOwnedCollection(TPersistent* AOwner)
+      : TCollection(AOwner, [](TCollection* C) -> TCollectionItem* { return new TItem(C); }) {}
+  TItem* Add() { return static_cast<TItem*>(TCollection::Add()); }
+  TItem* Items(int Index) const { return static_cast<TItem*>(TCollection::Items(Index)); }
+};
+
+// A list of lines.
+class TStringList : public TPersistent {
+ public:
+  String ClassName() const override { return L"TStringList"; }
+  int Count() const { return int(FLines.size()); }
+  const String& Strings(int Index) const { return FLines.at(size_t(Index)); }
+  void SetStrings(int Index, const String& Value) { FLines.at(size_t(Index)) = Value; }
+  int Add(const String& S);
+  void Insert(int Index, const String& S);
+  void Delete(int Index);
+  void Clear();
+  int IndexOf(const String& S) const;  // case-insensitive, as the framework's list
+  // Lines joined with CR LF after each; SetText splits at CR LF, LF or CR.
+  String Text() const;
+  void SetText(const String& Value);
+  void BeginUpdate() { ++FUpdateCount; }
+  void EndUpdate();
+  // UTF-8 files. Reading skips a byte-order mark; writing puts one first.
+  void LoadFromFile(const String& FileName);
+  void SaveToFile(const String& FileName) const;
+  void Assign(TPersistent* Source) override;
+  std::vector<String>& Lines() { return FLines; }
+  const std::vector<String>& Lines() const { return FLines; }
+  TNotifyEvent OnChange;
+
+ private:
+  void Changed();
+  std::vector<String> FLines;
+  int FUpdateCount = 0;
+};
+
+// Class registry for reading components from the object text form.
+using TComponentFactory = std::function<TComponent*(TComponent* Owner)>;
+void RegisterComponentClass(const String& ClassName, TComponentFactory Factory);
+TComponent* CreateComponentByClassName(const String& ClassName, TComponent* Owner);  // nil when unknown
+
+template <typename T>
+void RegisterComponentClass() {
+  RegisterComponentClass(T::StaticClassName, [](TComponent* Owner) -> TComponent* { return new T(Owner); });
+}
+
+}  // namespace qv
