@@ -15,11 +15,13 @@ class TPropertyWriter;
 struct TPropValue;
 
 // Declares a class's streaming name; used by every class that is written in the object text form.
-#define QV_CLASS(Name)                                       \
- public:                                                     \
-  static constexpr const wchar_t* StaticClassName = L#Name;  \
-  String ClassName() const override { return L#Name; }       \
-                                                             \
+#define QV_CLASS(Name)                                         \
+ public:                                                       \
+  static constexpr const wchar_t* StaticClassName = L"" #Name; \
+  String ClassName() const override {                          \
+    return L"" #Name;                                          \
+  }                                                            \
+                                                               \
  private:
 
 class TObject {
@@ -197,14 +199,32 @@ class TStringList : public TPersistent {
   int FUpdateCount = 0;
 };
 
+// Name tables for integer values written as identifiers (colours, charsets).
+struct TIdentMapEntry {
+  int32_t Value;
+  const wchar_t* Name;
+};
+bool IntToIdent(int32_t Value, String& Ident, const TIdentMapEntry* Map, size_t Count);
+bool IdentToInt(const String& Ident, int32_t& Value, const TIdentMapEntry* Map, size_t Count);
+template <size_t N>
+bool IntToIdent(int32_t Value, String& Ident, const TIdentMapEntry (&Map)[N]) {
+  return IntToIdent(Value, Ident, Map, N);
+}
+template <size_t N>
+bool IdentToInt(const String& Ident, int32_t& Value, const TIdentMapEntry (&Map)[N]) {
+  return IdentToInt(Ident, Value, Map, N);
+}
+
 // Class registry for reading components from the object text form.
 using TComponentFactory = std::function<TComponent*(TComponent* Owner)>;
 void RegisterComponentClass(const String& ClassName, TComponentFactory Factory);
-TComponent* CreateComponentByClassName(const String& ClassName, TComponent* Owner);  // nil when unknown
+TComponent* CreateComponentByClassName(const String& ClassName,
+                                       TComponent* Owner);  // nil when unknown
 
 template <typename T>
 void RegisterComponentClass() {
-  RegisterComponentClass(T::StaticClassName, [](TComponent* Owner) -> TComponent* { return new T(Owner); });
+  RegisterComponentClass(T::StaticClassName,
+                         [](TComponent* Owner) -> TComponent* { return new T(Owner); });
 }
 
 }  // namespace qv
