@@ -80,7 +80,7 @@ class TCustomForm : public TCustomControl {
   bool SetFocusedControl(TWinControl* Control);
   // A control leaves the form (removed or destroyed): forget it as the active control.
   void ControlRemoving(TControl* Control);
-  void DefocusControl(TWinControl* Control, bool Removing);
+  void DefocusControl(TControl* Control, bool Removing);
 
   void Show();
   void Hide() { SetVisible(false); }
@@ -102,6 +102,8 @@ class TCustomForm : public TCustomControl {
   TRect ClientRect() const override;
   TPoint ClientOrigin() const override;
   void WndProc(TMessage& Message) override;
+  // Runs OnCreate: a form read from its object text is complete here.
+  void Loaded() override;
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
@@ -117,6 +119,7 @@ class TCustomForm : public TCustomControl {
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void Paint() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   virtual void DoShow();
   virtual void DoHide();
   virtual void DoClose(TCloseAction& Action);

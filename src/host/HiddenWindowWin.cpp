@@ -46,10 +46,12 @@ void RegisterHiddenClass() {
 
 }  // namespace
 
-HWND AllocateHWnd(TWndMethod Method) {
+HWND AllocateHWnd(TWndMethod Method, bool MessageOnly) {
   RegisterHiddenClass();
   auto Owned = std::make_unique<TWndMethod>(std::move(Method));
-  HWND Wnd = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+  HWND Wnd = CreateWindowExW(MessageOnly ? 0 : WS_EX_TOOLWINDOW, kClassName, L"",
+                             MessageOnly ? 0 : WS_POPUP, 0, 0, 0, 0,
+                             MessageOnly ? HWND_MESSAGE : nullptr, nullptr,
                              GetModuleHandleW(nullptr), Owned.get());
   if (!Wnd) throw Exception(L"Cannot create a hidden window");
   Owned.release();  // the window holds it until DeallocateHWnd

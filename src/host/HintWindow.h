@@ -24,6 +24,7 @@ class THintWindow : public TCustomControl {
  protected:
   void CreateParams(TCreateParams& Params) override;
   void Paint() override;
+  void WndProc(TMessage& Message) override;
 };
 
 }  // namespace qv

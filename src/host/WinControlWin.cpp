@@ -319,8 +319,8 @@ TRect TWinControl::ClientRect() const {
   const_cast<TWinControl*>(this)->CreateParams(Params);
   RECT Frame{0, 0, 0, 0};
   AdjustWindowRectEx(&Frame, Params.Style, FALSE, Params.ExStyle);
-  return Rect(0, 0, std::max(FWidth - (Frame.right - Frame.left), 0),
-              std::max(FHeight - (Frame.bottom - Frame.top), 0));
+  return Rect(0, 0, std::max(FWidth - int(Frame.right - Frame.left), 0),
+              std::max(FHeight - int(Frame.bottom - Frame.top), 0));
 }
 
 TPoint TWinControl::ClientOrigin() const {
@@ -862,7 +862,7 @@ void TWinControl::WndProc(TMessage& Message) {
           Cur = (Over && Over->Cursor() != crDefault) ? Over->Cursor() : Cursor();
         }
         if (Cur != crDefault) {
-          ::SetCursor(CursorHandle(Cur));
+          ::SetCursor(Screen ? Screen->Cursors(Cur) : CursorHandle(Cur));
           Message.Result = 1;
           return;
         }
