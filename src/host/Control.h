@@ -267,6 +267,7 @@ class TControl : public TComponent {
   friend struct TControlAccess;
   void FontChanged(TObject* Sender);
   void HandleMouseMessage(TMessage& Message);
+  void HandleContextMenu(TMessage& Message);
   void ParentFontChanged();
   void ParentColorChanged();
   void ParentShowHintChanged();

@@ -392,6 +392,23 @@ void TControl::WndProc(TMessage& Message) {
 }
 
 void TControl::HandleMouseMessage(TMessage& Message) {
+  // Wheel and context menu: the control decides whether the platform sees them.
+  if (Message.Msg == WM_MOUSEWHEEL) {
+    TPoint P{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+    if (DoMouseWheel(KeysToShiftState(GET_KEYSTATE_WPARAM(Message.WParam)),
+                     GET_WHEEL_DELTA_WPARAM(Message.WParam), P)) {
+      Message.Result = 1;
+      return;
+    }
+    DefaultHandler(Message);
+    return;
+  }
+  if (Message.Msg == WM_CONTEXTMENU) {
+    HandleContextMenu(Message);
+    return;
+  }
+  // The platform's handling first (a platform control underneath tracks its own state).
+  DefaultHandler(Message);
   TShiftState Shift = KeysToShiftState(Message.WParam);
   int X = Message.XPos(), Y = Message.YPos();
   auto Down = [&](TMouseButton Button, bool Double) {
@@ -419,8 +436,8 @@ void TControl::HandleMouseMessage(TMessage& Message) {
       FControlState.Exclude(csClicked);
       TRect C = ClientRect();
       bool Inside = X >= C.Left && X < C.Right && Y >= C.Top && Y < C.Bottom;
-      MouseUp(mbLeft, Shift, X, Y);
-      if (WasClicked && Inside && !Destroying()) Click();
+      if (WasClicked && Inside) Click();
+      if (!Destroying()) MouseUp(mbLeft, Shift, X, Y);
       break;
     }
     case WM_RBUTTONDOWN:
@@ -435,43 +452,33 @@ void TControl::HandleMouseMessage(TMessage& Message) {
       MouseUp(mbRight, Shift, X, Y);
       if (!dynamic_cast<TWinControl*>(this)) {
         // A graphic control has no window for the platform to raise WM_CONTEXTMENU on.
-        POINT P{X, Y};
-        TPoint S = ClientToScreen({P.x, P.y});
+        TPoint S = ClientToScreen({X, Y});
         Perform(WM_CONTEXTMENU, 0, PointToLParam(S.X, S.Y));
       }
       break;
     case WM_MBUTTONUP:
       MouseUp(mbMiddle, Shift, X, Y);
       break;
-    case WM_MOUSEWHEEL: {
-      TPoint P{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
-      if (DoMouseWheel(KeysToShiftState(GET_KEYSTATE_WPARAM(Message.WParam)),
-                       GET_WHEEL_DELTA_WPARAM(Message.WParam), P)) {
-        Message.Result = 1;
-        return;
-      }
-      break;
-    }
-    case WM_CONTEXTMENU: {
-      TPoint P{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
-      bool Handled = false;
-      if (OnContextPopup) OnContextPopup(this, ScreenToClient(P), Handled);
-      if (!Handled && FPopupMenu && FPopupMenu->AutoPopup()) {
-        if (P.X == -1 && P.Y == -1) P = ClientToScreen({0, 0});  // from the keyboard
-        FPopupMenu->SetPopupComponent(this);
-        FPopupMenu->Popup(P.X, P.Y);
-        Handled = true;
-      }
-      if (Handled) {
-        Message.Result = 1;
-        return;
-      }
-      if (!dynamic_cast<TWinControl*>(this)) {
-        if (FParent) Message.Result = FParent->Perform(WM_CONTEXTMENU, 0, Message.LParam);
-        return;
-      }
-      break;
-    }
+  }
+}
+
+void TControl::HandleContextMenu(TMessage& Message) {
+  TPoint P{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+  bool Handled = false;
+  if (OnContextPopup) OnContextPopup(this, ScreenToClient(P), Handled);
+  if (!Handled && FPopupMenu && FPopupMenu->AutoPopup()) {
+    if (P.X == -1 && P.Y == -1) P = ClientToScreen({0, 0});  // from the keyboard
+    FPopupMenu->SetPopupComponent(this);
+    FPopupMenu->Popup(P.X, P.Y);
+    Handled = true;
+  }
+  if (Handled) {
+    Message.Result = 1;
+    return;
+  }
+  if (!dynamic_cast<TWinControl*>(this)) {
+    if (FParent) Message.Result = FParent->Perform(WM_CONTEXTMENU, 0, Message.LParam);
+    return;
   }
   DefaultHandler(Message);
 }

@@ -56,7 +56,7 @@ void TWinControl::HandleNeeded() {
 void TWinControl::CreateHandle() {
   if (FHandle) return;
   CreateWnd();
-  SetZOrderOfWindow(this);
+  if (Parent()) Parent()->SetZOrderOfWindow(this);
   // Visible children get their windows with the parent's.
   for (TControl* C : std::vector<TControl*>(FControls))
     if (auto* W = dynamic_cast<TWinControl*>(C); W && W->Visible()) W->HandleNeeded();
@@ -363,6 +363,7 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 void TWinControl::UpdateBoundsRect(const TRect& R) {
   TControl::UpdateBoundsRect(R);
   UpdateAnchorRules();
+  if (Parent()) Parent()->AlignControl(this);
 }
 
 void TWinControl::UpdateBounds() {
