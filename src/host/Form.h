@@ -149,6 +149,7 @@ class TCustomForm : public TCustomControl {
   bool FKeyPreview = false;
   bool FActive = false;
   bool FPlaced = false;
+  bool FLayeredByAlpha = false;
   TFormState FFormState;
   TMainMenu* FMenu = nullptr;
   TWinControl* FActiveControl = nullptr;

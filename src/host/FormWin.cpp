@@ -93,6 +93,7 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
 
 void TCustomForm::CreateWnd() {
   TCustomControl::CreateWnd();
+  FLayeredByAlpha = FAlphaBlend;  // CreateParams asked for the style
   ApplyAlphaBlend();
   if (FMenu) ::SetMenu(FHandle, static_cast<HMENU>(FMenu->Handle()));
 }
@@ -161,23 +162,18 @@ void TCustomForm::SetAlphaBlendValue(Byte Value) {
   ApplyAlphaBlend();
 }
 
-namespace {
-// Forms whose WS_EX_LAYERED came from AlphaBlend (and may go with it).
-std::vector<const TCustomForm*> gLayeredByAlpha;
-}  // namespace
-
 void TCustomForm::ApplyAlphaBlend() {
   if (!FHandle) return;
   LONG_PTR ExStyle = GetWindowLongPtrW(FHandle, GWL_EXSTYLE);
-  auto Mine = std::find(gLayeredByAlpha.begin(), gLayeredByAlpha.end(), this);
   if (FAlphaBlend) {
     if (!(ExStyle & WS_EX_LAYERED)) {
       SetWindowLongPtrW(FHandle, GWL_EXSTYLE, ExStyle | WS_EX_LAYERED);
-      if (Mine == gLayeredByAlpha.end()) gLayeredByAlpha.push_back(this);
+      FLayeredByAlpha = true;
     }
     SetLayeredWindowAttributes(FHandle, 0, FAlphaBlendValue, LWA_ALPHA);
-  } else if (Mine != gLayeredByAlpha.end()) {
-    gLayeredByAlpha.erase(Mine);
+  } else if (FLayeredByAlpha) {
+    // Only the layered style AlphaBlend added goes with it.
+    FLayeredByAlpha = false;
     SetWindowLongPtrW(FHandle, GWL_EXSTYLE, ExStyle & ~LONG_PTR(WS_EX_LAYERED));
     RedrawWindow(FHandle, nullptr, nullptr,
                  RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
