@@ -15,6 +15,7 @@ class THintWindow : public TCustomControl {
   virtual TRect CalcHintRect(int MaxWidth, const String& AHint, void* AData);
   // Shows the hint in Rect (screen coordinates), topmost, without activating.
   virtual void ActivateHint(const TRect& Rect, const String& AHint);
+  // What the application calls; with no use for the data it is ActivateHint.
   virtual void ActivateHintData(const TRect& Rect, const String& AHint, void* AData);
   // Hides the hint and lets its window go.
   void ReleaseHandle();

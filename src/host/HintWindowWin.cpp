@@ -41,11 +41,11 @@ TRect THintWindow::CalcHintRect(int MaxWidth, const String& AHint, void*) {
   return Rect(0, 0, R.right + 8, R.bottom + 4);
 }
 
-void THintWindow::ActivateHint(const TRect& Rect, const String& AHint) {
-  ActivateHintData(Rect, AHint, nullptr);
+void THintWindow::ActivateHintData(const TRect& Rect, const String& AHint, void*) {
+  ActivateHint(Rect, AHint);
 }
 
-void THintWindow::ActivateHintData(const TRect& ARect, const String& AHint, void*) {
+void THintWindow::ActivateHint(const TRect& ARect, const String& AHint) {
   SetCaption(AHint);
   // Keep the hint on the monitor it belongs to.
   TRect R = ARect;
