@@ -31,7 +31,8 @@ class TCoverage {
       if (BX != AX && T > 0 && T < 1) Ts[N++] = T;
     }
     Ts[N++] = 1;
-    std::sort(Ts, Ts + N);
+    for (int I = 1; I < N; ++I)  // at most four values
+      for (int J = I; J > 0 && Ts[J] < Ts[J - 1]; --J) std::swap(Ts[J], Ts[J - 1]);
     for (int I = 0; I + 1 < N; ++I) {
       double T0 = Ts[I], T1 = Ts[I + 1];
       if (T1 <= T0) continue;
