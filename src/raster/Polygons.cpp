@@ -247,20 +247,20 @@ TColor32 TColor32Gradient::ColorAt(double Offset) const {
   return R;
 }
 
-TColor32 TLinearGradientPolygonFiller::ColorOf(double T) const {
-  switch (WrapMode) {
+namespace {
+// The gradient offset of axis position T by the wrap mode.
+double WrapOffset(double T, TWrapMode Mode) {
+  switch (Mode) {
     case wmRepeat:
-      T -= std::floor(T);
-      break;
+      return T - std::floor(T);
     case wmMirror:
       T = std::fabs(T - 2 * std::floor(T / 2));
-      if (T > 1) T = 2 - T;
-      break;
+      return T > 1 ? 2 - T : T;
     default:
-      T = std::clamp(T, 0.0, 1.0);
+      return std::clamp(T, 0.0, 1.0);
   }
-  return FGradient.ColorAt(T);
 }
+}  // namespace
 
 void TLinearGradientPolygonFiller::BeginRendering() {
   FTable.clear();
@@ -275,22 +275,9 @@ void TLinearGradientPolygonFiller::GetColors(Integer X, Integer Y, int Length, T
   for (int I = 0; I < Length; ++I) {
     double T =
         L2 > 0 ? ((X + I + 0.5 - StartPoint.X) * Dx + (Y + 0.5 - StartPoint.Y) * Dy) / L2 : 0;
-    if (!FTable.empty()) {
-      switch (WrapMode) {
-        case wmRepeat:
-          T -= std::floor(T);
-          break;
-        case wmMirror:
-          T = std::fabs(T - 2 * std::floor(T / 2));
-          if (T > 1) T = 2 - T;
-          break;
-        default:
-          T = std::clamp(T, 0.0, 1.0);
-      }
-      Out[I] = FTable[size_t(std::lround(T * (FTable.size() - 1)))];
-    } else {
-      Out[I] = ColorOf(T);
-    }
+    T = WrapOffset(T, WrapMode);
+    Out[I] = FTable.empty() ? FGradient.ColorAt(T)
+                            : FTable[size_t(std::lround(T * double(FTable.size() - 1)))];
   }
 }
 

@@ -59,7 +59,6 @@ class TLinearGradientPolygonFiller : public TCustomPolygonFiller {
   void GetColors(Integer X, Integer Y, int Length, TColor32* Out) override;
 
  private:
-  TColor32 ColorOf(double T) const;
   TColor32Gradient FGradient;
   std::vector<TColor32> FTable;
 };
