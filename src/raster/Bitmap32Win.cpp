@@ -2,6 +2,7 @@
 // own memory device context, and the device-context operations on it.
 #include <windows.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -36,6 +37,7 @@ class TGDIBackend : public TCustomBackend {
       return;
     }
     // Build the new store completely before giving up the old one.
+    if (uint64_t(NewWidth) * uint64_t(NewHeight) > SIZE_MAX / 4) throw EBitmapError(L"Can't allocate the DIB handle");
     BITMAPINFO Info = TopDownInfo(NewWidth, NewHeight);
     void* Bits = nullptr;
     HBITMAP Bitmap = CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
