@@ -4,11 +4,17 @@
 #include <cstring>
 
 #include "host/ObjectText.h"
+#include "resources/QvSkinPng.h"
+#include "resources/QvSkinSvgImageList.h"
 
 namespace qv {
 
 namespace {
-const bool kRegistered = (RegisterComponentClass<TQvSkinImageList>(), true);
+// The resource components, registered together for reading from the object text form
+// (this unit is linked by everything that uses skin image lists).
+const bool kRegistered =
+    (RegisterComponentClass<TQvSkinImageList>(), RegisterComponentClass<TQvSkinSvgImageList>(),
+     RegisterComponentClass<TQvSkinPng>(), true);
 const String kBitmapPrefix = L"Bitmap.";
 }  // namespace
 

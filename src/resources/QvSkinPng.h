@@ -9,7 +9,6 @@ class TQvSkinPng : public TComponent {
   static constexpr const wchar_t* StaticClassName = L"TQvSkinPng";
   String ClassName() const override { return StaticClassName; }
   using TComponent::TComponent;
-  ~TQvSkinPng() override;  // defined with the class registration
 };
 
 }  // namespace qv

@@ -4,10 +4,6 @@
 
 namespace qv {
 
-namespace {
-const bool kRegistered = (RegisterComponentClass<TQvSkinSvgImageList>(), true);
-}
-
 void TQvSkinSvgImageList::Assign(TPersistent* Source) {
   if (dynamic_cast<TQvSkinSvgImageList*>(Source)) return;
   TComponent::Assign(Source);
