@@ -80,25 +80,27 @@ class TGDIBackend : public TCustomBackend {
 
 }  // namespace
 
-std::unique_ptr<TCustomBackend> NewPlatformBackend() { return std::make_unique<TGDIBackend>(); }
+std::unique_ptr<TCustomBackend> NewPlatformBackend() {
+  return std::make_unique<TGDIBackend>();
+}
 
 void TBitmap32::DrawTo(TPlatformDC hDst, Integer DstX, Integer DstY) const {
   if (Empty() || !hDst) return;
   BITMAPINFO Info = TopDownInfo(FWidth, FHeight);
-  StretchDIBits(HDC(hDst), DstX, DstY, FWidth, FHeight, 0, 0, FWidth, FHeight, FBits, &Info, DIB_RGB_COLORS,
-                SRCCOPY);
+  StretchDIBits(HDC(hDst), DstX, DstY, FWidth, FHeight, 0, 0, FWidth, FHeight, FBits, &Info,
+                DIB_RGB_COLORS, SRCCOPY);
 }
 
 void TBitmap32::DrawTo(TPlatformDC hDst, const TRect& DstRect, const TRect& SrcRect) const {
   if (Empty() || !hDst) return;
-  StretchBlt(HDC(hDst), DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), HDC(Handle()), SrcRect.Left,
-             SrcRect.Top, SrcRect.Width(), SrcRect.Height(), SRCCOPY);
+  StretchBlt(HDC(hDst), DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), HDC(Handle()),
+             SrcRect.Left, SrcRect.Top, SrcRect.Width(), SrcRect.Height(), SRCCOPY);
 }
 
 void TBitmap32::Draw(const TRect& DstRect, const TRect& SrcRect, TPlatformDC hSrc) {
   if (Empty() || !hSrc) return;
-  StretchBlt(HDC(Handle()), DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), HDC(hSrc), SrcRect.Left,
-             SrcRect.Top, SrcRect.Width(), SrcRect.Height(), SRCCOPY);
+  StretchBlt(HDC(Handle()), DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), HDC(hSrc),
+             SrcRect.Left, SrcRect.Top, SrcRect.Width(), SrcRect.Height(), SRCCOPY);
   GdiFlush();
   Changed(DstRect);
 }
