@@ -191,9 +191,9 @@ void TQvSkinImageList::Assign(TPersistent* Source) {
 }
 
 void TQvSkinImageList::WriteProperties(TPropertyWriter& Writer) const {
+  TComponent::WriteProperties(Writer);
   if (!FAutoCacheMode) Writer.WriteBoolean(L"AutoCacheMode", false);
   Writer.WriteCollection(L"Bitmaps", *FBitmaps);
-  WriteDesignPosition(Writer, FDesignLeft, FDesignTop);
 }
 
 bool TQvSkinImageList::ReadProperty(const String& Name, const TPropValue& Value) {
@@ -205,25 +205,7 @@ bool TQvSkinImageList::ReadProperty(const String& Name, const TPropValue& Value)
     FAutoCacheMode = Value.AsBoolean();
     return true;
   }
-  return ReadDesignPosition(Name, Value, FDesignLeft, FDesignTop) ||
-         TComponent::ReadProperty(Name, Value);
-}
-
-bool ReadDesignPosition(const String& Name, const TPropValue& Value, Integer& Left, Integer& Top) {
-  if (SameText(Name, L"Left")) {
-    Left = Integer(Value.AsInteger());
-    return true;
-  }
-  if (SameText(Name, L"Top")) {
-    Top = Integer(Value.AsInteger());
-    return true;
-  }
-  return false;
-}
-
-void WriteDesignPosition(TPropertyWriter& Writer, Integer Left, Integer Top) {
-  if (Left) Writer.WriteInteger(L"Left", Left);
-  if (Top) Writer.WriteInteger(L"Top", Top);
+  return TComponent::ReadProperty(Name, Value);
 }
 
 // ---- FixPixelFormat --------------------------------------------------------
