@@ -33,13 +33,6 @@ namespace {
   throw EInvalidGraphic(L"Bitmap image is not valid");
 }
 
-uint16_t Rd16(const uint8_t* P) {
-  return uint16_t(P[0] | (P[1] << 8));
-}
-uint32_t Rd32(const uint8_t* P) {
-  return uint32_t(P[0]) | (uint32_t(P[1]) << 8) | (uint32_t(P[2]) << 16) | (uint32_t(P[3]) << 24);
-}
-
 constexpr int64_t MaxPixels = int64_t(1) << 27;
 
 // Run-length encoded pixels (bottom-up) to one byte per pixel; runs past the picture are
@@ -84,8 +77,8 @@ std::vector<uint8_t> DecodeRle(const uint8_t* P, size_t N, Integer W, Integer H,
 
 TDibImage DecodeBitmapFile(const uint8_t* Data, size_t Size) {
   if (Size < 14 + 12 || Data[0] != 'B' || Data[1] != 'M') Invalid();
-  uint32_t OffBits = Rd32(Data + 10);
-  uint32_t HdrSize = Rd32(Data + 14);
+  uint32_t OffBits = ReadLE32(Data + 10);
+  uint32_t HdrSize = ReadLE32(Data + 14);
   if (HdrSize != 12 && HdrSize != 40 && HdrSize != 52 && HdrSize != 56 && HdrSize != 108 &&
       HdrSize != 124)
     Invalid();
@@ -96,18 +89,18 @@ TDibImage DecodeBitmapFile(const uint8_t* Data, size_t Size) {
   unsigned Planes, Bpp;
   uint32_t Compression = BI_RGB, ClrUsed = 0, SizeImage = 0;
   if (Core) {
-    W = Rd16(H + 4);
-    Ht = Rd16(H + 6);
-    Planes = Rd16(H + 8);
-    Bpp = Rd16(H + 10);
+    W = ReadLE16(H + 4);
+    Ht = ReadLE16(H + 6);
+    Planes = ReadLE16(H + 8);
+    Bpp = ReadLE16(H + 10);
   } else {
-    W = int32_t(Rd32(H + 4));
-    Ht = int32_t(Rd32(H + 8));
-    Planes = Rd16(H + 12);
-    Bpp = Rd16(H + 14);
-    Compression = Rd32(H + 16);
-    SizeImage = Rd32(H + 20);
-    ClrUsed = Rd32(H + 32);
+    W = int32_t(ReadLE32(H + 4));
+    Ht = int32_t(ReadLE32(H + 8));
+    Planes = ReadLE16(H + 12);
+    Bpp = ReadLE16(H + 14);
+    Compression = ReadLE32(H + 16);
+    SizeImage = ReadLE32(H + 20);
+    ClrUsed = ReadLE32(H + 32);
   }
   bool TopDown = Ht < 0;
   int64_t AbsH = TopDown ? -Ht : Ht;

@@ -180,7 +180,7 @@ class TPicture : public TPersistent {
   Integer Height() const { return FGraphic ? FGraphic->Height() : 0; }
 
   void LoadFromFile(const String& FileName);
-  // Chooses the class by the data's signature (PNG, JPEG, GIF-less bitmaps, icons, metafiles).
+  // Chooses the class by the data's signature (PNG, JPEG, bitmap, icon, metafile).
   void LoadFromStream(TStream& Stream);
   void SaveToFile(const String& FileName);
   void SaveToStream(TStream& Stream);

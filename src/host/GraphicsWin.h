@@ -8,6 +8,14 @@
 
 namespace qv {
 
+// Little-endian fields of the file formats.
+inline uint16_t ReadLE16(const uint8_t* P) {
+  return uint16_t(P[0] | (P[1] << 8));
+}
+inline uint32_t ReadLE32(const uint8_t* P) {
+  return uint32_t(P[0]) | (uint32_t(P[1]) << 8) | (uint32_t(P[2]) << 16) | (uint32_t(P[3]) << 24);
+}
+
 // Bytes per row of a device-independent bitmap.
 inline size_t DibStride(Integer Width, int BitsPerPixel) {
   return ((size_t(Width) * size_t(BitsPerPixel) + 31) / 32) * 4;

@@ -10,12 +10,6 @@ namespace {
   throw EInvalidGraphic(L"Icon image is not valid");
 }
 
-uint16_t Rd16(const uint8_t* P) {
-  return uint16_t(P[0] | (P[1] << 8));
-}
-uint32_t Rd32(const uint8_t* P) {
-  return uint32_t(P[0]) | (uint32_t(P[1]) << 8) | (uint32_t(P[2]) << 16) | (uint32_t(P[3]) << 24);
-}
 uint32_t Be32(const uint8_t* P) {
   return (uint32_t(P[0]) << 24) | (uint32_t(P[1]) << 16) | (uint32_t(P[2]) << 8) | P[3];
 }
@@ -37,16 +31,16 @@ bool ReadIconImage(const uint8_t* P, size_t N, TIconImage& Out) {
     Out.Bpp = 32;
     return Out.Width > 0 && Out.Width <= 1024 && Out.Height > 0 && Out.Height <= 1024;
   }
-  if (N < 40 || Rd32(P) < 40 || Rd32(P) > N) return false;
-  int32_t W = int32_t(Rd32(P + 4)), H2 = int32_t(Rd32(P + 8));
-  unsigned Bpp = Rd16(P + 14), ClrUsed = Rd32(P + 32);
-  if (W <= 0 || W > 1024 || H2 <= 0 || H2 > 2048 || H2 % 2 || Rd16(P + 12) != 1) return false;
+  if (N < 40 || ReadLE32(P) < 40 || ReadLE32(P) > N) return false;
+  int32_t W = int32_t(ReadLE32(P + 4)), H2 = int32_t(ReadLE32(P + 8));
+  unsigned Bpp = ReadLE16(P + 14), ClrUsed = ReadLE32(P + 32);
+  if (W <= 0 || W > 1024 || H2 <= 0 || H2 > 2048 || H2 % 2 || ReadLE16(P + 12) != 1) return false;
   if (Bpp != 1 && Bpp != 4 && Bpp != 8 && Bpp != 16 && Bpp != 24 && Bpp != 32) return false;
-  if (Rd32(P + 16) != BI_RGB) return false;
+  if (ReadLE32(P + 16) != BI_RGB) return false;
   size_t Colors = Bpp <= 8 ? (ClrUsed && ClrUsed <= (1u << Bpp) ? ClrUsed : (1u << Bpp)) : 0;
   Integer H = H2 / 2;
   size_t Need =
-      Rd32(P) + Colors * 4 + DibStride(W, int(Bpp)) * size_t(H) + DibStride(W, 1) * size_t(H);
+      ReadLE32(P) + Colors * 4 + DibStride(W, int(Bpp)) * size_t(H) + DibStride(W, 1) * size_t(H);
   if (Need > N) return false;
   Out.Width = W;
   Out.Height = H;
@@ -107,14 +101,14 @@ void TIcon::Assign(TPersistent* Source) {
 // Keeps the largest image of the file, and of those the deepest.
 void TIcon::LoadFromStream(TStream& Stream) {
   std::vector<uint8_t> D = ReadStreamRest(Stream);
-  if (D.size() < 6 || Rd16(&D[0]) != 0 || Rd16(&D[2]) != 1) Invalid();
-  size_t Count = Rd16(&D[4]);
+  if (D.size() < 6 || ReadLE16(&D[0]) != 0 || ReadLE16(&D[2]) != 1) Invalid();
+  size_t Count = ReadLE16(&D[4]);
   if (Count == 0 || 6 + 16 * Count > D.size()) Invalid();
   TIconImage Best{};
   bool Found = false;
   for (size_t I = 0; I < Count; ++I) {
     const uint8_t* E = &D[6 + 16 * I];
-    size_t Bytes = Rd32(E + 8), Offset = Rd32(E + 12);
+    size_t Bytes = ReadLE32(E + 8), Offset = ReadLE32(E + 12);
     if (Offset > D.size() || Bytes > D.size() - Offset) Invalid();
     TIconImage Img;
     if (!ReadIconImage(&D[Offset], Bytes, Img)) Invalid();

@@ -8,23 +8,16 @@ namespace {
   throw EInvalidGraphic(L"Metafile is not valid");
 }
 
-uint16_t Rd16(const uint8_t* P) {
-  return uint16_t(P[0] | (P[1] << 8));
-}
-uint32_t Rd32(const uint8_t* P) {
-  return uint32_t(P[0]) | (uint32_t(P[1]) << 8) | (uint32_t(P[2]) << 16) | (uint32_t(P[3]) << 24);
-}
-
 // Every record of an enhanced metafile lies inside it and the last one ends it.
 bool ValidEmf(const uint8_t* D, size_t N) {
-  if (N < 88 || Rd32(D) != EMR_HEADER || Rd32(D + 40) != ENHMETA_SIGNATURE) return false;
-  size_t Bytes = Rd32(D + 48);
+  if (N < 88 || ReadLE32(D) != EMR_HEADER || ReadLE32(D + 40) != ENHMETA_SIGNATURE) return false;
+  size_t Bytes = ReadLE32(D + 48);
   if (Bytes > N || Bytes < 88) return false;
   size_t At = 0;
   uint32_t Last = 0;
   while (At < Bytes) {
     if (Bytes - At < 8) return false;
-    uint32_t Type = Rd32(D + At), Size = Rd32(D + At + 4);
+    uint32_t Type = ReadLE32(D + At), Size = ReadLE32(D + At + 4);
     if (Size < 8 || Size % 4 || Size > Bytes - At) return false;
     Last = Type;
     At += Size;
@@ -34,13 +27,13 @@ bool ValidEmf(const uint8_t* D, size_t N) {
 
 // A Windows metafile: its header, then records each inside it, the last one ending it.
 bool ValidWmf(const uint8_t* D, size_t N) {
-  if (N < 18 || (Rd16(D) != 1 && Rd16(D) != 2) || Rd16(D + 2) != 9) return false;
+  if (N < 18 || (ReadLE16(D) != 1 && ReadLE16(D) != 2) || ReadLE16(D + 2) != 9) return false;
   size_t At = 18;
   for (;;) {
     if (N - At < 6) return false;
-    size_t Size = size_t(Rd32(D + At)) * 2;
+    size_t Size = size_t(ReadLE32(D + At)) * 2;
     if (Size < 6 || Size > N - At) return false;
-    if (Rd16(D + At + 4) == 0) return true;  // META_EOF
+    if (ReadLE16(D + At + 4) == 0) return true;  // META_EOF
     At += Size;
   }
 }
@@ -75,13 +68,13 @@ void TMetafile::LoadFromStream(TStream& Stream) {
   std::vector<uint8_t> D = ReadStreamRest(Stream);
   HENHMETAFILE H = nullptr;
   if (ValidEmf(D.data(), D.size())) {
-    H = SetEnhMetaFileBits(Rd32(&D[48]), D.data());
-  } else if (D.size() >= 22 && Rd32(D.data()) == 0x9AC6CDD7) {
+    H = SetEnhMetaFileBits(ReadLE32(&D[48]), D.data());
+  } else if (D.size() >= 22 && ReadLE32(D.data()) == 0x9AC6CDD7) {
     // Placeable metafile: a bounding box in units of 1/Inch before the metafile proper.
     const uint8_t* P = D.data();
-    int W = int16_t(Rd16(P + 10)) - int16_t(Rd16(P + 6)),
-        Ht = int16_t(Rd16(P + 12)) - int16_t(Rd16(P + 8));
-    unsigned Inch = Rd16(P + 14);
+    int W = int16_t(ReadLE16(P + 10)) - int16_t(ReadLE16(P + 6)),
+        Ht = int16_t(ReadLE16(P + 12)) - int16_t(ReadLE16(P + 8));
+    unsigned Inch = ReadLE16(P + 14);
     if (Inch == 0 || W <= 0 || Ht <= 0 || !ValidWmf(P + 22, D.size() - 22)) Invalid();
     METAFILEPICT MP{MM_ANISOTROPIC, MulDiv(W, 2540, int(Inch)), MulDiv(Ht, 2540, int(Inch)),
                     nullptr};

@@ -1,23 +1,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "GraphicsTestSupport.h"
 #include "host/ImageList.h"
 
 using namespace qv;
+using namespace qvtest;
 
 namespace {
-
-// The colour of a pixel of a 24- or 32-bit bitmap, read from its memory.
-TColor PixelAt(TBitmap& B, int X, int Y) {
-  int Bpp = B.PixelFormat() == pf32bit ? 4 : 3;
-  const uint8_t* P = B.ScanLine(Y) + X * Bpp;
-  return TColor(P[2] | (P[1] << 8) | (P[0] << 16));
-}
-
-void Fill(TBitmap& B, TColor C) {
-  B.Canvas().Brush().SetColor(C);
-  B.Canvas().FillRect(Rect(0, 0, B.Width(), B.Height()));
-}
 
 // The box around every pixel that is not Background (empty when there is none).
 TRect InkBox(TBitmap& B, TColor Background) {
