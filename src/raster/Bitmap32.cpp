@@ -41,7 +41,8 @@ void TMemoryBackend::ChangeSize(Integer NewWidth, Integer NewHeight) {
   if (NewWidth > 0 && NewHeight > 0) {
     uint64_t Count = uint64_t(NewWidth) * uint64_t(NewHeight);
     // Beyond 2^32 pixels (16 GB) no platform gives a bitmap; refuse before asking.
-    if (Count > (uint64_t(1) << 32) || Count > SIZE_MAX / sizeof(TColor32)) throw EBitmapError(L"Can't allocate the DIB handle");
+    if (Count > (uint64_t(1) << 32) || Count > SIZE_MAX / sizeof(TColor32))
+      throw EBitmapError(L"Can't allocate the DIB handle");
     try {
       Store.reset(new TColor32[size_t(Count)]());
     } catch (const std::bad_alloc&) {

@@ -37,7 +37,8 @@ class TGDIBackend : public TCustomBackend {
       return;
     }
     // Build the new store completely before giving up the old one.
-    if (uint64_t(NewWidth) * uint64_t(NewHeight) > SIZE_MAX / 4) throw EBitmapError(L"Can't allocate the DIB handle");
+    if (uint64_t(NewWidth) * uint64_t(NewHeight) > SIZE_MAX / 4)
+      throw EBitmapError(L"Can't allocate the DIB handle");
     BITMAPINFO Info = TopDownInfo(NewWidth, NewHeight);
     void* Bits = nullptr;
     HBITMAP Bitmap = CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
