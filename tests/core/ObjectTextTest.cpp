@@ -174,8 +174,7 @@ std::vector<String> SplitLines(const String& Text) {
 struct TRegister {
   TRegister() {
     RegisterComponentClass<TTestPanel>();
-    RegisterComponentClass(L"TTestImageList",
-                           [](TComponent* O) -> TComponent* { return new TTestImageList(O); });
+    RegisterComponentClass<TTestImageList>();
   }
 } Registered;
 
