@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "host/ObjectText.h"
 #include "host/Streams.h"
 
 namespace qv {
@@ -105,6 +106,28 @@ void TComponent::FreeNotification(TComponent* AComponent) {
 void TComponent::RemoveFreeNotification(TComponent* AComponent) {
   auto& L = FFreeNotifies;
   L.erase(std::remove(L.begin(), L.end(), AComponent), L.end());
+}
+
+void TComponent::WriteProperties(TPropertyWriter& Writer) const {
+  if (FTag != 0) Writer.WriteInteger(L"Tag", FTag);
+}
+
+bool TComponent::ReadProperty(const String& Name, const TPropValue& Value) {
+  if (SameText(Name, L"Tag")) {
+    FTag = intptr_t(Value.AsInteger());
+  } else if (SameText(Name, L"Left")) {
+    FDesignInfo.X = Integer(Value.AsInteger());
+  } else if (SameText(Name, L"Top")) {
+    FDesignInfo.Y = Integer(Value.AsInteger());
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void TComponent::GetChildren(std::vector<TComponent*>& Children, const TComponent* Root) const {
+  for (TComponent* C : FComponents)
+    if (!C->Name().empty()) Children.push_back(C);
 }
 
 void TComponent::Loaded() {

@@ -83,6 +83,22 @@ class TComponent : public TPersistent {
   // Streaming: called after all properties of the component were read.
   virtual void Loaded();
   void SetLoading(bool Value);  // used by the reader around reading properties
+  // Writes Tag when set; reads Tag and the designer position (Left, Top) that
+  // non-visual components carry.
+  void WriteProperties(TPropertyWriter& Writer) const override;
+  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  // The position a non-visual component has on its designer surface; written after the
+  // other properties when not (0, 0).
+  TPoint DesignInfo() const { return FDesignInfo; }
+  void SetDesignInfo(TPoint Value) { FDesignInfo = Value; }
+  // The tree of the object text form. GetChildren lists the components written nested in
+  // this one (by default its owned, named components); a nested component read back is
+  // looked up in, or created with, GetChildOwner(Root) as owner and then handed
+  // GetChildParent() through SetParentComponent.
+  virtual void GetChildren(std::vector<TComponent*>& Children, const TComponent* Root) const;
+  virtual TComponent* GetChildOwner(TComponent* Root) { return this; }
+  virtual TComponent* GetChildParent() { return this; }
+  virtual void SetParentComponent(TComponent* Value) {}
 
  protected:
   virtual void Notification(TComponent* AComponent, TOperation Operation);
@@ -95,6 +111,7 @@ class TComponent : public TPersistent {
   TComponent* FOwner = nullptr;
   String FName;
   intptr_t FTag = 0;
+  TPoint FDesignInfo;
   std::vector<TComponent*> FComponents;
   std::vector<TComponent*> FFreeNotifies;
 };

@@ -99,6 +99,9 @@ String FromUtf8(const std::string& S) {
       }
       C = (C << 6) | (T & 0x3F);
     }
+    // Overlong forms, surrogates and values past U+10FFFF are not characters.
+    static const uint32_t MinOf[] = {0, 0x80, 0x800, 0x10000};
+    if (Ok && (C < MinOf[Extra] || C > 0x10FFFF || (C >= 0xD800 && C < 0xE000))) Ok = false;
     if (!Ok) {
       AppendCodePoint(Out, 0xFFFD);
       ++i;

@@ -1,8 +1,11 @@
 #include "raster/Bitmap32.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <new>
 
+#include "host/Font.h"
 #include "raster/Resamplers.h"
 
 namespace qv {
@@ -36,8 +39,17 @@ void TCustomMap::Resized() {
 
 void TMemoryBackend::ChangeSize(Integer NewWidth, Integer NewHeight) {
   std::unique_ptr<TColor32[]> Store;
-  if (NewWidth > 0 && NewHeight > 0)
-    Store.reset(new TColor32[size_t(NewWidth) * size_t(NewHeight)]());
+  if (NewWidth > 0 && NewHeight > 0) {
+    uint64_t Count = uint64_t(NewWidth) * uint64_t(NewHeight);
+    // Beyond 2^32 pixels (16 GB) no platform gives a bitmap; refuse before asking.
+    if (Count > (uint64_t(1) << 32) || Count > SIZE_MAX / sizeof(TColor32))
+      throw EBitmapError(L"Can't allocate the DIB handle");
+    try {
+      Store.reset(new TColor32[size_t(Count)]());
+    } catch (const std::bad_alloc&) {
+      throw EBitmapError(L"Can't allocate the DIB handle");
+    }
+  }
   FStore = std::move(Store);
   FBits = FStore.get();
 }
@@ -250,15 +262,38 @@ void TCustomBitmap32::CombineLine(const TColor32* Src, TColor32* Dst, int Count)
   }
 }
 
+void ColorToGrayscale(TCustomBitmap32* Dst, TCustomBitmap32* Src) {
+  if (!Dst) throw EBitmapError(L"Destination bitmap is nil");
+  if (!Src) throw EBitmapError(L"Source bitmap is nil");
+  Dst->BeginUpdate();
+  Dst->SetSize(Src->Width(), Src->Height());
+  const TColor32* S = Src->Bits();
+  TColor32* D = Dst->Bits();
+  for (size_t I = 0, N = Src->Empty() ? 0 : size_t(Src->Width()) * size_t(Src->Height()); I < N;
+       ++I)
+    D[I] = Gray32(Intensity(S[I]), AlphaComponent(S[I]));
+  Dst->EndUpdate();
+  Dst->Changed(Dst->BoundsRect());
+}
+
 [[noreturn]] void RaiseInvalidSrcRect() {
   throw EBitmapError(L"Invalid SrcRect");
 }
 
 // TBitmap32: the platform parts are in Bitmap32Win.cpp / Bitmap32Headless.cpp.
 
-TBitmap32::TBitmap32() : TCustomBitmap32(NewPlatformBackend) {}
+TBitmap32::TBitmap32() : TCustomBitmap32(NewPlatformBackend), FFont(std::make_unique<TFont>()) {}
 
 TBitmap32::~TBitmap32() = default;
+
+void TBitmap32::SetFont(TFont* Value) {
+  FFont->Assign(Value);
+}
+
+void TBitmap32::CopyPropertiesTo(TCustomBitmap32* Dst) const {
+  TCustomBitmap32::CopyPropertiesTo(Dst);
+  if (auto* B = dynamic_cast<TBitmap32*>(Dst)) B->FFont->Assign(FFont.get());
+}
 
 TPlatformDC TBitmap32::Handle() const {
   return Backend()->Handle();

@@ -59,6 +59,10 @@ void BlendLine(const TColor32* Src, TColor32* Dst, int Count);
 void BlendLineEx(const TColor32* Src, TColor32* Dst, int Count, uint32_t M);
 // Blend one colour over a row with the colour's alpha as weight.
 void BlendFillLine(TColor32 C, TColor32* Dst, int Count);
+// Dst = CombineReg(B, A, W) pixel by pixel: A moved towards B by W/256 (interpolation).
+void LerpLine(const TColor32* A, const TColor32* B, TColor32* Dst, int Count, uint32_t W);
+// The same with a weight per pixel (each 0..255).
+void LerpLineW(const TColor32* A, const TColor32* B, const uint32_t* W, TColor32* Dst, int Count);
 void MergeLine(const TColor32* Src, TColor32* Dst, int Count);
 void MergeLineEx(const TColor32* Src, TColor32* Dst, int Count, uint32_t M);
 void FillLine(TColor32* Dst, int Count, TColor32 C);
@@ -70,6 +74,8 @@ namespace blend_scalar {
 void BlendLine(const TColor32* Src, TColor32* Dst, int Count);
 void BlendLineEx(const TColor32* Src, TColor32* Dst, int Count, uint32_t M);
 void BlendFillLine(TColor32 C, TColor32* Dst, int Count);
+void LerpLine(const TColor32* A, const TColor32* B, TColor32* Dst, int Count, uint32_t W);
+void LerpLineW(const TColor32* A, const TColor32* B, const uint32_t* W, TColor32* Dst, int Count);
 }  // namespace blend_scalar
 
 #if defined(__SSE2__)
@@ -78,7 +84,19 @@ namespace blend_sse2 {
 void BlendLine(const TColor32* Src, TColor32* Dst, int Count);
 void BlendLineEx(const TColor32* Src, TColor32* Dst, int Count, uint32_t M);
 void BlendFillLine(TColor32 C, TColor32* Dst, int Count);
+void LerpLine(const TColor32* A, const TColor32* B, TColor32* Dst, int Count, uint32_t W);
+void LerpLineW(const TColor32* A, const TColor32* B, const uint32_t* W, TColor32* Dst, int Count);
 }  // namespace blend_sse2
+#endif
+
+#if defined(QV_HAVE_SSE2) && defined(__GNUC__)
+#define QV_HAVE_AVX2 1
+// Eight pixels at a time, used when the processor has AVX2.
+namespace blend_avx2 {
+bool Supported();
+void BlendLine(const TColor32* Src, TColor32* Dst, int Count);
+void BlendLineEx(const TColor32* Src, TColor32* Dst, int Count, uint32_t M);
+}  // namespace blend_avx2
 #endif
 
 }  // namespace qv
