@@ -9,35 +9,53 @@ namespace {
 // Sort key along the side an alignment fills from: nearer to that side comes first.
 int SideKey(TAlign Align, const TRect& R) {
   switch (Align) {
-    case alTop: return R.Top;
-    case alBottom: return -R.Bottom;
-    case alLeft: return R.Left;
-    case alRight: return -R.Right;
-    default: return 0;
+    case alTop:
+      return R.Top;
+    case alBottom:
+      return -R.Bottom;
+    case alLeft:
+      return R.Left;
+    case alRight:
+      return -R.Right;
+    default:
+      return 0;
   }
 }
 
 TRect Proposal(TAlign Align, const TRect& Space, const TRect& Current) {
   int W = Current.Width(), H = Current.Height();
   switch (Align) {
-    case alTop: return Bounds(Space.Left, Space.Top, std::max(Space.Width(), 0), H);
-    case alBottom: return Bounds(Space.Left, Space.Bottom - H, std::max(Space.Width(), 0), H);
-    case alLeft: return Bounds(Space.Left, Space.Top, W, std::max(Space.Height(), 0));
-    case alRight: return Bounds(Space.Right - W, Space.Top, W, std::max(Space.Height(), 0));
+    case alTop:
+      return Bounds(Space.Left, Space.Top, std::max(Space.Width(), 0), H);
+    case alBottom:
+      return Bounds(Space.Left, Space.Bottom - H, std::max(Space.Width(), 0), H);
+    case alLeft:
+      return Bounds(Space.Left, Space.Top, W, std::max(Space.Height(), 0));
+    case alRight:
+      return Bounds(Space.Right - W, Space.Top, W, std::max(Space.Height(), 0));
     case alClient:
-      return Bounds(Space.Left, Space.Top, std::max(Space.Width(), 0),
-                    std::max(Space.Height(), 0));
-    default: return Current;
+      return Bounds(Space.Left, Space.Top, std::max(Space.Width(), 0), std::max(Space.Height(), 0));
+    default:
+      return Current;
   }
 }
 
 void Shrink(TAlign Align, TRect& Space, const TRect& Taken) {
   switch (Align) {
-    case alTop: Space.Top += Taken.Height(); break;
-    case alBottom: Space.Bottom -= Taken.Height(); break;
-    case alLeft: Space.Left += Taken.Width(); break;
-    case alRight: Space.Right -= Taken.Width(); break;
-    default: break;
+    case alTop:
+      Space.Top += Taken.Height();
+      break;
+    case alBottom:
+      Space.Bottom -= Taken.Height();
+      break;
+    case alLeft:
+      Space.Left += Taken.Width();
+      break;
+    case alRight:
+      Space.Right -= Taken.Width();
+      break;
+    default:
+      break;
   }
 }
 
@@ -86,10 +104,8 @@ void AnchorAxis(int& Pos, int& Size, int OldParent, int NewParent, bool Near, bo
 
 TRect AnchoredBounds(const TRect& Original, TSize OldParent, TSize NewParent, TAnchors Anchors) {
   int L = Original.Left, T = Original.Top, W = Original.Width(), H = Original.Height();
-  AnchorAxis(L, W, OldParent.cx, NewParent.cx, Anchors.Contains(akLeft),
-             Anchors.Contains(akRight));
-  AnchorAxis(T, H, OldParent.cy, NewParent.cy, Anchors.Contains(akTop),
-             Anchors.Contains(akBottom));
+  AnchorAxis(L, W, OldParent.cx, NewParent.cx, Anchors.Contains(akLeft), Anchors.Contains(akRight));
+  AnchorAxis(T, H, OldParent.cy, NewParent.cy, Anchors.Contains(akTop), Anchors.Contains(akBottom));
   return Bounds(L, T, W, H);
 }
 

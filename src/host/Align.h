@@ -11,8 +11,8 @@ namespace qv {
 // One child taking part in alignment.
 struct TAlignEntry {
   TAlign Align = alNone;
-  TRect Bounds;        // current bounds in the parent's client coordinates
-  bool Moving = false; // the child whose change started this pass: it wins ties
+  TRect Bounds;         // current bounds in the parent's client coordinates
+  bool Moving = false;  // the child whose change started this pass: it wins ties
 };
 
 // Places the aligned entries (alTop, alBottom, alLeft, alRight, alClient, in that order)

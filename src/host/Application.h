@@ -23,11 +23,11 @@ using TExceptionEvent = std::function<void(TObject* Sender, const std::exception
 // What a control may change before its hint shows (CM_HINTSHOW's LParam).
 struct THintInfo {
   TControl* HintControl = nullptr;
-  TPoint HintPos;          // screen position of the hint's top-left
+  TPoint HintPos;  // screen position of the hint's top-left
   int HintMaxWidth = 0;
   TColor HintColor = 0;
-  TRect CursorRect;        // client rectangle the hint belongs to
-  TPoint CursorPos;        // client position of the cursor
+  TRect CursorRect;  // client rectangle the hint belongs to
+  TPoint CursorPos;  // client position of the cursor
   int ReshowTimeout = 0;
   int HideTimeout = 0;
   String HintStr;

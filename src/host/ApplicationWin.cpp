@@ -135,13 +135,17 @@ void TApplication::ProcessMessages() {
 void TApplication::Run() {
   FTerminated = false;
   if (FMainForm && FShowMainForm) {
-    if (FMainForm->WindowState() == wsMinimized) FMainForm->SetVisible(true);
-    else FMainForm->Show();
+    if (FMainForm->WindowState() == wsMinimized)
+      FMainForm->SetVisible(true);
+    else
+      FMainForm->Show();
   }
   while (!FTerminated) HandleMessage();
 }
 
-void TApplication::Terminate() { PostQuitMessage(0); }
+void TApplication::Terminate() {
+  PostQuitMessage(0);
+}
 
 int TApplication::HookMainWindow(TWindowHook Hook) {
   int Id = FNextHookId++;
@@ -214,12 +218,16 @@ void TApplication::HandleException(TObject* Sender) {
     try {
       throw;
     } catch (const std::exception& E) {
-      if (OnException) OnException(Sender, E);
-      else ShowException(E);
+      if (OnException)
+        OnException(Sender, E);
+      else
+        ShowException(E);
     } catch (...) {
       std::runtime_error E("Unknown exception");
-      if (OnException) OnException(Sender, E);
-      else ShowException(E);
+      if (OnException)
+        OnException(Sender, E);
+      else
+        ShowException(E);
     }
   } catch (...) {
     // A failing report must not take the message loop down.
@@ -342,8 +350,7 @@ void AppMouseEntered(TControl* Control) {
   bool WasShowing = Application->FHintActive;
   Application->HideHint();
   Application->FHintControl = Hint;
-  Application->StartHintTimer(WasShowing ? Application->FHintShortPause
-                                         : Application->FHintPause);
+  Application->StartHintTimer(WasShowing ? Application->FHintShortPause : Application->FHintPause);
 }
 
 void AppMouseLeft(TControl* Control) {

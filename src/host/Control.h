@@ -22,10 +22,13 @@ class TPopupMenu;
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
 using TAnchors = TSet<TAnchorKind>;
-inline const TAnchors AnchorAlign[7] = {
-    {akLeft, akTop},          {akLeft, akTop, akRight},         {akLeft, akRight, akBottom},
-    {akLeft, akTop, akBottom}, {akRight, akTop, akBottom},       {akLeft, akTop, akRight, akBottom},
-    {akLeft, akTop}};
+inline const TAnchors AnchorAlign[7] = {{akLeft, akTop},
+                                        {akLeft, akTop, akRight},
+                                        {akLeft, akRight, akBottom},
+                                        {akLeft, akTop, akBottom},
+                                        {akRight, akTop, akBottom},
+                                        {akLeft, akTop, akRight, akBottom},
+                                        {akLeft, akTop}};
 
 // Transient state of a control.
 enum TControlStateItem {
@@ -36,7 +39,7 @@ enum TControlStateItem {
   csAlignmentNeeded,
   csFocusing,
   csCreating,
-  csPaintCopy,         // the control paints a copy of itself (a background capture)
+  csPaintCopy,  // the control paints a copy of itself (a background capture)
   csCustomPaint,
   csDestroyingHandle,
   csDocking,
@@ -46,13 +49,13 @@ using TControlState = TSet<TControlStateItem>;
 // What a control class is and does.
 enum TControlStyleItem {
   csAcceptsControls,
-  csCaptureMouse,      // the control captures the mouse while a button is down
+  csCaptureMouse,  // the control captures the mouse while a button is down
   csDesignInteractive,
-  csClickEvents,       // button up over a pressed control is a click
+  csClickEvents,  // button up over a pressed control is a click
   csFramed,
   csSetCaption,
-  csOpaque,            // the control covers its whole rectangle: nothing under it is erased
-  csDoubleClicks,      // double clicks arrive as such, not as a second press
+  csOpaque,        // the control covers its whole rectangle: nothing under it is erased
+  csDoubleClicks,  // double clicks arrive as such, not as a second press
   csFixedWidth,
   csFixedHeight,
   csNoDesignVisible,
@@ -77,9 +80,9 @@ using TShiftState = TSet<TShiftStateItem>;
 using TCursor = int16_t;
 constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4,
                   crSize = -22, crSizeNESW = -6, crSizeNS = -7, crSizeNWSE = -8, crSizeWE = -9,
-                  crUpArrow = -10, crHourGlass = -11, crDrag = -12, crNoDrop = -13,
-                  crHSplit = -14, crVSplit = -15, crMultiDrag = -16, crSQLWait = -17,
-                  crNo = -18, crAppStart = -19, crHelp = -20, crHandPoint = -21, crSizeAll = -22;
+                  crUpArrow = -10, crHourGlass = -11, crDrag = -12, crNoDrop = -13, crHSplit = -14,
+                  crVSplit = -15, crMultiDrag = -16, crSQLWait = -17, crNo = -18, crAppStart = -19,
+                  crHelp = -20, crHandPoint = -21, crSizeAll = -22;
 
 using TWndMethod = std::function<void(TMessage& Message)>;
 using TMouseEvent =
@@ -87,8 +90,8 @@ using TMouseEvent =
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TMouseWheelEvent = std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta,
                                             TPoint MousePos, bool& Handled)>;
-using TCanResizeEvent = std::function<void(TObject* Sender, int& NewWidth, int& NewHeight,
-                                           bool& Resize)>;
+using TCanResizeEvent =
+    std::function<void(TObject* Sender, int& NewWidth, int& NewHeight, bool& Resize)>;
 using TContextPopupEvent = std::function<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
 
 // Size limits of a control; 0 means no limit.

@@ -1,4 +1,3 @@
-#include <windowsx.h>
 
 #include <algorithm>
 
@@ -44,9 +43,7 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
   FFont = std::make_unique<TFont>();
   FFont->OnChange = [this](TObject* Sender) { FontChanged(Sender); };
   FConstraints = std::make_unique<TSizeConstraints>();
-  FConstraints->OnChange = [this](TObject*) {
-    SetBounds(FLeft, FTop, FWidth, FHeight);
-  };
+  FConstraints->OnChange = [this](TObject*) { SetBounds(FLeft, FTop, FWidth, FHeight); };
 }
 
 TControl::~TControl() {
@@ -57,7 +54,9 @@ TControl::~TControl() {
   if (FParent) FParent->RemoveControl(this);
 }
 
-void TControl::MarkDestroying() { FComponentState.Include(csDestroying); }
+void TControl::MarkDestroying() {
+  FComponentState.Include(csDestroying);
+}
 
 void TControl::DestroyOwnedComponents() {
   while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
@@ -121,7 +120,9 @@ void TControl::Resize() {
   if (OnResize) OnResize(this);
 }
 
-TRect TControl::ClientRect() const { return Rect(0, 0, FWidth, FHeight); }
+TRect TControl::ClientRect() const {
+  return Rect(0, 0, FWidth, FHeight);
+}
 
 void TControl::SetClientSize(int AWidth, int AHeight) {
   TRect C = ClientRect();
@@ -394,7 +395,7 @@ void TControl::WndProc(TMessage& Message) {
 void TControl::HandleMouseMessage(TMessage& Message) {
   // Wheel and context menu: the control decides whether the platform sees them.
   if (Message.Msg == WM_MOUSEWHEEL) {
-    TPoint P{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+    TPoint P{Message.XPos(), Message.YPos()};
     if (DoMouseWheel(KeysToShiftState(GET_KEYSTATE_WPARAM(Message.WParam)),
                      GET_WHEEL_DELTA_WPARAM(Message.WParam), P)) {
       Message.Result = 1;
@@ -463,7 +464,7 @@ void TControl::HandleMouseMessage(TMessage& Message) {
 }
 
 void TControl::HandleContextMenu(TMessage& Message) {
-  TPoint P{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+  TPoint P{Message.XPos(), Message.YPos()};
   bool Handled = false;
   if (OnContextPopup) OnContextPopup(this, ScreenToClient(P), Handled);
   if (!Handled && FPopupMenu && FPopupMenu->AutoPopup()) {
@@ -537,8 +538,7 @@ void TControl::SetMouseCapture(bool Value) {
 }
 
 void TControl::SendCancelMode(TControl* Sender) {
-  if (TCustomForm* Form = GetParentForm(this))
-    Form->Perform(CM_CANCELMODE, 0, intptr_t(Sender));
+  if (TCustomForm* Form = GetParentForm(this)) Form->Perform(CM_CANCELMODE, 0, intptr_t(Sender));
 }
 
 // ---- painting ------------------------------------------------------------------
@@ -550,7 +550,9 @@ void TControl::InvalidateControl(bool IsVisible, bool IsOpaque) {
   InvalidateRect(FParent->FHandle, &R, IsOpaque ? FALSE : TRUE);
 }
 
-void TControl::Invalidate() { InvalidateControl(FVisible, FControlStyle.Contains(csOpaque)); }
+void TControl::Invalidate() {
+  InvalidateControl(FVisible, FControlStyle.Contains(csOpaque));
+}
 
 void TControl::Update() {
   if (FParent) FParent->Update();

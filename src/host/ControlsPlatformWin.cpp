@@ -42,22 +42,57 @@ COLORREF ColorToPlatform(TColor Color) {
 HCURSOR CursorHandle(TCursor Cursor) {
   const wchar_t* Id = nullptr;
   switch (Cursor) {
-    case crArrow: Id = IDC_ARROW; break;
-    case crCross: Id = IDC_CROSS; break;
-    case crIBeam: Id = IDC_IBEAM; break;
-    case crSizeNESW: Id = IDC_SIZENESW; break;
-    case crSizeNS: case crVSplit: Id = IDC_SIZENS; break;
-    case crSizeNWSE: Id = IDC_SIZENWSE; break;
-    case crSizeWE: case crHSplit: Id = IDC_SIZEWE; break;
-    case crUpArrow: Id = IDC_UPARROW; break;
-    case crHourGlass: case crSQLWait: Id = IDC_WAIT; break;
-    case crNo: case crNoDrop: Id = IDC_NO; break;
-    case crAppStart: Id = IDC_APPSTARTING; break;
-    case crHelp: Id = IDC_HELP; break;
-    case crHandPoint: Id = IDC_HAND; break;
-    case crSizeAll: Id = IDC_SIZEALL; break;
-    case crNone: return nullptr;
-    default: Id = IDC_ARROW; break;
+    case crArrow:
+      Id = IDC_ARROW;
+      break;
+    case crCross:
+      Id = IDC_CROSS;
+      break;
+    case crIBeam:
+      Id = IDC_IBEAM;
+      break;
+    case crSizeNESW:
+      Id = IDC_SIZENESW;
+      break;
+    case crSizeNS:
+    case crVSplit:
+      Id = IDC_SIZENS;
+      break;
+    case crSizeNWSE:
+      Id = IDC_SIZENWSE;
+      break;
+    case crSizeWE:
+    case crHSplit:
+      Id = IDC_SIZEWE;
+      break;
+    case crUpArrow:
+      Id = IDC_UPARROW;
+      break;
+    case crHourGlass:
+    case crSQLWait:
+      Id = IDC_WAIT;
+      break;
+    case crNo:
+    case crNoDrop:
+      Id = IDC_NO;
+      break;
+    case crAppStart:
+      Id = IDC_APPSTARTING;
+      break;
+    case crHelp:
+      Id = IDC_HELP;
+      break;
+    case crHandPoint:
+      Id = IDC_HAND;
+      break;
+    case crSizeAll:
+      Id = IDC_SIZEALL;
+      break;
+    case crNone:
+      return nullptr;
+    default:
+      Id = IDC_ARROW;
+      break;
   }
   return LoadCursorW(nullptr, Id);
 }
@@ -84,7 +119,9 @@ WNDPROC BaseProcOf(HWND Wnd) {
 
 }  // namespace
 
-void SetCreationControl(TWinControl* Control) { tCreationControl = Control; }
+void SetCreationControl(TWinControl* Control) {
+  tCreationControl = Control;
+}
 
 TWinControl* FindControl(HWND Handle) {
   if (!Handle) return nullptr;

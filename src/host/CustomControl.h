@@ -3,15 +3,10 @@
 // TGraphicControl: a control without a window that paints on its parent's window.
 #include <memory>
 
+#include "host/Canvas.h"
 #include "host/WinControl.h"
 
 namespace qv {
-
-class TCanvas;
-struct TCanvasDeleter {
-  void operator()(TCanvas* Canvas) const;
-};
-using TCanvasPtr = std::unique_ptr<TCanvas, TCanvasDeleter>;
 
 class TCustomControl : public TWinControl {
   QV_CLASS(TCustomControl)
@@ -27,7 +22,7 @@ class TCustomControl : public TWinControl {
   virtual void Paint() {}
 
  private:
-  TCanvasPtr FCanvas;
+  std::unique_ptr<TCanvas> FCanvas;
 };
 
 class TGraphicControl : public TControl {
@@ -42,7 +37,7 @@ class TGraphicControl : public TControl {
   virtual void Paint() {}
 
  private:
-  TCanvasPtr FCanvas;
+  std::unique_ptr<TCanvas> FCanvas;
 };
 
 }  // namespace qv

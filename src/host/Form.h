@@ -30,10 +30,9 @@ enum TFormStateItem { fsCreating, fsVisible, fsShowing, fsModal, fsCreatedMDIChi
 using TFormState = TSet<TFormStateItem>;
 
 using TModalResult = int;
-constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4,
-                       mrIgnore = 5, mrYes = 6, mrNo = 7, mrClose = 8, mrHelp = 9,
-                       mrTryAgain = 10, mrContinue = 11, mrAll = 12, mrNoToAll = 13,
-                       mrYesToAll = 14;
+constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5,
+                       mrYes = 6, mrNo = 7, mrClose = 8, mrHelp = 9, mrTryAgain = 10,
+                       mrContinue = 11, mrAll = 12, mrNoToAll = 13, mrYesToAll = 14;
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;

@@ -9,8 +9,7 @@
 namespace qv {
 
 TCustomForm::TCustomForm(TComponent* AOwner) : TCustomControl(AOwner) {
-  FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption,
-                   csDoubleClicks};
+  FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   SetVisible(false);
   SetColor(clBtnFace);
   SetParentFont(false);
@@ -60,8 +59,12 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
       if (!Parent()) Params.Style |= WS_POPUP;
       Caption = false;
       break;
-    case bsSingle: Params.Style |= WS_CAPTION; break;
-    case bsSizeable: Params.Style |= WS_CAPTION | WS_THICKFRAME; break;
+    case bsSingle:
+      Params.Style |= WS_CAPTION;
+      break;
+    case bsSizeable:
+      Params.Style |= WS_CAPTION | WS_THICKFRAME;
+      break;
     case bsDialog:
       Params.Style |= WS_POPUP | WS_CAPTION;
       Params.ExStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
@@ -220,7 +223,9 @@ void TCustomForm::SetMenu(TMainMenu* Value) {
   if (FHandle) ::SetMenu(FHandle, Value ? static_cast<HMENU>(Value->Handle()) : nullptr);
 }
 
-TMonitor* TCustomForm::Monitor() { return Screen->MonitorFromWindow(Handle()); }
+TMonitor* TCustomForm::Monitor() {
+  return Screen->MonitorFromWindow(Handle());
+}
 
 TRect TCustomForm::ClientRect() const {
   if (FHandle && IsIconic(FHandle)) {
@@ -229,8 +234,8 @@ TRect TCustomForm::ClientRect() const {
     P.length = sizeof(P);
     GetWindowPlacement(FHandle, &P);
     RECT Frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&Frame, DWORD(GetWindowLongPtrW(FHandle, GWL_STYLE)), GetMenu(FHandle) != nullptr,
-                       DWORD(GetWindowLongPtrW(FHandle, GWL_EXSTYLE)));
+    AdjustWindowRectEx(&Frame, DWORD(GetWindowLongPtrW(FHandle, GWL_STYLE)),
+                       GetMenu(FHandle) != nullptr, DWORD(GetWindowLongPtrW(FHandle, GWL_EXSTYLE)));
     return Rect(0, 0,
                 (P.rcNormalPosition.right - P.rcNormalPosition.left) - (Frame.right - Frame.left),
                 (P.rcNormalPosition.bottom - P.rcNormalPosition.top) - (Frame.bottom - Frame.top));
@@ -322,11 +327,15 @@ void TCustomForm::DoHide() {
   if (OnHide) OnHide(this);
 }
 
-void TCustomForm::UpdateShowingState() { UpdateControlState(); }
+void TCustomForm::UpdateShowingState() {
+  UpdateControlState();
+}
 
 // ---- focus -----------------------------------------------------------------------
 
-bool TCustomForm::CanFocus() const { return Visible() && Enabled(); }
+bool TCustomForm::CanFocus() const {
+  return Visible() && Enabled();
+}
 
 void TCustomForm::SetFocus() {
   if (!CanFocus()) throw Exception(L"Cannot focus a disabled or invisible window");
@@ -399,7 +408,9 @@ void TCustomForm::DefocusControl(TControl* Control, bool Removing) {
   if (HadFocus && FHandle && !Destroying()) ::SetFocus(FHandle);
 }
 
-void TCustomForm::ControlRemoving(TControl* Control) { DefocusControl(Control, true); }
+void TCustomForm::ControlRemoving(TControl* Control) {
+  DefocusControl(Control, true);
+}
 
 // ---- closing ---------------------------------------------------------------------
 
@@ -427,10 +438,17 @@ void TCustomForm::Close() {
     return;
   }
   switch (Action) {
-    case caHide: Hide(); break;
-    case caMinimize: SetWindowState(wsMinimized); break;
-    case caFree: Release(); break;
-    default: break;
+    case caHide:
+      Hide();
+      break;
+    case caMinimize:
+      SetWindowState(wsMinimized);
+      break;
+    case caFree:
+      Release();
+      break;
+    default:
+      break;
   }
 }
 
@@ -449,9 +467,14 @@ void TCustomForm::CloseModal() {
     DoClose(Action);
   }
   switch (Action) {
-    case caNone: FModalResult = mrNone; break;
-    case caFree: Release(); break;
-    default: break;
+    case caNone:
+      FModalResult = mrNone;
+      break;
+    case caFree:
+      Release();
+      break;
+    default:
+      break;
   }
 }
 
@@ -567,9 +590,15 @@ void TCustomForm::HandleDialogKeyMessage(TMessage& Message) {
 
 void TCustomForm::HandleSize(TMessage& Message) {
   switch (Message.WParam) {
-    case SIZE_MAXIMIZED: FWindowState = wsMaximized; break;
-    case SIZE_MINIMIZED: FWindowState = wsMinimized; break;
-    case SIZE_RESTORED: FWindowState = wsNormal; break;
+    case SIZE_MAXIMIZED:
+      FWindowState = wsMaximized;
+      break;
+    case SIZE_MINIMIZED:
+      FWindowState = wsMinimized;
+      break;
+    case SIZE_RESTORED:
+      FWindowState = wsNormal;
+      break;
   }
   TCustomControl::WndProc(Message);
   UpdateScrollRange();

@@ -1,8 +1,7 @@
-#include "host/HiddenWindow.h"
-
 #include <memory>
 
 #include "host/ControlsPlatform.h"
+#include "host/HiddenWindow.h"
 
 namespace qv {
 
@@ -49,10 +48,9 @@ void RegisterHiddenClass() {
 HWND AllocateHWnd(TWndMethod Method, bool MessageOnly) {
   RegisterHiddenClass();
   auto Owned = std::make_unique<TWndMethod>(std::move(Method));
-  HWND Wnd = CreateWindowExW(MessageOnly ? 0 : WS_EX_TOOLWINDOW, kClassName, L"",
-                             MessageOnly ? 0 : WS_POPUP, 0, 0, 0, 0,
-                             MessageOnly ? HWND_MESSAGE : nullptr, nullptr,
-                             GetModuleHandleW(nullptr), Owned.get());
+  HWND Wnd = CreateWindowExW(
+      MessageOnly ? 0 : WS_EX_TOOLWINDOW, kClassName, L"", MessageOnly ? 0 : WS_POPUP, 0, 0, 0, 0,
+      MessageOnly ? HWND_MESSAGE : nullptr, nullptr, GetModuleHandleW(nullptr), Owned.get());
   if (!Wnd) throw Exception(L"Cannot create a hidden window");
   Owned.release();  // the window holds it until DeallocateHWnd
   return Wnd;

@@ -1,6 +1,5 @@
 #include <algorithm>
 
-#include "host/CanvasGlue.h"
 #include "host/ControlsPlatform.h"
 #include "host/Font.h"
 #include "host/HintWindow.h"
@@ -15,11 +14,11 @@ THintWindow::THintWindow(TComponent* AOwner) : TCustomControl(AOwner) {
   NONCLIENTMETRICSW M{};
   M.cbSize = sizeof(M);
   if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(M), &M, 0)) {
-    TFont* F = CanvasFont(Canvas());
+    TFont* F = &Canvas()->Font();
     F->SetName(M.lfStatusFont.lfFaceName);
     F->SetHeight(M.lfStatusFont.lfHeight);
   }
-  CanvasFont(Canvas())->SetColor(int32_t(0xFF000017));  // clInfoText
+  Canvas()->Font().SetColor(int32_t(0xFF000017));  // clInfoText
 }
 
 void THintWindow::CreateParams(TCreateParams& Params) {
@@ -32,7 +31,7 @@ void THintWindow::CreateParams(TCreateParams& Params) {
 
 TRect THintWindow::CalcHintRect(int MaxWidth, const String& AHint, void*) {
   HDC DC = GetDC(nullptr);
-  HGDIOBJ Old = SelectObject(DC, CanvasFont(Canvas())->Handle());
+  HGDIOBJ Old = SelectObject(DC, Canvas()->Font().Handle());
   RECT R{0, 0, std::max(MaxWidth, 1), 0};
   DrawTextW(DC, AHint.c_str(), int(AHint.size()), &R,
             DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
@@ -63,13 +62,22 @@ void THintWindow::ActivateHint(const TRect& ARect, const String& AHint) {
   Invalidate();
 }
 
-void THintWindow::ReleaseHandle() { DestroyHandle(); }
+void THintWindow::ReleaseHandle() {
+  DestroyHandle();
+}
 
 bool THintWindow::IsHintMsg(const TMessage& Msg) const {
   switch (Msg.Msg) {
-    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-    case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN: case WM_NCMBUTTONDOWN:
-    case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_ACTIVATE: case WM_ACTIVATEAPP:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_ACTIVATE:
+    case WM_ACTIVATEAPP:
     case WM_MOUSEWHEEL:
       return true;
   }
@@ -77,14 +85,14 @@ bool THintWindow::IsHintMsg(const TMessage& Msg) const {
 }
 
 void THintWindow::Paint() {
-  HDC DC = CanvasHandle(Canvas());
+  HDC DC = Canvas()->Handle();
   RECT R;
   GetClientRect(FHandle, &R);
   InflateRect(&R, -2, -2);
   int Saved = SaveDC(DC);
-  SelectObject(DC, CanvasFont(Canvas())->Handle());
+  SelectObject(DC, Canvas()->Font().Handle());
   SetBkMode(DC, TRANSPARENT);
-  SetTextColor(DC, ColorToPlatform(CanvasFont(Canvas())->Color()));
+  SetTextColor(DC, ColorToPlatform(Canvas()->Font().Color()));
   String Text = Caption();
   DrawTextW(DC, Text.c_str(), int(Text.size()), &R, DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);
   RestoreDC(DC, Saved);

@@ -1,6 +1,6 @@
-#include <cwctype>
-
 #include "host/Menus.h"
+
+#include <cwctype>
 
 namespace qv {
 
@@ -56,8 +56,8 @@ TShortCut TextToShortCut(const String& Text) {
   TShortCut Modifiers = 0;
   for (;;) {
     bool Found = false;
-    for (auto [Prefix, Flag] : {std::pair{L"Shift+", scShift}, std::pair{L"Ctrl+", scCtrl},
-                                std::pair{L"Alt+", scAlt}}) {
+    for (auto [Prefix, Flag] :
+         {std::pair{L"Shift+", scShift}, std::pair{L"Ctrl+", scCtrl}, std::pair{L"Alt+", scAlt}}) {
       String P = Prefix;
       if (Rest.size() > P.size() && SameText(Rest.substr(0, P.size()), P)) {
         Modifiers |= Flag;

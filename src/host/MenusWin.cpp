@@ -1,9 +1,11 @@
 #include <algorithm>
 #include <bitset>
 
-#include "host/CanvasGlue.h"
-#include "host/ControlsPlatform.h"
+#include "host/ControlsPlatform.h"  // the platform's names come before ours
+
+#include "host/Canvas.h"
 #include "host/HiddenWindow.h"
+#include "host/ImageList.h"
 #include "host/Menus.h"
 
 namespace qv {
@@ -105,7 +107,9 @@ void TMenuItem::SetImageIndex(int Value) {
   Changed();
 }
 
-void TMenuItem::Add(TMenuItem* Item) { Insert(Count(), Item); }
+void TMenuItem::Add(TMenuItem* Item) {
+  Insert(Count(), Item);
+}
 
 void TMenuItem::Insert(int Index, TMenuItem* Item) {
   if (!Item) return;
@@ -145,7 +149,9 @@ TMenuItem* TMenuItem::Find(const String& ACaption) const {
   return nullptr;
 }
 
-int TMenuItem::MenuIndex() const { return FParent ? FParent->IndexOf(this) : -1; }
+int TMenuItem::MenuIndex() const {
+  return FParent ? FParent->IndexOf(this) : -1;
+}
 
 void TMenuItem::SetMenuIndex(int Value) {
   if (!FParent) return;
@@ -190,7 +196,7 @@ void TMenuItem::MeasureItem(TCanvas* ACanvas, int& Width, int& Height) {
   String Text = StripHotkey(FCaption);
   if (FShortCut != scNone) Text += L"    " + ShortCutToText(FShortCut);
   SIZE S{0, 0};
-  GetTextExtentPoint32W(CanvasHandle(ACanvas), Text.c_str(), int(Text.size()), &S);
+  GetTextExtentPoint32W(ACanvas->Handle(), Text.c_str(), int(Text.size()), &S);
   Width = S.cx + 2 * GetSystemMetrics(SM_CXMENUCHECK) + 8;
   Height = std::max<int>(S.cy + 6, GetSystemMetrics(SM_CYMENUCHECK));
 }
@@ -205,7 +211,7 @@ void TMenuItem::AdvancedDrawItem(TCanvas* ACanvas, const TRect& ARect, TOwnerDra
     OnDrawItem(this, ACanvas, ARect, State.Contains(odSelected));
     return;
   }
-  HDC DC = CanvasHandle(ACanvas);
+  HDC DC = ACanvas->Handle();
   RECT R{ARect.Left, ARect.Top, ARect.Right, ARect.Bottom};
   bool Selected = State.Contains(odSelected);
   FillRect(DC, &R, GetSysColorBrush(Selected ? COLOR_HIGHLIGHT : COLOR_MENU));
@@ -215,12 +221,19 @@ void TMenuItem::AdvancedDrawItem(TCanvas* ACanvas, const TRect& ARect, TOwnerDra
     return;
   }
   SetBkMode(DC, TRANSPARENT);
-  SetTextColor(DC, GetSysColor(!FEnabled ? COLOR_GRAYTEXT
+  SetTextColor(DC, GetSysColor(!FEnabled  ? COLOR_GRAYTEXT
                                : Selected ? COLOR_HIGHLIGHTTEXT
                                           : COLOR_MENUTEXT));
   int Check = TopLevel ? 4 : GetSystemMetrics(SM_CXMENUCHECK) + 4;
+  TCustomImageList* Images = GetParentMenu() ? GetParentMenu()->Images() : nullptr;
+  bool HasImage = Images && FImageIndex >= 0 && FImageIndex < Images->Count();
+  if (HasImage) {
+    Check = std::max(Check, Images->Width() + 6);
+    Images->Draw(*ACanvas, R.left + 2, R.top + (R.bottom - R.top - Images->Height()) / 2,
+                 FImageIndex, FEnabled);
+  }
   RECT T{R.left + Check, R.top, R.right - 4, R.bottom};
-  if (FChecked && !TopLevel) {
+  if (FChecked && !TopLevel && !HasImage) {
     RECT Mark{R.left + 2, R.top, R.left + Check - 2, R.bottom};
     DrawTextW(DC, FRadioItem ? L"\x25CF" : L"\x2713", -1, &Mark,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -246,16 +259,15 @@ TMenu::~TMenu() {
 
 void TMenu::SetImages(TCustomImageList* Value) {
   if (FImages == Value) return;
-  if (auto* Old = reinterpret_cast<TComponent*>(FImages)) Old->RemoveFreeNotification(this);
+  if (auto* Old = static_cast<TComponent*>(FImages)) Old->RemoveFreeNotification(this);
   FImages = Value;
-  if (auto* New = reinterpret_cast<TComponent*>(Value)) New->FreeNotification(this);
+  if (auto* New = static_cast<TComponent*>(Value)) New->FreeNotification(this);
   MenuChanged();
 }
 
 void TMenu::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == reinterpret_cast<TComponent*>(FImages))
-    FImages = nullptr;
+  if (Operation == opRemove && AComponent == static_cast<TComponent*>(FImages)) FImages = nullptr;
 }
 
 void TMenu::SetOwnerDraw(bool Value) {
@@ -264,14 +276,18 @@ void TMenu::SetOwnerDraw(bool Value) {
   MenuChanged();
 }
 
-void TMenu::MenuChanged() { DestroyMenuHandle(); }
+void TMenu::MenuChanged() {
+  DestroyMenuHandle();
+}
 
 void TMenu::DestroyMenuHandle() {
   if (FHandle) DestroyMenu(static_cast<HMENU>(FHandle));
   FHandle = nullptr;
 }
 
-HMENU TMenu::CreateMenuHandle() { return CreatePopupMenu(); }
+HMENU TMenu::CreateMenuHandle() {
+  return CreatePopupMenu();
+}
 
 HMENU TMenu::Handle() {
   if (!FHandle) {
@@ -363,18 +379,18 @@ bool TMenu::DispatchOwnerDraw(TMessage& Message) {
     if (!ItemIsOurs(this, Item)) return false;
     HDC DC = GetDC(nullptr);
     HGDIOBJ Old = SelectObject(DC, MenuFont());
-    TCanvasPtr Canvas = NewCanvas();
-    SetCanvasHandle(Canvas.get(), DC);
+    TCanvas Canvas;
+    Canvas.SetHandle(DC);
     int W = int(M->itemWidth), H = int(M->itemHeight);
     try {
-      Item->MeasureItem(Canvas.get(), W, H);
+      Item->MeasureItem(&Canvas, W, H);
     } catch (...) {
-      SetCanvasHandle(Canvas.get(), nullptr);
+      Canvas.SetHandle(nullptr);
       SelectObject(DC, Old);
       ReleaseDC(nullptr, DC);
       throw;
     }
-    SetCanvasHandle(Canvas.get(), nullptr);
+    Canvas.SetHandle(nullptr);
     SelectObject(DC, Old);
     ReleaseDC(nullptr, DC);
     M->itemWidth = UINT(std::max(W, 0));
@@ -389,18 +405,18 @@ bool TMenu::DispatchOwnerDraw(TMessage& Message) {
     if (!ItemIsOurs(this, Item)) return false;
     int Saved = SaveDC(D->hDC);
     SelectObject(D->hDC, MenuFont());
-    TCanvasPtr Canvas = NewCanvas();
-    SetCanvasHandle(Canvas.get(), D->hDC);
+    TCanvas Canvas;
+    Canvas.SetHandle(D->hDC);
     TRect R = Rect(D->rcItem.left, D->rcItem.top, D->rcItem.right, D->rcItem.bottom);
     bool TopLevel = Item->Parent() == Items() && dynamic_cast<TMainMenu*>(this);
     try {
-      Item->AdvancedDrawItem(Canvas.get(), R, DrawStateOf(D->itemState), TopLevel);
+      Item->AdvancedDrawItem(&Canvas, R, DrawStateOf(D->itemState), TopLevel);
     } catch (...) {
-      SetCanvasHandle(Canvas.get(), nullptr);
+      Canvas.SetHandle(nullptr);
       RestoreDC(D->hDC, Saved);
       throw;
     }
-    SetCanvasHandle(Canvas.get(), nullptr);
+    Canvas.SetHandle(nullptr);
     RestoreDC(D->hDC, Saved);
     Message.Result = 1;
     return true;
@@ -446,7 +462,9 @@ TMenuItem* TMenu::FindShortCut(TShortCut Value) const {
 
 // ---- TMainMenu --------------------------------------------------------------------
 
-HMENU TMainMenu::CreateMenuHandle() { return CreateMenu(); }
+HMENU TMainMenu::CreateMenuHandle() {
+  return CreateMenu();
+}
 
 void TMainMenu::MenuChanged() {
   // The menu bar of the form (if shown) takes the rebuilt menu.
@@ -516,7 +534,9 @@ void TPopupList::Add(TPopupMenu* Menu) {
   if (std::find(FItems.begin(), FItems.end(), Menu) == FItems.end()) FItems.push_back(Menu);
 }
 
-void TPopupList::Remove(TPopupMenu* Menu) { std::erase(FItems, Menu); }
+void TPopupList::Remove(TPopupMenu* Menu) {
+  std::erase(FItems, Menu);
+}
 
 void TPopupList::WndProc(TMessage& Message) {
   switch (Message.Msg) {
@@ -533,7 +553,8 @@ void TPopupList::WndProc(TMessage& Message) {
       for (TPopupMenu* Menu : FItems) Menu->DispatchPopup(reinterpret_cast<void*>(Message.WParam));
       break;
   }
-  if (FWindow) Message.Result = DefWindowProcW(FWindow, Message.Msg, Message.WParam, Message.LParam);
+  if (FWindow)
+    Message.Result = DefWindowProcW(FWindow, Message.Msg, Message.WParam, Message.LParam);
 }
 
 }  // namespace qv

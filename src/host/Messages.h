@@ -33,38 +33,38 @@ constexpr uint32_t CM_BASE = 0xB000;
 enum : uint32_t {
   CM_ACTIVATE = CM_BASE + 0,
   CM_DEACTIVATE = CM_BASE + 1,
-  CM_CANCELMODE = CM_BASE + 4,        // LParam: the control that starts a mode of its own
-  CM_DIALOGKEY = CM_BASE + 5,         // WParam: virtual key; Result 1 when used
-  CM_DIALOGCHAR = CM_BASE + 6,        // WParam: character; Result 1 when used
-  CM_FOCUSCHANGED = CM_BASE + 7,      // LParam: the control that has the focus now
+  CM_CANCELMODE = CM_BASE + 4,    // LParam: the control that starts a mode of its own
+  CM_DIALOGKEY = CM_BASE + 5,     // WParam: virtual key; Result 1 when used
+  CM_DIALOGCHAR = CM_BASE + 6,    // WParam: character; Result 1 when used
+  CM_FOCUSCHANGED = CM_BASE + 7,  // LParam: the control that has the focus now
   CM_PARENTFONTCHANGED = CM_BASE + 8,
   CM_PARENTCOLORCHANGED = CM_BASE + 9,
-  CM_HITTEST = CM_BASE + 10,          // LParam: client point; Result 0 = not over the control
-  CM_VISIBLECHANGED = CM_BASE + 11,   // WParam: new Visible
+  CM_HITTEST = CM_BASE + 10,         // LParam: client point; Result 0 = not over the control
+  CM_VISIBLECHANGED = CM_BASE + 11,  // WParam: new Visible
   CM_ENABLEDCHANGED = CM_BASE + 12,
   CM_COLORCHANGED = CM_BASE + 13,
   CM_FONTCHANGED = CM_BASE + 14,
   CM_CURSORCHANGED = CM_BASE + 15,
   CM_TEXTCHANGED = CM_BASE + 18,
-  CM_MOUSEENTER = CM_BASE + 19,       // LParam: the control the mouse entered
-  CM_MOUSELEAVE = CM_BASE + 20,       // LParam: the control the mouse left
+  CM_MOUSEENTER = CM_BASE + 19,  // LParam: the control the mouse entered
+  CM_MOUSELEAVE = CM_BASE + 20,  // LParam: the control the mouse left
   CM_BUTTONPRESSED = CM_BASE + 24,
   CM_SHOWINGCHANGED = CM_BASE + 25,
   CM_ENTER = CM_BASE + 26,
   CM_EXIT = CM_BASE + 27,
-  CM_WANTSPECIALKEY = CM_BASE + 30,   // WParam: virtual key; Result 1 = the control wants it
-  CM_RELEASE = CM_BASE + 33,          // posted to a form by Release(): the form frees itself
+  CM_WANTSPECIALKEY = CM_BASE + 30,  // WParam: virtual key; Result 1 = the control wants it
+  CM_RELEASE = CM_BASE + 33,         // posted to a form by Release(): the form frees itself
   CM_SHOWHINTCHANGED = CM_BASE + 34,
   CM_PARENTSHOWHINTCHANGED = CM_BASE + 35,
   CM_SYSCOLORCHANGE = CM_BASE + 36,
   CM_TABSTOPCHANGED = CM_BASE + 40,
   CM_CONTROLLISTCHANGE = CM_BASE + 44,  // WParam: the control; LParam: 1 inserted, 0 removed
-  CM_CHILDKEY = CM_BASE + 47,         // WParam: key; LParam: the control; Result 1 = handled
-  CM_HINTSHOW = CM_BASE + 48,         // LParam: THintInfo*; Result 1 = no hint
+  CM_CHILDKEY = CM_BASE + 47,           // WParam: key; LParam: the control; Result 1 = handled
+  CM_HINTSHOW = CM_BASE + 48,           // LParam: THintInfo*; Result 1 = no hint
   CM_RECREATEWND = CM_BASE + 51,
-  CM_INVALIDATE = CM_BASE + 52,       // WParam 1: also the non-client area
+  CM_INVALIDATE = CM_BASE + 52,  // WParam 1: also the non-client area
   CM_SYSFONTCHANGED = CM_BASE + 53,
-  CM_CONTROLCHANGE = CM_BASE + 54,    // WParam: the control; LParam: 1 inserted, 0 removed
+  CM_CONTROLCHANGE = CM_BASE + 54,  // WParam: the control; LParam: 1 inserted, 0 removed
   CM_CHANGED = CM_BASE + 55,
   CM_BORDERCHANGED = CM_BASE + 59,
   CM_MOUSEWHEEL = CM_BASE + 67,

@@ -61,9 +61,9 @@ class TScreen : public TComponent {
   TMonitor* MonitorFromWindow(HWND__* Handle, TMonitorDefaultTo Default = mdNearest);
   TMonitor* MonitorFromPoint(TPoint P, TMonitorDefaultTo Default = mdNearest);
   TMonitor* MonitorFromRect(const TRect& R, TMonitorDefaultTo Default = mdNearest);
-  int Width() const;   // primary monitor
+  int Width() const;  // primary monitor
   int Height() const;
-  TRect DesktopRect() const;  // all monitors
+  TRect DesktopRect() const;   // all monitors
   TRect WorkAreaRect() const;  // primary monitor's work area
   int WorkAreaWidth() const { return WorkAreaRect().Width(); }
   int WorkAreaHeight() const { return WorkAreaRect().Height(); }

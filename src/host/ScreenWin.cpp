@@ -12,7 +12,9 @@ TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {}
 
 TScreen::~TScreen() = default;
 
-void TScreen::AddForm(TCustomForm* Form) { FForms.push_back(Form); }
+void TScreen::AddForm(TCustomForm* Form) {
+  FForms.push_back(Form);
+}
 
 void TScreen::RemoveForm(TCustomForm* Form) {
   std::erase(FForms, Form);
@@ -38,7 +40,9 @@ BOOL CALLBACK CollectMonitor(HMONITOR Monitor, HDC, LPRECT, LPARAM Data) {
   return TRUE;
 }
 
-TRect ToRect(const RECT& R) { return Rect(R.left, R.top, R.right, R.bottom); }
+TRect ToRect(const RECT& R) {
+  return Rect(R.left, R.top, R.right, R.bottom);
+}
 
 }  // namespace
 
@@ -93,7 +97,7 @@ TMonitor* TScreen::PrimaryMonitor() {
 }
 
 static DWORD DefaultFlag(TMonitorDefaultTo Default) {
-  return Default == mdNull ? MONITOR_DEFAULTTONULL
+  return Default == mdNull      ? MONITOR_DEFAULTTONULL
          : Default == mdPrimary ? MONITOR_DEFAULTTOPRIMARY
                                 : MONITOR_DEFAULTTONEAREST;
 }
@@ -111,9 +115,13 @@ TMonitor* TScreen::MonitorFromRect(const TRect& R, TMonitorDefaultTo Default) {
   return FindMonitor(::MonitorFromRect(&W, DefaultFlag(Default)));
 }
 
-int TScreen::Width() const { return GetSystemMetrics(SM_CXSCREEN); }
+int TScreen::Width() const {
+  return GetSystemMetrics(SM_CXSCREEN);
+}
 
-int TScreen::Height() const { return GetSystemMetrics(SM_CYSCREEN); }
+int TScreen::Height() const {
+  return GetSystemMetrics(SM_CYSCREEN);
+}
 
 TRect TScreen::DesktopRect() const {
   int X = GetSystemMetrics(SM_XVIRTUALSCREEN), Y = GetSystemMetrics(SM_YVIRTUALSCREEN);

@@ -1,7 +1,6 @@
-#include "host/Timer.h"
-
 #include "host/ControlsPlatform.h"
 #include "host/HiddenWindow.h"
+#include "host/Timer.h"
 
 namespace qv {
 

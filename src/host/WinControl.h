@@ -23,8 +23,8 @@ struct TCreateParams {
   HWND__* WndParent = nullptr;
   void* Param = nullptr;
   struct {
-    uint32_t Style = 0;            // class style (CS_*)
-    HICON__* Cursor = nullptr;     // null: the arrow
+    uint32_t Style = 0;         // class style (CS_*)
+    HICON__* Cursor = nullptr;  // null: the arrow
     HBRUSH__* Background = nullptr;
     HICON__* Icon = nullptr;
   } WindowClass;

@@ -1,4 +1,3 @@
-#include <windowsx.h>
 
 #include <algorithm>
 
@@ -10,8 +9,12 @@
 
 namespace qv {
 
-void TWinControlAccess::Attach(TWinControl* C, HWND Wnd) { C->FHandle = Wnd; }
-HWND TWinControlAccess::HandleOf(const TWinControl* C) { return C->FHandle; }
+void TWinControlAccess::Attach(TWinControl* C, HWND Wnd) {
+  C->FHandle = Wnd;
+}
+HWND TWinControlAccess::HandleOf(const TWinControl* C) {
+  return C->FHandle;
+}
 void TWinControlAccess::Detach(TWinControl* C) {
   C->FHandle = nullptr;
   C->FShowing = false;
@@ -169,9 +172,9 @@ void TWinControl::DefaultHandler(TMessage& Message) {
   if (!FHandle) return;
   // Control notifications are ours only; the platform never sees them.
   if (Message.Msg >= CM_BASE && Message.Msg < 0xC000) return;
-  Message.Result = CallWindowProcW(reinterpret_cast<WNDPROC>(FDefWndProc ? FDefWndProc
-                                                                          : (void*)&DefWindowProcW),
-                                   FHandle, Message.Msg, Message.WParam, Message.LParam);
+  Message.Result =
+      CallWindowProcW(reinterpret_cast<WNDPROC>(FDefWndProc ? FDefWndProc : (void*)&DefWindowProcW),
+                      FHandle, Message.Msg, Message.WParam, Message.LParam);
 }
 
 // ---- showing ---------------------------------------------------------------------
@@ -186,8 +189,8 @@ void TWinControl::UpdateControlState() {
 
 void TWinControl::UpdateShowing() {
   bool NewShowing = Visible() && !Destroying() &&
-                    (Parent() ? Parent()->FShowing : (FParentWindow != nullptr ||
-                                                      dynamic_cast<TCustomForm*>(this)));
+                    (Parent() ? Parent()->FShowing
+                              : (FParentWindow != nullptr || dynamic_cast<TCustomForm*>(this)));
   if (NewShowing) HandleNeeded();
   if (NewShowing == FShowing) {
     if (NewShowing)
@@ -383,7 +386,9 @@ void TWinControl::EnableAlign() {
   if (FAlignLevel == 0 && FControlState.Contains(csAlignmentNeeded)) Realign();
 }
 
-void TWinControl::Realign() { AlignControl(nullptr); }
+void TWinControl::Realign() {
+  AlignControl(nullptr);
+}
 
 void TWinControl::AdjustClientRect(TRect&) {}
 
@@ -424,8 +429,7 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
   for (TControl* Child : std::vector<TControl*>(FControls)) {
     if (Child->Align() != alNone || !Child->FAnchorRulesValid || Child->Anchors() == Default)
       continue;
-    TRect R = AnchoredBounds(Child->FAnchorBounds, Child->FAnchorParentSize, Now,
-                             Child->Anchors());
+    TRect R = AnchoredBounds(Child->FAnchorBounds, Child->FAnchorParentSize, Now, Child->Anchors());
     if (R != Child->BoundsRect()) Place(Child, R);
   }
   std::vector<TAlignEntry> Entries;
@@ -488,7 +492,9 @@ bool TWinControl::CanFocus() const {
   return true;
 }
 
-bool TWinControl::Focused() const { return FHandle && GetFocus() == FHandle; }
+bool TWinControl::Focused() const {
+  return FHandle && GetFocus() == FHandle;
+}
 
 void TWinControl::SetFocus() {
   if (TCustomForm* Form = GetParentForm(this)) {
@@ -549,7 +555,8 @@ void TWinControl::KeyPress(wchar_t& Key) {
 bool TWinControl::DoKeyDown(TMessage& Message) {
   TCustomForm* Form = GetParentForm(this);
   if (Form && Form != this && Form->KeyPreview() &&
-      static_cast<TWinControl*>(Form)->DoKeyDown(Message)) return true;
+      static_cast<TWinControl*>(Form)->DoKeyDown(Message))
+    return true;
   uint16_t Key = uint16_t(Message.WParam);
   if (!FControlStyle.Contains(csNoStdEvents)) {
     KeyDown(Key, KeyDataToShiftState(Message.LParam));
@@ -562,7 +569,8 @@ bool TWinControl::DoKeyDown(TMessage& Message) {
 bool TWinControl::DoKeyUp(TMessage& Message) {
   TCustomForm* Form = GetParentForm(this);
   if (Form && Form != this && Form->KeyPreview() &&
-      static_cast<TWinControl*>(Form)->DoKeyUp(Message)) return true;
+      static_cast<TWinControl*>(Form)->DoKeyUp(Message))
+    return true;
   uint16_t Key = uint16_t(Message.WParam);
   if (!FControlStyle.Contains(csNoStdEvents)) {
     KeyUp(Key, KeyDataToShiftState(Message.LParam));
@@ -575,7 +583,8 @@ bool TWinControl::DoKeyUp(TMessage& Message) {
 bool TWinControl::DoKeyPress(TMessage& Message) {
   TCustomForm* Form = GetParentForm(this);
   if (Form && Form != this && Form->KeyPreview() &&
-      static_cast<TWinControl*>(Form)->DoKeyPress(Message)) return true;
+      static_cast<TWinControl*>(Form)->DoKeyPress(Message))
+    return true;
   wchar_t Key = wchar_t(Message.WParam);
   if (!FControlStyle.Contains(csNoStdEvents)) {
     KeyPress(Key);
@@ -599,9 +608,19 @@ void TWinControl::HandleDialogKey(TMessage& Message) {
   }
   uint32_t Mask = 0;
   switch (Key) {
-    case VK_TAB: Mask = DLGC_WANTTAB; break;
-    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: Mask = DLGC_WANTARROWS; break;
-    case VK_RETURN: case VK_EXECUTE: case VK_ESCAPE: case VK_CANCEL:
+    case VK_TAB:
+      Mask = DLGC_WANTTAB;
+      break;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+      Mask = DLGC_WANTARROWS;
+      break;
+    case VK_RETURN:
+    case VK_EXECUTE:
+    case VK_ESCAPE:
+    case VK_CANCEL:
       Mask = DLGC_WANTALLKEYS;
       break;
   }
@@ -632,7 +651,9 @@ HBRUSH TWinControl::Brush() {
   return FBrush;
 }
 
-void TWinControl::Invalidate() { Perform(CM_INVALIDATE); }
+void TWinControl::Invalidate() {
+  Perform(CM_INVALIDATE);
+}
 
 void TWinControl::Update() {
   if (FHandle) UpdateWindow(FHandle);
@@ -692,8 +713,7 @@ void TWinControl::HandlePaint(TMessage& Message) {
     // Opaque graphic children cover their place: the window paints around them.
     int Saved = SaveDC(DC);
     for (TControl* C : FControls)
-      if (!dynamic_cast<TWinControl*>(C) && C->Visible() &&
-          C->ControlStyle().Contains(csOpaque))
+      if (!dynamic_cast<TWinControl*>(C) && C->Visible() && C->ControlStyle().Contains(csOpaque))
         ExcludeClipRect(DC, C->Left(), C->Top(), C->Left() + C->Width(), C->Top() + C->Height());
     PaintWindow(DC);
     RestoreDC(DC, Saved);
@@ -709,7 +729,8 @@ void TWinControl::HandlePaint(TMessage& Message) {
     RECT C;
     GetClientRect(FHandle, &C);
     HDC Mem = CreateCompatibleDC(DC);
-    HBITMAP Bmp = CreateCompatibleBitmap(DC, std::max<LONG>(C.right, 1), std::max<LONG>(C.bottom, 1));
+    HBITMAP Bmp =
+        CreateCompatibleBitmap(DC, std::max<LONG>(C.right, 1), std::max<LONG>(C.bottom, 1));
     HGDIOBJ Old = SelectObject(Mem, Bmp);
     IntersectClipRect(Mem, PS.rcPaint.left, PS.rcPaint.top, PS.rcPaint.right, PS.rcPaint.bottom);
     Perform(WM_ERASEBKGND, uintptr_t(Mem), intptr_t(Mem));
@@ -915,8 +936,9 @@ void TWinControl::WndProc(TMessage& Message) {
     }
     case WM_MEASUREITEM: {
       auto* Item = reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam);
-      HWND Child = Item && Item->CtlType != ODT_MENU && FHandle ? GetDlgItem(FHandle, int(Item->CtlID))
-                                                               : nullptr;
+      HWND Child = Item && Item->CtlType != ODT_MENU && FHandle
+                       ? GetDlgItem(FHandle, int(Item->CtlID))
+                       : nullptr;
       ReflectToChild(Message, Child);
       return;
     }

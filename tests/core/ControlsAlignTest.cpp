@@ -27,11 +27,11 @@ TEST(ControlsAlign, SidesFillInOrderTopBottomLeftRightClient) {
                     {alBottom, Bounds(0, 0, 10, 20)},
                     {alTop, Bounds(0, 0, 10, 30)}},
                    Space);
-  EXPECT_EQ(R[4], Bounds(0, 0, 400, 30));      // top: full width
-  EXPECT_EQ(R[3], Bounds(0, 280, 400, 20));    // bottom: full width
-  EXPECT_EQ(R[2], Bounds(0, 30, 50, 250));     // left: between top and bottom
-  EXPECT_EQ(R[1], Bounds(340, 30, 60, 250));   // right
-  EXPECT_EQ(R[0], Bounds(50, 30, 290, 250));   // client: the rest
+  EXPECT_EQ(R[4], Bounds(0, 0, 400, 30));     // top: full width
+  EXPECT_EQ(R[3], Bounds(0, 280, 400, 20));   // bottom: full width
+  EXPECT_EQ(R[2], Bounds(0, 30, 50, 250));    // left: between top and bottom
+  EXPECT_EQ(R[1], Bounds(340, 30, 60, 250));  // right
+  EXPECT_EQ(R[0], Bounds(50, 30, 290, 250));  // client: the rest
   EXPECT_EQ(Space, Rect(50, 30, 340, 280));
 }
 
@@ -53,10 +53,9 @@ TEST(ControlsAlign, SameSideStacksByPositionAndTheMovedControlWinsTies) {
 TEST(ControlsAlign, SpaceTakenFollowsTheSizeTheChildAccepted) {
   TRect Space = Rect(0, 0, 100, 100);
   // A child that will not be lower than 40 takes 40.
-  auto R = Arrange({{alTop, Bounds(0, 0, 10, 10)}, {alClient, Bounds(0, 0, 1, 1)}}, Space,
-                   [](const TRect& P) {
-                     return P.Height() < 40 ? Bounds(P.Left, P.Top, P.Width(), 40) : P;
-                   });
+  auto R = Arrange(
+      {{alTop, Bounds(0, 0, 10, 10)}, {alClient, Bounds(0, 0, 1, 1)}}, Space,
+      [](const TRect& P) { return P.Height() < 40 ? Bounds(P.Left, P.Top, P.Width(), 40) : P; });
   EXPECT_EQ(R[0].Height(), 40);
   EXPECT_EQ(R[1], Bounds(0, 40, 100, 60));
 }
@@ -81,7 +80,7 @@ TEST(ControlsAlign, AnchorsFollowTheParentsChange) {
       {{akLeft, akTop}, Bounds(10, 20, 30, 40)},
       {{akRight, akBottom}, Bounds(70, 70, 30, 40)},
       {{akLeft, akTop, akRight, akBottom}, Bounds(10, 20, 90, 90)},
-      {{akTop}, Bounds(17, 20, 30, 40)},  // centre 25 of 200 -> 32.5 of 260: left 17
+      {{akTop}, Bounds(17, 20, 30, 40)},            // centre 25 of 200 -> 32.5 of 260: left 17
       {{akLeft, akRight}, Bounds(10, 40, 90, 40)},  // vertically free: centre 40 -> 60
   };
   for (auto& C : Cases) EXPECT_EQ(AnchoredBounds(Orig, Old, New, C.Anchors), C.Expected);

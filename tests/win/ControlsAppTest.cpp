@@ -40,9 +40,7 @@ TEST_F(AppTest, HooksSeeTheApplicationWindowsMessagesFirst) {
 
 TEST_F(AppTest, ExceptionsInEventsGoToOnException) {
   std::vector<std::string> Caught;
-  Application->OnException = [&](TObject*, const std::exception& E) {
-    Caught.push_back(E.what());
-  };
+  Application->OnException = [&](TObject*, const std::exception& E) { Caught.push_back(E.what()); };
   auto Form = std::make_unique<TForm>(nullptr);
   Form->OnResize = [](TObject*) { throw Exception(L"resize failed"); };
   Form->HandleNeeded();
@@ -87,8 +85,8 @@ TEST_F(AppTest, ScreenKnowsTheMonitorsAndForms) {
   TMonitor* Primary = Screen->PrimaryMonitor();
   ASSERT_NE(Primary, nullptr);
   EXPECT_TRUE(Primary->Primary());
-  EXPECT_EQ(Primary->BoundsRect(), Rect(0, 0, GetSystemMetrics(SM_CXSCREEN),
-                                        GetSystemMetrics(SM_CYSCREEN)));
+  EXPECT_EQ(Primary->BoundsRect(),
+            Rect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
   TRect Work = Primary->WorkareaRect();
   EXPECT_FALSE(Work.IsEmpty());
   EXPECT_EQ(Work, Screen->WorkAreaRect());
@@ -189,9 +187,8 @@ TEST_F(AppTest, HintShowCanChangeOrSuppressTheHint) {
   Application->SetHintPause(30);
   TPoint At = P->ClientToScreen({20, 20});
   qvtest::MoveMouse(At.X, At.Y);
-  ASSERT_TRUE(qvtest::PumpUntil([&] {
-    return Application->HintWindow() && Application->HintWindow()->HandleAllocated();
-  }));
+  ASSERT_TRUE(qvtest::PumpUntil(
+      [&] { return Application->HintWindow() && Application->HintWindow()->HandleAllocated(); }));
   EXPECT_EQ(Application->HintWindow()->Caption(), L"Changed");
   qvtest::MoveMouse(5, 5);
   ASSERT_TRUE(qvtest::PumpUntil([&] { return !Application->HintWindow()->HandleAllocated(); }));

@@ -1,13 +1,12 @@
 #pragma once
 // Helpers of the control-layer tests: pumping messages, real mouse and keyboard input,
 // and a fixture that turns exceptions escaping a control into test failures.
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <functional>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "host/Controls.h"
 

@@ -165,8 +165,7 @@ TEST_F(WindowTest, ReplacedWindowProcSeesMessagesAndChainingBackRestores) {
   static WNDPROC Native = nullptr;
   static int NativeSaw = 0;
   Native = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-      Form->Handle(), GWLP_WNDPROC,
-      LONG_PTR(+[](HWND H, UINT Msg, WPARAM W, LPARAM L) -> LRESULT {
+      Form->Handle(), GWLP_WNDPROC, LONG_PTR(+[](HWND H, UINT Msg, WPARAM W, LPARAM L) -> LRESULT {
         if (Msg == WM_USER + 7) ++NativeSaw;
         return CallWindowProcW(Native, H, Msg, W, L);
       })));

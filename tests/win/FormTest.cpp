@@ -11,8 +11,12 @@ namespace {
 
 using FormTest = qvtest::ControlsTest;
 
-DWORD StyleOf(TForm* F) { return DWORD(GetWindowLongPtrW(F->Handle(), GWL_STYLE)); }
-DWORD ExStyleOf(TForm* F) { return DWORD(GetWindowLongPtrW(F->Handle(), GWL_EXSTYLE)); }
+DWORD StyleOf(TForm* F) {
+  return DWORD(GetWindowLongPtrW(F->Handle(), GWL_STYLE));
+}
+DWORD ExStyleOf(TForm* F) {
+  return DWORD(GetWindowLongPtrW(F->Handle(), GWL_EXSTYLE));
+}
 
 TEST_F(FormTest, BorderStyleAndIconsMakeTheWindowFrame) {
   struct {
@@ -20,16 +24,28 @@ TEST_F(FormTest, BorderStyleAndIconsMakeTheWindowFrame) {
     TBorderIcons Icons;
     DWORD Has, HasNot, ExHas;
   } Cases[] = {
-      {bsSizeable, {biSystemMenu, biMinimize, biMaximize}, WS_CAPTION | WS_THICKFRAME | WS_SYSMENU |
-       WS_MINIMIZEBOX | WS_MAXIMIZEBOX, WS_POPUP, 0},
-      {bsSingle, {biSystemMenu, biMinimize}, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-       WS_THICKFRAME | WS_MAXIMIZEBOX, 0},
-      {bsDialog, {biSystemMenu, biMinimize, biMaximize}, WS_POPUP | WS_CAPTION | WS_SYSMENU,
-       WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, WS_EX_DLGMODALFRAME},
+      {bsSizeable,
+       {biSystemMenu, biMinimize, biMaximize},
+       WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
+       WS_POPUP,
+       0},
+      {bsSingle,
+       {biSystemMenu, biMinimize},
+       WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+       WS_THICKFRAME | WS_MAXIMIZEBOX,
+       0},
+      {bsDialog,
+       {biSystemMenu, biMinimize, biMaximize},
+       WS_POPUP | WS_CAPTION | WS_SYSMENU,
+       WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
+       WS_EX_DLGMODALFRAME},
       {bsNone, {biSystemMenu}, WS_POPUP, WS_CAPTION | WS_THICKFRAME | WS_SYSMENU, 0},
       {bsToolWindow, {biSystemMenu}, WS_CAPTION | WS_SYSMENU, WS_THICKFRAME, WS_EX_TOOLWINDOW},
       {bsSizeToolWin, {}, WS_CAPTION | WS_THICKFRAME, WS_SYSMENU, WS_EX_TOOLWINDOW},
-      {bsSingle, {biSystemMenu, biHelp}, WS_CAPTION | WS_SYSMENU, WS_MINIMIZEBOX,
+      {bsSingle,
+       {biSystemMenu, biHelp},
+       WS_CAPTION | WS_SYSMENU,
+       WS_MINIMIZEBOX,
        WS_EX_CONTEXTHELP},
   };
   for (auto& C : Cases) {
