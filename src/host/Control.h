@@ -242,6 +242,8 @@ class TControl : public TComponent {
   virtual void Resize();
   virtual bool CanResize(int& NewWidth, int& NewHeight);
   virtual bool CanAutoSize(int& NewWidth, int& NewHeight) { return false; }
+  // Limits a proposed size: not negative, within Constraints, and OnCanResize may veto.
+  void CheckNewSize(int& NewWidth, int& NewHeight);
   // Runs the auto-size rule when AutoSize is on.
   virtual void AdjustSize();
   virtual void Notification(TComponent* AComponent, TOperation Operation) override;

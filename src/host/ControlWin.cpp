@@ -87,14 +87,18 @@ bool TControl::CanResize(int& NewWidth, int& NewHeight) {
   return Result;
 }
 
-void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-  AWidth = std::max(AWidth, 0);
-  AHeight = std::max(AHeight, 0);
-  FConstraints->Apply(AWidth, AHeight);
-  if ((AWidth != FWidth || AHeight != FHeight) && !CanResize(AWidth, AHeight)) {
-    AWidth = FWidth;
-    AHeight = FHeight;
+void TControl::CheckNewSize(int& NewWidth, int& NewHeight) {
+  NewWidth = std::max(NewWidth, 0);
+  NewHeight = std::max(NewHeight, 0);
+  FConstraints->Apply(NewWidth, NewHeight);
+  if ((NewWidth != FWidth || NewHeight != FHeight) && !CanResize(NewWidth, NewHeight)) {
+    NewWidth = FWidth;
+    NewHeight = FHeight;
   }
+}
+
+void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  CheckNewSize(AWidth, AHeight);
   if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
   bool Resized = AWidth != FWidth || AHeight != FHeight;
   InvalidateControl(FVisible, false);

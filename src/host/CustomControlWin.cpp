@@ -3,23 +3,38 @@
 
 namespace qv {
 
+namespace {
+
+// Points a canvas at a device context for one paint and back afterwards.
+class TCanvasOn {
+ public:
+  TCanvasOn(TCanvas& Canvas, HDC DC)
+      : FCanvas(Canvas), FPrevious(Canvas.HandleAllocated() ? Canvas.Handle() : nullptr) {
+    Canvas.SetHandle(DC);
+  }
+  ~TCanvasOn() { FCanvas.SetHandle(FPrevious); }
+
+ private:
+  TCanvas& FCanvas;
+  HDC FPrevious;
+};
+
+}  // namespace
+
 TCustomControl::TCustomControl(TComponent* AOwner)
     : TWinControl(AOwner), FCanvas(std::make_unique<TCanvas>()) {}
 
 TCustomControl::~TCustomControl() = default;
 
 void TCustomControl::PaintWindow(HDC DC) {
+  TCanvasOn On(*FCanvas, DC);
   FControlState.Include(csCustomPaint);
-  HDC Previous = FCanvas->HandleAllocated() ? FCanvas->Handle() : nullptr;
-  FCanvas->SetHandle(DC);
   try {
     Paint();
   } catch (...) {
-    FCanvas->SetHandle(Previous);
     FControlState.Exclude(csCustomPaint);
     throw;
   }
-  FCanvas->SetHandle(Previous);
   FControlState.Exclude(csCustomPaint);
 }
 
@@ -30,15 +45,8 @@ TGraphicControl::~TGraphicControl() = default;
 
 void TGraphicControl::WndProc(TMessage& Message) {
   if (Message.Msg == WM_PAINT && Message.WParam) {
-    HDC Previous = FCanvas->HandleAllocated() ? FCanvas->Handle() : nullptr;
-    FCanvas->SetHandle(reinterpret_cast<HDC>(Message.WParam));
-    try {
-      Paint();
-    } catch (...) {
-      FCanvas->SetHandle(Previous);
-      throw;
-    }
-    FCanvas->SetHandle(Previous);
+    TCanvasOn On(*FCanvas, reinterpret_cast<HDC>(Message.WParam));
+    Paint();
     return;
   }
   TControl::WndProc(Message);

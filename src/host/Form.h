@@ -128,6 +128,7 @@ class TCustomForm : public TCustomControl {
 
  private:
   void ShowingChanged();
+  void FrameChanged();
   void HandleActivate(TMessage& Message);
   void HandleDialogKeyMessage(TMessage& Message);
   void HandleSize(TMessage& Message);

@@ -101,8 +101,12 @@ void TCustomForm::CreateWnd() {
   if (FMenu) ::SetMenu(FHandle, static_cast<HMENU>(FMenu->Handle()));
 }
 
-// Applies a changed border style, border icons or form style to an existing window.
-static void ApplyFrame(TCustomForm* Form, TCreateParams& Params, HWND Wnd) {
+// A changed border style, border icons or form style goes to the existing window.
+void TCustomForm::FrameChanged() {
+  if (!FHandle) return;
+  TCreateParams Params;
+  CreateParams(Params);
+  HWND Wnd = FHandle;
   LONG_PTR Style = GetWindowLongPtrW(Wnd, GWL_STYLE);
   LONG_PTR ExStyle = GetWindowLongPtrW(Wnd, GWL_EXSTYLE);
   Style = (Style & ~LONG_PTR(kBorderStyles)) | (Params.Style & kBorderStyles);
@@ -111,37 +115,24 @@ static void ApplyFrame(TCustomForm* Form, TCreateParams& Params, HWND Wnd) {
   SetWindowLongPtrW(Wnd, GWL_EXSTYLE, ExStyle);
   SetWindowPos(Wnd, (Params.ExStyle & WS_EX_TOPMOST) ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  (void)Form;
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
   if (FBorderStyle == Value) return;
   FBorderStyle = Value;
-  if (FHandle) {
-    TCreateParams P;
-    CreateParams(P);
-    ApplyFrame(this, P, FHandle);
-  }
+  FrameChanged();
 }
 
 void TCustomForm::SetBorderIcons(TBorderIcons Value) {
   if (FBorderIcons == Value) return;
   FBorderIcons = Value;
-  if (FHandle) {
-    TCreateParams P;
-    CreateParams(P);
-    ApplyFrame(this, P, FHandle);
-  }
+  FrameChanged();
 }
 
 void TCustomForm::SetFormStyle(TFormStyle Value) {
   if (FFormStyle == Value) return;
   FFormStyle = Value;
-  if (FHandle) {
-    TCreateParams P;
-    CreateParams(P);
-    ApplyFrame(this, P, FHandle);
-  }
+  FrameChanged();
 }
 
 void TCustomForm::SetWindowState(TWindowState Value) {

@@ -1,9 +1,8 @@
 #include <algorithm>
 #include <bitset>
 
-#include "host/ControlsPlatform.h"  // the platform's names come before ours
-
 #include "host/Canvas.h"
+#include "host/ControlsPlatform.h"  // the platform's names come before ours
 #include "host/HiddenWindow.h"
 #include "host/ImageList.h"
 #include "host/Menus.h"

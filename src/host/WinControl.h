@@ -142,9 +142,7 @@ class TWinControl : public TControl {
 
  private:
   void SetZOrderOfWindow(TControl* AControl);
-  bool DoKeyDown(TMessage& Message);
-  bool DoKeyUp(TMessage& Message);
-  bool DoKeyPress(TMessage& Message);
+  bool DoKeyMessage(TMessage& Message);
   void HandleDialogKey(TMessage& Message);
   void HandleChar(TMessage& Message);
   void ReflectToChild(TMessage& Message, HWND__* Child);

@@ -336,13 +336,7 @@ TPoint TWinControl::ClientOrigin() const {
 }
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-  AWidth = std::max(AWidth, 0);
-  AHeight = std::max(AHeight, 0);
-  Constraints()->Apply(AWidth, AHeight);
-  if ((AWidth != FWidth || AHeight != FHeight) && !CanResize(AWidth, AHeight)) {
-    AWidth = FWidth;
-    AHeight = FHeight;
-  }
+  CheckNewSize(AWidth, AHeight);
   if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
   if (FHandle && !IsIconic(FHandle)) {
     // The window reports its new place through WM_WINDOWPOSCHANGED and WM_SIZE.
@@ -552,46 +546,32 @@ void TWinControl::KeyPress(wchar_t& Key) {
   if (OnKeyPress) OnKeyPress(this, Key);
 }
 
-bool TWinControl::DoKeyDown(TMessage& Message) {
+// WM_KEYDOWN, WM_KEYUP, WM_CHAR (and the system forms): the form sees the key first
+// with KeyPreview; answers true when a handler ate it (set it to 0).
+bool TWinControl::DoKeyMessage(TMessage& Message) {
   TCustomForm* Form = GetParentForm(this);
   if (Form && Form != this && Form->KeyPreview() &&
-      static_cast<TWinControl*>(Form)->DoKeyDown(Message))
+      static_cast<TWinControl*>(Form)->DoKeyMessage(Message))
     return true;
+  if (FControlStyle.Contains(csNoStdEvents)) return false;
   uint16_t Key = uint16_t(Message.WParam);
-  if (!FControlStyle.Contains(csNoStdEvents)) {
-    KeyDown(Key, KeyDataToShiftState(Message.LParam));
-    Message.WParam = Key;
-    if (Key == 0) return true;
+  switch (Message.Msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      KeyDown(Key, KeyDataToShiftState(Message.LParam));
+      break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      KeyUp(Key, KeyDataToShiftState(Message.LParam));
+      break;
+    default: {
+      wchar_t Char = wchar_t(Key);
+      KeyPress(Char);
+      Key = uint16_t(Char);
+    }
   }
-  return false;
-}
-
-bool TWinControl::DoKeyUp(TMessage& Message) {
-  TCustomForm* Form = GetParentForm(this);
-  if (Form && Form != this && Form->KeyPreview() &&
-      static_cast<TWinControl*>(Form)->DoKeyUp(Message))
-    return true;
-  uint16_t Key = uint16_t(Message.WParam);
-  if (!FControlStyle.Contains(csNoStdEvents)) {
-    KeyUp(Key, KeyDataToShiftState(Message.LParam));
-    Message.WParam = Key;
-    if (Key == 0) return true;
-  }
-  return false;
-}
-
-bool TWinControl::DoKeyPress(TMessage& Message) {
-  TCustomForm* Form = GetParentForm(this);
-  if (Form && Form != this && Form->KeyPreview() &&
-      static_cast<TWinControl*>(Form)->DoKeyPress(Message))
-    return true;
-  wchar_t Key = wchar_t(Message.WParam);
-  if (!FControlStyle.Contains(csNoStdEvents)) {
-    KeyPress(Key);
-    Message.WParam = Key;
-    if (Key == 0) return true;
-  }
-  return false;
+  Message.WParam = Key;
+  return Key == 0;
 }
 
 // CN_KEYDOWN/CN_SYSKEYDOWN, performed by the message loop before the key is dispatched:
@@ -893,14 +873,10 @@ void TWinControl::WndProc(TMessage& Message) {
       return;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      if (!DoKeyDown(Message)) DefaultHandler(Message);
-      return;
     case WM_KEYUP:
     case WM_SYSKEYUP:
-      if (!DoKeyUp(Message)) DefaultHandler(Message);
-      return;
     case WM_CHAR:
-      if (!DoKeyPress(Message)) DefaultHandler(Message);
+      if (!DoKeyMessage(Message)) DefaultHandler(Message);
       return;
     case CN_KEYDOWN:
     case CN_SYSKEYDOWN:
