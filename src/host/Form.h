@@ -57,6 +57,7 @@ class TCustomForm : public TCustomControl {
   void SetAlphaBlend(bool Value);
   Byte AlphaBlendValue() const { return FAlphaBlendValue; }
   void SetAlphaBlendValue(Byte Value);
+  // Scroll bars while unaligned children reach past the client area.
   bool AutoScroll() const { return FAutoScroll; }
   void SetAutoScroll(bool Value);
   bool Scaled() const { return FScaled; }
@@ -119,6 +120,7 @@ class TCustomForm : public TCustomControl {
   void CreateWnd() override;
   void Paint() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  void AlignControls(TControl* AControl, TRect& Rect) override;
   virtual void DoShow();
   virtual void DoHide();
   virtual void DoClose(TCloseAction& Action);
@@ -137,6 +139,7 @@ class TCustomForm : public TCustomControl {
   void PlaceOnFirstShow();
   void CloseModal();
   void UpdateScrollRange();
+  void HandleScroll(TMessage& Message);
   TFormBorderStyle FBorderStyle = bsSizeable;
   TBorderIcons FBorderIcons = {biSystemMenu, biMinimize, biMaximize};
   TWindowState FWindowState = wsNormal;
@@ -150,6 +153,8 @@ class TCustomForm : public TCustomControl {
   bool FActive = false;
   bool FPlaced = false;
   bool FLayeredByAlpha = false;
+  bool FUpdatingScroll = false;
+  TPoint FScrollPos;
   TFormState FFormState;
   TMainMenu* FMenu = nullptr;
   TWinControl* FActiveControl = nullptr;

@@ -180,30 +180,95 @@ void TCustomForm::SetAutoScroll(bool Value) {
   UpdateScrollRange();
 }
 
-// Scroll bars appear while children reach past the client area.
+// Scroll bars appear while children reach past the client area (aligned children
+// never scroll); the position keeps within the new range.
 void TCustomForm::UpdateScrollRange() {
-  if (!FHandle) return;
+  if (!FHandle || FUpdatingScroll) return;
+  FUpdatingScroll = true;
   int Right = 0, Bottom = 0;
   if (FAutoScroll)
     for (int I = 0; I < ControlCount(); ++I) {
       TControl* C = Controls(I);
       if (!C->Visible() || C->Align() != alNone) continue;
-      Right = std::max(Right, C->Left() + C->Width());
-      Bottom = std::max(Bottom, C->Top() + C->Height());
+      Right = std::max(Right, C->Left() + C->Width() + FScrollPos.X);
+      Bottom = std::max(Bottom, C->Top() + C->Height() + FScrollPos.Y);
     }
-  RECT R;
-  GetClientRect(FHandle, &R);
-  auto Set = [&](int Bar, int Range, int Page) {
+  auto Set = [&](int Bar, int Range, int& Pos) {
+    RECT R;
+    GetClientRect(FHandle, &R);
+    int Page = Bar == SB_HORZ ? R.right : R.bottom;
+    int MaxPos = std::max(Range - Page, 0);
+    int NewPos = std::min(Pos, MaxPos);
+    if (NewPos != Pos) {
+      int Delta = Pos - NewPos;
+      Pos = NewPos;
+      if (Bar == SB_HORZ)
+        ScrollBy(Delta, 0);
+      else
+        ScrollBy(0, Delta);
+    }
     SCROLLINFO SI{};
     SI.cbSize = sizeof(SI);
-    SI.fMask = SIF_RANGE | SIF_PAGE;
-    SI.nMin = 0;
+    SI.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
     SI.nMax = Range > Page ? Range - 1 : 0;
     SI.nPage = Range > Page ? UINT(Page) : 0;
+    SI.nPos = Pos;
     SetScrollInfo(FHandle, Bar, &SI, TRUE);
   };
-  Set(SB_HORZ, Right, R.right);
-  Set(SB_VERT, Bottom, R.bottom);
+  Set(SB_HORZ, Right, FScrollPos.X);
+  Set(SB_VERT, Bottom, FScrollPos.Y);
+  FUpdatingScroll = false;
+}
+
+void TCustomForm::HandleScroll(TMessage& Message) {
+  int Bar = Message.Msg == WM_HSCROLL ? SB_HORZ : SB_VERT;
+  SCROLLINFO SI{};
+  SI.cbSize = sizeof(SI);
+  SI.fMask = SIF_ALL;
+  GetScrollInfo(FHandle, Bar, &SI);
+  int& Pos = Bar == SB_HORZ ? FScrollPos.X : FScrollPos.Y;
+  int MaxPos = std::max(SI.nMax - int(SI.nPage) + 1, 0);
+  int New = Pos;
+  switch (LOWORD(Message.WParam)) {
+    case SB_LINEUP:
+      New -= 8;
+      break;
+    case SB_LINEDOWN:
+      New += 8;
+      break;
+    case SB_PAGEUP:
+      New -= int(SI.nPage);
+      break;
+    case SB_PAGEDOWN:
+      New += int(SI.nPage);
+      break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+      New = SI.nTrackPos;
+      break;
+    case SB_TOP:
+      New = 0;
+      break;
+    case SB_BOTTOM:
+      New = MaxPos;
+      break;
+    default:
+      return;
+  }
+  New = std::clamp(New, 0, MaxPos);
+  if (New == Pos) return;
+  int Delta = Pos - New;
+  Pos = New;
+  if (Bar == SB_HORZ)
+    ScrollBy(Delta, 0);
+  else
+    ScrollBy(0, Delta);
+  SetScrollPos(FHandle, Bar, New, TRUE);
+}
+
+void TCustomForm::AlignControls(TControl* AControl, TRect& Rect) {
+  TCustomControl::AlignControls(AControl, Rect);
+  UpdateScrollRange();
 }
 
 void TCustomForm::SetMenu(TMainMenu* Value) {
@@ -656,8 +721,8 @@ void TCustomForm::WndProc(TMessage& Message) {
       return;
     case WM_HSCROLL:
     case WM_VSCROLL:
-      if (Message.LParam == 0) {
-        DefaultHandler(Message);
+      if (Message.LParam == 0) {  // the form's own scroll bars
+        HandleScroll(Message);
         return;
       }
       break;

@@ -81,6 +81,8 @@ class TWinControl : public TControl {
   void EnableAlign();
   bool AlignDisabled() const { return FAlignLevel > 0; }
   void Realign();
+  // Moves every child by (DeltaX, DeltaY): the contents scroll.
+  void ScrollBy(int DeltaX, int DeltaY);
   // Client area less what the control keeps for itself (borders); children align in it.
   virtual void AdjustClientRect(TRect& Rect);
 

@@ -386,6 +386,25 @@ void TWinControl::Realign() {
 
 void TWinControl::AdjustClientRect(TRect&) {}
 
+void TWinControl::ScrollBy(int DeltaX, int DeltaY) {
+  if (DeltaX == 0 && DeltaY == 0) return;
+  DisableAlign();
+  try {
+    for (TControl* C : std::vector<TControl*>(FControls)) {
+      // A scrolled child keeps its anchor rules, moved along with it.
+      OffsetRect(C->FAnchorBounds, DeltaX, DeltaY);
+      C->FPlacedByParent = true;
+      C->SetBounds(C->Left() + DeltaX, C->Top() + DeltaY, C->Width(), C->Height());
+      C->FPlacedByParent = false;
+    }
+  } catch (...) {
+    EnableAlign();
+    throw;
+  }
+  EnableAlign();  // aligned children go back to their places
+  if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
+}
+
 void TWinControl::AlignControl(TControl* AControl) {
   if (FAligning || Destroying()) return;
   if (FAlignLevel > 0) {

@@ -142,6 +142,38 @@ TEST_F(FormTest, ScreenCenterPlacesTheFormInTheWorkArea) {
   EXPECT_EQ(F->Top(), Area.Top + (Area.Height() - 100) / 2);
 }
 
+TEST_F(FormTest, AutoScrollBringsChildrenBeyondTheClientAreaIntoView) {
+  auto F = std::make_unique<TForm>(nullptr);
+  F->SetBorderStyle(bsSingle);
+  F->SetClientSize(200, 100);
+  class TBox : public TGraphicControl {
+   public:
+    using TGraphicControl::TGraphicControl;
+    String ClassName() const override { return L"TScrollBox"; }
+  };
+  auto* Far = new TBox(F.get());
+  Far->SetBounds(10, 180, 50, 40);  // reaches to 220
+  Far->SetParent(F.get());
+  auto* Bar = new TBox(F.get());
+  Bar->SetBounds(0, 0, 10, 20);
+  Bar->SetAlign(alTop);
+  Bar->SetParent(F.get());
+  F->Show();
+  Pump();
+  EXPECT_TRUE(GetWindowLongPtrW(F->Handle(), GWL_STYLE) & WS_VSCROLL);
+  EXPECT_FALSE(GetWindowLongPtrW(F->Handle(), GWL_STYLE) & WS_HSCROLL);
+  SendMessageW(F->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+  EXPECT_EQ(Far->Top(), 172);
+  SendMessageW(F->Handle(), WM_VSCROLL, SB_BOTTOM, 0);
+  EXPECT_EQ(Far->Top() + Far->Height(), F->ClientHeight());  // fully in view
+  EXPECT_EQ(Bar->Top(), 0);                                  // aligned: stays
+  SendMessageW(F->Handle(), WM_VSCROLL, SB_TOP, 0);
+  EXPECT_EQ(Far->Top(), 180);
+  // Without AutoScroll the bars go.
+  F->SetAutoScroll(false);
+  EXPECT_FALSE(GetWindowLongPtrW(F->Handle(), GWL_STYLE) & WS_VSCROLL);
+}
+
 TEST_F(FormTest, ShowModalRunsUntilModalResultAndDisablesOtherForms) {
   auto Owner = std::make_unique<TForm>(nullptr);
   Owner->Show();
