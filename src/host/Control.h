@@ -109,6 +109,8 @@ class TSizeConstraints : public TPersistent {
   // Limits a proposed size.
   void Apply(int& Width, int& Height) const;
   void Assign(TPersistent* Source) override;
+  void WriteProperties(TPropertyWriter& Writer) const override;
+  bool ReadProperty(const String& Name, const TPropValue& Value) override;
   TNotifyEvent OnChange;
 
  private:
@@ -218,6 +220,12 @@ class TControl : public TComponent {
   virtual bool HasParent() const { return FParent != nullptr; }
 
   void Loaded() override;
+  // Object text form: the published properties; a control read back inside a windowed
+  // control becomes its child, owned by the root being read.
+  void WriteProperties(TPropertyWriter& Writer) const override;
+  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  void SetParentComponent(TComponent* Value) override;
+  TComponent* GetChildOwner(TComponent* Root) override;
   virtual void Click();
   virtual void DblClick();
 
@@ -271,6 +279,7 @@ class TControl : public TComponent {
  private:
   friend struct TControlAccess;
   void FontChanged(TObject* Sender);
+  void ResolveReferences();
   void HandleMouseMessage(TMessage& Message);
   void HandleContextMenu(TMessage& Message);
   void ParentFontChanged();
@@ -298,6 +307,7 @@ class TControl : public TComponent {
   TSize FAnchorParentSize;
   bool FAnchorRulesValid = false;
   bool FPlacedByParent = false;  // bounds set by the parent's alignment: keep the anchor rules
+  String FPendingPopupMenu;      // read by name, found once everything is read
 };
 
 // The form a control lies on (nil for a control not on a form).

@@ -64,6 +64,7 @@ void TControl::DestroyOwnedComponents() {
 
 void TControl::Loaded() {
   TComponent::Loaded();
+  ResolveReferences();
   UpdateAnchorRules();
 }
 

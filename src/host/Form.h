@@ -104,6 +104,9 @@ class TCustomForm : public TCustomControl {
   void WndProc(TMessage& Message) override;
   // Runs OnCreate: a form read from its object text is complete here.
   void Loaded() override;
+  void WriteProperties(TPropertyWriter& Writer) const override;
+  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  void GetChildren(std::vector<TComponent*>& Children, const TComponent* Root) const override;
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
@@ -157,6 +160,7 @@ class TCustomForm : public TCustomControl {
   TPoint FScrollPos;
   TFormState FFormState;
   TMainMenu* FMenu = nullptr;
+  String FPendingMenu;
   TWinControl* FActiveControl = nullptr;
   TWinControl* FFocusedControl = nullptr;
   TModalResult FModalResult = mrNone;

@@ -737,6 +737,14 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
 
 void TCustomForm::Loaded() {
   TCustomControl::Loaded();
+  if (!FPendingMenu.empty()) {
+    for (TComponent* Scope = this; Scope; Scope = Scope->Owner())
+      if (auto* Menu = dynamic_cast<TMainMenu*>(Scope->FindComponent(FPendingMenu))) {
+        SetMenu(Menu);
+        break;
+      }
+    FPendingMenu.clear();
+  }
   if (OnCreate) OnCreate(this);
 }
 

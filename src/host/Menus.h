@@ -117,6 +117,13 @@ class TMenuItem : public TComponent {
   virtual void AdvancedDrawItem(TCanvas* ACanvas, const TRect& ARect, TOwnerDrawState State,
                                 bool TopLevel);
 
+  void WriteProperties(TPropertyWriter& Writer) const override;
+  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  // Sub-items are written nested in their item; read back, they join it.
+  void GetChildren(std::vector<TComponent*>& Children, const TComponent* Root) const override;
+  TComponent* GetChildOwner(TComponent* Root) override;
+  void SetParentComponent(TComponent* Value) override;
+
   TNotifyEvent OnClick;
   TMenuMeasureItemEvent OnMeasureItem;
   TMenuDrawItemEvent OnDrawItem;
@@ -171,6 +178,12 @@ class TMenu : public TComponent {
   // Finds the item that carries the shortcut; nil when none.
   TMenuItem* FindShortCut(TShortCut Value) const;
 
+  void WriteProperties(TPropertyWriter& Writer) const override;
+  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  void GetChildren(std::vector<TComponent*>& Children, const TComponent* Root) const override;
+  TComponent* GetChildOwner(TComponent* Root) override;
+  void Loaded() override;
+
  protected:
   friend class TMenuItem;
   virtual void MenuChanged();
@@ -187,6 +200,7 @@ class TMenu : public TComponent {
   bool FOwnerDraw = false;
   TMenuAutoFlag FAutoHotkeys = maAutomatic;
   TMenuAutoFlag FAutoLineReduction = maAutomatic;
+  String FPendingImages;
 };
 
 // A form's menu bar.
@@ -218,6 +232,8 @@ class TPopupMenu : public TMenu {
   void SetAlignment(TPopupAlignment Value) { FAlignment = Value; }
   TTrackButton TrackButton() const { return FTrackButton; }
   void SetTrackButton(TTrackButton Value) { FTrackButton = Value; }
+  void WriteProperties(TPropertyWriter& Writer) const override;
+  bool ReadProperty(const String& Name, const TPropValue& Value) override;
 
   TNotifyEvent OnPopup;
   TNotifyEvent OnClose;

@@ -17,6 +17,8 @@ class TTimer : public TComponent {
   void SetEnabled(bool Value);
   Cardinal Interval() const { return FInterval; }
   void SetInterval(Cardinal Value);
+  void WriteProperties(TPropertyWriter& Writer) const override;
+  bool ReadProperty(const String& Name, const TPropValue& Value) override;
 
   TNotifyEvent OnTimer;
 

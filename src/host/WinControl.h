@@ -94,6 +94,12 @@ class TWinControl : public TControl {
   void Repaint() override;
   void DefaultHandler(TMessage& Message) override;
   void WndProc(TMessage& Message) override;
+  void Loaded() override;
+  void WriteProperties(TPropertyWriter& Writer) const override;
+  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  // The child controls this root owns (written nested in their parents).
+  void GetChildren(std::vector<TComponent*>& Children, const TComponent* Root) const override;
+
   // Entry of the platform's messages: WindowProc, with exceptions reported to the
   // application instead of crossing the platform's frames.
   void MainWndProc(TMessage& Message);
@@ -168,6 +174,7 @@ class TWinControl : public TControl {
   bool FTrackingMouse = false;
   bool FAligning = false;
   uint16_t FControlId = 0;
+  int FPendingTabOrder = -1;
 };
 
 // Fills Params.WindowClass from a platform window class (e.g. "LISTBOX") that the

@@ -188,6 +188,7 @@ void TWinControl::UpdateControlState() {
 }
 
 void TWinControl::UpdateShowing() {
+  if (FComponentState.Contains(csLoading)) return;  // shown once everything is read
   bool NewShowing = Visible() && !Destroying() &&
                     (Parent() ? Parent()->FShowing
                               : (FParentWindow != nullptr || dynamic_cast<TCustomForm*>(this)));
