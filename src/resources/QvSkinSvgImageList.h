@@ -1,0 +1,23 @@
+#pragma once
+// The vector image list of the default-skin module.
+// STUB: holds no items yet; the vector image list replaces this class with the real one
+// (same name and streaming name), so the module and the manager already refer to it.
+#include "host/Classes.h"
+
+namespace qv {
+
+class TQvSkinSvgImageList : public TComponent {
+ public:
+  static constexpr const wchar_t* StaticClassName = L"TQvSkinSvgImageList";
+  String ClassName() const override { return StaticClassName; }
+  using TComponent::TComponent;
+  // Another vector list: nothing to copy while the list has no items.
+  void Assign(TPersistent* Source) override;
+  void WriteProperties(TPropertyWriter& Writer) const override;
+  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+
+ private:
+  Integer FDesignLeft = 0, FDesignTop = 0;
+};
+
+}  // namespace qv
