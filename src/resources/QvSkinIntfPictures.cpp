@@ -10,11 +10,8 @@
 
 namespace qv {
 
-namespace {
-
-// One row of the translated drawing: Count source pixels over Dst, Passes times.
-void CombineRowPasses(const TCustomBitmap32& Src, const TColor32* S, TColor32* D, int Count,
-                      int Passes) {
+void TransformCombineLine(const TCustomBitmap32& Src, const TColor32* S, TColor32* D, int Count,
+                          int Passes) {
   switch (Src.DrawMode()) {
     case dmBlend: {
       uint32_t M = Src.MasterAlpha();
@@ -52,8 +49,6 @@ void CombineRowPasses(const TCustomBitmap32& Src, const TColor32* S, TColor32* D
   }
 }
 
-}  // namespace
-
 void DrawTranslatedPasses(const TCustomBitmap32& Src, const TRect& SrcRect, TCustomBitmap32& Dst,
                           int Passes) {
   if (Passes <= 0 || Src.Empty() || Dst.Empty()) return;
@@ -69,8 +64,8 @@ void DrawTranslatedPasses(const TCustomBitmap32& Src, const TRect& SrcRect, TCus
   int W = int(R - L), H = int(B - T);
   Integer SX = Integer(S.Left + (L - DL)), SY = Integer(S.Top + (T - DT));
   for (int Y = 0; Y < H; ++Y)
-    CombineRowPasses(Src, Src.PixelPtr(SX, SY + Y), Dst.PixelPtr(Integer(L), Integer(T) + Y), W,
-                     Passes);
+    TransformCombineLine(Src, Src.PixelPtr(SX, SY + Y), Dst.PixelPtr(Integer(L), Integer(T) + Y), W,
+                         Passes);
   Dst.Changed(Rect(Integer(L), Integer(T), Integer(R), Integer(B)));
 }
 

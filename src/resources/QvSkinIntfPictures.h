@@ -7,6 +7,11 @@ namespace qv {
 
 using TQvResID = String;
 
+// Combines Count source pixels into Dst the way a transformed drawing of Src does, Passes
+// times in a row: by Src's draw mode, blending with the master-alpha form (no exact-copy case).
+void TransformCombineLine(const TCustomBitmap32& Src, const TColor32* S, TColor32* D, int Count,
+                          int Passes);
+
 // Copies SrcRect of Src onto Dst at (0, 0) the way a translated transformed drawing does,
 // Passes times in a row: every pixel is combined by Src's draw mode with the master-alpha
 // blend form (no exact-copy case), so a translucent source pixel is blended again on each
