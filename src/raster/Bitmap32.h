@@ -265,6 +265,9 @@ class TCustomBitmap32 : public TCustomMap {
   TColor32* FBits = nullptr;
 
  private:
+  // Limits the span Lo..Hi of row (Horizontal) or column At to the clip; false when nothing is
+  // left.
+  bool ClipSpan(Integer& Lo, Integer& Hi, Integer At, bool Horizontal) const;
   void SetRectT(Integer X1, Integer Y1, Integer X2, Integer Y2, TColor32 Value, bool Blend);
   template <bool Blend>
   void LineImpl(Integer X1, Integer Y1, Integer X2, Integer Y2, TColor32 Value, bool L, bool Clip);

@@ -37,7 +37,7 @@ void AssignDecoded(TCustomBitmap32& Bitmap, const TDecodedImage& Image) {
     if (Image.Format == ifBMP)
       Pixels[I] = Image.BitsPerPixel == 32 ? C : SetAlpha(C, 255);
     else
-      Pixels[I] = BlendReg(C, clWhite32);
+      Pixels[I] = SetAlpha(BlendReg(C, clWhite32), 255);
   }
   Bitmap.BeginUpdate();
   Bitmap.SetSize(Image.Width, Image.Height);
