@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "raster/Resamplers.h"
+#include "raster/Transforms.h"
 #include "resources/QvSkinIntfPictures.h"
 
 namespace qv {
@@ -334,31 +335,16 @@ void DrawImage(TCustomBitmap32* Src, TCustomBitmap32* Dst, TQvPngFillType FillTy
   }
 }
 
-TSize ScaledBounds(const TCustomBitmap32& Src, double Scale) {
-  double W = Src.Width() * Scale, H = Src.Height() * Scale;
-  // Sizes a surface cannot have count as nothing.
-  if (!(W >= 0 && H >= 0 && W < INT32_MAX && H < INT32_MAX)) return {};
-  return {Integer(W), Integer(H)};
-}
-
-void ScaleTransform(const TCustomBitmap32& Src, TCustomBitmap32& Dst, double Scale, int Passes) {
-  if (Src.Empty() || Dst.Empty() || !(Scale > 0)) return;
-  // Every destination pixel whose centre lies inside the scaled picture.
-  double BW = Src.Width() * Scale, BH = Src.Height() * Scale;
-  TRect Clip = Dst.ClipRect();
-  int64_t R = std::min<int64_t>(Clip.Right, int64_t(std::min(std::ceil(BW - 0.5), 1e9)));
-  int64_t B = std::min<int64_t>(Clip.Bottom, int64_t(std::min(std::ceil(BH - 0.5), 1e9)));
-  int64_t L = std::max(Clip.Left, 0), T = std::max(Clip.Top, 0);
-  if (L >= R || T >= B) return;
-  const TCustomResampler& Sampler = *Src.Resampler();
-  std::vector<TColor32> Row(size_t(R - L));
-  for (int64_t Y = T; Y < B; ++Y) {
-    double SY = (Y + 0.5) / Scale;
-    for (int64_t X = L; X < R; ++X)
-      Row[size_t(X - L)] = Sampler.GetSampleFloat((X + 0.5) / Scale, SY);
-    TransformCombineLine(Src, Row.data(), Dst.PixelPtr(Integer(L), Integer(Y)), int(R - L), Passes);
-  }
-  Dst.Changed(Rect(Integer(L), Integer(T), Integer(R), Integer(B)));
+void ScaleInto(TCustomBitmap32* Src, TCustomBitmap32* Dst, double Scale, int Passes) {
+  TAffineTransformation T;
+  T.SetSrcRect(TFloatRect{0, 0, double(Src->Width()), double(Src->Height())});
+  T.Scale(Scale);
+  TFloatRect B = T.GetTransformedBounds();
+  double W = B.Right - B.Left, H = B.Bottom - B.Top;
+  // A mirrored picture, or a size no surface can have, counts as nothing.
+  bool Usable = Scale > 0 && W >= 0 && H >= 0 && W < INT32_MAX && H < INT32_MAX;
+  Dst->SetSize(Usable ? Integer(W) : 0, Usable ? Integer(H) : 0);
+  for (int P = 0; P < Passes; ++P) Transform(Dst, Src, &T);
 }
 
 void AutoStretchBitmap(TCustomBitmap32* Src, TCustomBitmap32* Dst, bool Flag, float Extra) {
@@ -368,10 +354,8 @@ void AutoStretchBitmap(TCustomBitmap32* Src, TCustomBitmap32* Dst, bool Flag, fl
             Extra;
   auto* Sampler = new TLinearResampler(Src);  // owned by Src from here on
   Sampler->SetPixelAccessMode(pamTransparentEdge);
-  TSize Size = ScaledBounds(*Src, S);
   TBitmap32 Temp;
-  Temp.SetSize(Size.cx, Size.cy);
-  ScaleTransform(*Src, Temp, S);
+  ScaleInto(Src, &Temp, S, 1);
   Dst->Draw((Dst->Width() - Temp.Width()) / 2, (Dst->Height() - Temp.Height()) / 2, &Temp);
 }
 

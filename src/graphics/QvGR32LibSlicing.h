@@ -72,10 +72,9 @@ void AutoStretchBitmap(TCustomBitmap32* Src, TCustomBitmap32* Dst, bool Flag = f
                        float Extra = 0);
 void AutoStretchBitmapEx(TCustomBitmap32* Src, TCustomBitmap32* Dst);
 
-// Draws Src, scaled by Scale through the transformed drawing Passes times, into Dst at
-// (0, 0): destination pixel centres map back to Src and are sampled by Src's resampler.
-void ScaleTransform(const TCustomBitmap32& Src, TCustomBitmap32& Dst, double Scale, int Passes = 1);
-// The integer size of Src scaled by Scale (edges truncated).
-TSize ScaledBounds(const TCustomBitmap32& Src, double Scale);
+// Draws all of Src scaled by Scale through the transformed drawing, Passes times, into Dst,
+// which first takes the size of the scaled picture (edges truncated; none for Scale <= 0).
+// The caller chooses Src's resampler.
+void ScaleInto(TCustomBitmap32* Src, TCustomBitmap32* Dst, double Scale, int Passes);
 
 }  // namespace qv
