@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "host/Font.h"
 #include "host/Streams.h"
 
 namespace qv {
@@ -48,15 +49,9 @@ bool AppInHighDPIMode() {
   return GetDPIScaleValue(nullptr) > 1;
 }
 
-static Integer MulDiv96(Integer N, Integer Ppi) {
-  // MulDiv rounds half away from zero.
-  int64_t P = int64_t(N) * Ppi;
-  return Integer(P >= 0 ? (P + 48) / 96 : (P - 48) / 96);
-}
-
 Integer GetDPIScaledPixels(const TControl*, Integer N) {
   if (!AppIsHighDPIMode()) return N;
-  return MulDiv96(N, ScreenPixelsPerInch());
+  return MulDiv(N, ScreenPixelsPerInch(), 96);
 }
 
 TPoint GetDPIScaledPixels(const TControl* Control, const TPoint& P) {
@@ -71,6 +66,20 @@ TRect GetDPIScaledPixels(const TControl* Control, const TRect& R) {
 Integer GetDPIScaledFontSize(const TControl* Control, Integer Size) {
   if (!AppIsHighDPIMode()) return Size;
   return Integer(std::nearbyint(GetDPIScaledPixels(Control, Size) * 0.75));
+}
+
+void SetDPIScaledFont(const TControl* Control, TFont* Font) {
+  if (!AppIsHighDPIMode() || !Font) return;
+  Font->SetSize(GetDPIScaledPixels(Control, Font->Size()));
+}
+
+void SetDPIScaledFont(const TFont* Source, TFont* Font) {
+  if (!AppIsHighDPIMode() || !Source || !Font) return;
+  const TFontStyles Style = Font->Style();
+  const TColor Color = Font->Color();
+  Font->Assign(const_cast<TFont*>(Source));
+  Font->SetStyle(Style);
+  Font->SetColor(Color);
 }
 
 // ---- files and text ----

@@ -77,6 +77,10 @@ Integer GetDPIScaledPixels(const TControl* Control, Integer N);
 TPoint GetDPIScaledPixels(const TControl* Control, const TPoint& P);
 TRect GetDPIScaledPixels(const TControl* Control, const TRect& R);
 Integer GetDPIScaledFontSize(const TControl* Control, Integer Size);
+// In high-DPI mode: the font's size scaled; otherwise nothing.
+void SetDPIScaledFont(const TControl* Control, TFont* Font);
+// In high-DPI mode: Font takes Source's settings but keeps its own style and colour.
+void SetDPIScaledFont(const TFont* Source, TFont* Font);
 
 // ---- files, text and paths ----
 

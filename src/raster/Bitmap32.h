@@ -305,6 +305,12 @@ class TBitmap32 : public TCustomBitmap32 {
   void DrawTo(TPlatformDC hDst, const TRect& DstRect, const TRect& SrcRect) const;
   void Draw(const TRect& DstRect, const TRect& SrcRect, TPlatformDC hSrc);
   using TCustomBitmap32::Draw;
+
+  // Loads a bitmap resource of module Instance (an HINSTANCE; null names the system's
+  // predefined bitmaps by number). Bitmaps of fewer than 32 bits per pixel become opaque.
+  // Raises EInvalidGraphic when there is no such resource; the surface is then unchanged.
+  void LoadFromResourceName(void* Instance, const String& Name);
+  void LoadFromResourceID(void* Instance, int ResID);
   using TCustomBitmap32::DrawTo;
 
  protected:

@@ -4,11 +4,17 @@
 #include <cstring>
 
 #include "host/ObjectText.h"
+#include "resources/QvSkinPng.h"
+#include "resources/QvSkinSvgImageList.h"
 
 namespace qv {
 
 namespace {
-const bool kRegistered = (RegisterComponentClass<TQvSkinImageList>(), true);
+// The resource components, registered together for reading from the object text form
+// (this unit is linked by everything that uses skin image lists).
+const bool kRegistered =
+    (RegisterComponentClass<TQvSkinImageList>(), RegisterComponentClass<TQvSkinSvgImageList>(),
+     RegisterComponentClass<TQvSkinPng>(), true);
 const String kBitmapPrefix = L"Bitmap.";
 }  // namespace
 
@@ -185,9 +191,9 @@ void TQvSkinImageList::Assign(TPersistent* Source) {
 }
 
 void TQvSkinImageList::WriteProperties(TPropertyWriter& Writer) const {
+  TComponent::WriteProperties(Writer);
   if (!FAutoCacheMode) Writer.WriteBoolean(L"AutoCacheMode", false);
   Writer.WriteCollection(L"Bitmaps", *FBitmaps);
-  WriteDesignPosition(Writer, FDesignLeft, FDesignTop);
 }
 
 bool TQvSkinImageList::ReadProperty(const String& Name, const TPropValue& Value) {
@@ -199,25 +205,7 @@ bool TQvSkinImageList::ReadProperty(const String& Name, const TPropValue& Value)
     FAutoCacheMode = Value.AsBoolean();
     return true;
   }
-  return ReadDesignPosition(Name, Value, FDesignLeft, FDesignTop) ||
-         TComponent::ReadProperty(Name, Value);
-}
-
-bool ReadDesignPosition(const String& Name, const TPropValue& Value, Integer& Left, Integer& Top) {
-  if (SameText(Name, L"Left")) {
-    Left = Integer(Value.AsInteger());
-    return true;
-  }
-  if (SameText(Name, L"Top")) {
-    Top = Integer(Value.AsInteger());
-    return true;
-  }
-  return false;
-}
-
-void WriteDesignPosition(TPropertyWriter& Writer, Integer Left, Integer Top) {
-  if (Left) Writer.WriteInteger(L"Left", Left);
-  if (Top) Writer.WriteInteger(L"Top", Top);
+  return TComponent::ReadProperty(Name, Value);
 }
 
 // ---- FixPixelFormat --------------------------------------------------------

@@ -80,9 +80,9 @@ class TQvSkinBitmapCollection : public TOwnedCollection<TQvSkinBitmapItem> {
 };
 
 class TQvSkinImageList : public TComponent {
+  QV_CLASS(TQvSkinImageList)
+
  public:
-  static constexpr const wchar_t* StaticClassName = L"TQvSkinImageList";
-  String ClassName() const override { return StaticClassName; }
   explicit TQvSkinImageList(TComponent* AOwner);
   ~TQvSkinImageList() override;
 
@@ -105,30 +105,17 @@ class TQvSkinImageList : public TComponent {
   // Another image list: its items are copied (this list keeps its own AutoCacheMode).
   void Assign(TPersistent* Source) override;
 
-  // Position on the designer's surface (a non-visual component's Left and Top).
-  Integer DesignLeft() const { return FDesignLeft; }
-  Integer DesignTop() const { return FDesignTop; }
-  void SetDesignPosition(Integer Left, Integer Top) {
-    FDesignLeft = Left;
-    FDesignTop = Top;
-  }
-
   void WriteProperties(TPropertyWriter& Writer) const override;
   bool ReadProperty(const String& Name, const TPropValue& Value) override;
 
  private:
   std::unique_ptr<TQvSkinBitmapCollection> FBitmaps;
   bool FAutoCacheMode = true;
-  Integer FDesignLeft = 0, FDesignTop = 0;
 };
 
 // Normalises pixels that cannot be straight alpha: A = 0 becomes 0x00000000; on a dmBlend
 // surface a pixel with 0 < A < 255 and a channel above A has each channel scaled by
 // 255 / A (capped at 255). Changed once at the end; nothing for nil or empty surfaces.
 void FixPixelFormat(TCustomBitmap32* Bitmap);
-
-// Reads and writes the Left and Top of a non-visual component in the object text form.
-bool ReadDesignPosition(const String& Name, const TPropValue& Value, Integer& Left, Integer& Top);
-void WriteDesignPosition(TPropertyWriter& Writer, Integer Left, Integer Top);
 
 }  // namespace qv

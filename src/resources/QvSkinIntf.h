@@ -5,9 +5,9 @@
 namespace qv {
 
 class TQvSkinImage : public TBitmap32 {
+  QV_CLASS(TQvSkinImage)
+
  public:
-  static constexpr const wchar_t* StaticClassName = L"TQvSkinImage";
-  String ClassName() const override { return StaticClassName; }
   // Free for the caller; 0 after construction.
   Integer Tag() const { return FTag; }
   void SetTag(Integer Value) { FTag = Value; }

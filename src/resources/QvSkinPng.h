@@ -5,11 +5,10 @@
 namespace qv {
 
 class TQvSkinPng : public TComponent {
+  QV_CLASS(TQvSkinPng)
+
  public:
-  static constexpr const wchar_t* StaticClassName = L"TQvSkinPng";
-  String ClassName() const override { return StaticClassName; }
   using TComponent::TComponent;
-  ~TQvSkinPng() override;  // defined with the class registration
 };
 
 }  // namespace qv

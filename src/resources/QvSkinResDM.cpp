@@ -59,7 +59,7 @@ TQvSkinResDM::TQvSkinResDM(TComponent* AOwner) : TComponent(AOwner) {
   SetName(L"QvSkinResDM");
   FQvSkinImageListMain = new TQvSkinImageList(this);
   FQvSkinImageListMain->SetName(L"QvSkinImageListMain");
-  FQvSkinImageListMain->SetDesignPosition(151, 39);
+  FQvSkinImageListMain->SetDesignInfo({151, 39});
   FQvSkinImageListSvg = new TQvSkinSvgImageList(this);
   FQvSkinImageListSvg->SetName(L"QvSkinImageListSvg");
   LoadDefaultSkin(FQvSkinImageListMain);

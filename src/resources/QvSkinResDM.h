@@ -8,9 +8,9 @@
 namespace qv {
 
 class TQvSkinResDM : public TComponent {
+  QV_CLASS(TQvSkinResDM)
+
  public:
-  static constexpr const wchar_t* StaticClassName = L"TQvSkinResDM";
-  String ClassName() const override { return StaticClassName; }
   // Named "QvSkinResDM"; fills the main list with the default skin.
   explicit TQvSkinResDM(TComponent* AOwner);
   ~TQvSkinResDM() override;

@@ -2,6 +2,7 @@
 // resources of a module.
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "host/Streams.h"

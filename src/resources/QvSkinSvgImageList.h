@@ -7,17 +7,12 @@
 namespace qv {
 
 class TQvSkinSvgImageList : public TComponent {
+  QV_CLASS(TQvSkinSvgImageList)
+
  public:
-  static constexpr const wchar_t* StaticClassName = L"TQvSkinSvgImageList";
-  String ClassName() const override { return StaticClassName; }
   using TComponent::TComponent;
   // Another vector list: nothing to copy while the list has no items.
   void Assign(TPersistent* Source) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
-
- private:
-  Integer FDesignLeft = 0, FDesignTop = 0;
 };
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "graphics/QvComm.h"
+#include "host/Font.h"
 #include "host/Streams.h"
 
 using namespace qv;
@@ -39,6 +40,13 @@ TEST(QvCommDpi, ModeOffKeepsEverySize) {
   EXPECT_EQ(GetDPIScaledPixels(nullptr, Rect(1, 2, 30, 40)), Rect(1, 2, 30, 40));
   EXPECT_EQ(GetDPIScaledPixels(nullptr, Point(-3, 9)), Point(-3, 9));
   EXPECT_EQ(GetDPIScaledFontSize(nullptr, 9), 9);
+  TFont Source, Font;
+  Source.SetName(L"SimSun");
+  Font.SetSize(12);
+  SetDPIScaledFont(static_cast<const TControl*>(nullptr), &Font);
+  SetDPIScaledFont(&Source, &Font);
+  EXPECT_EQ(Font.Size(), 12);
+  EXPECT_EQ(Font.Name(), TFont::DefaultName);
 }
 
 TEST(QvCommText, IntegerStrings) {

@@ -178,3 +178,28 @@ TEST(Transforms, AffineDrawing) {
   Transform(&Dst, &Src, &Id);
   EXPECT_EQ(Dst.Pixel(2, 1), Src.Pixel(2, 1));
 }
+
+TEST(Polygons, LinearGradientFill) {
+  TBitmap32 B;
+  B.SetSize(10, 2);
+  SimpleGradientFill(&B, Square(0, 0, 10, 2), {0, 0}, clBlack32, {10, 0}, clWhite32);
+  for (int X = 1; X < 10; ++X)
+    EXPECT_GT(RedComponent(B.Pixel(X, 0)), RedComponent(B.Pixel(X - 1, 0)));
+  EXPECT_EQ(B.Pixel(4, 0), B.Pixel(4, 1));
+  EXPECT_EQ(B.Pixel(0, 0), Gray32(13));  // centre of the first pixel: 5 % of the way
+  // Stops in between, clamped beyond the ends.
+  TColor32Gradient G;
+  G.AddColorStop(0.75, clWhite32);
+  G.AddColorStop(0.25, clBlack32);
+  EXPECT_EQ(G.ColorAt(0), clBlack32);
+  EXPECT_EQ(G.ColorAt(1), clWhite32);
+  EXPECT_EQ(G.ColorAt(0.5), Gray32(128));
+  TLinearGradientPolygonFiller F(G);
+  F.SetPoints({0, 0}, {0, 10});
+  F.UseLookUpTable = false;
+  F.WrapMode = wmMirror;
+  TColor32 C[1];
+  F.BeginRendering();
+  F.GetColors(0, 14, 1, C);  // 1.45 along the axis mirrors back to 0.55
+  EXPECT_EQ(C[0], G.ColorAt(0.55));
+}
