@@ -1,5 +1,6 @@
 #include "resources/QvSkinIntfTypes.h"
 
+#include "host/Colors.h"
 #include "host/ObjectText.h"
 
 namespace qv {
@@ -55,7 +56,13 @@ void TQvLightClass::Assign(TPersistent* Source) {
 
 void TQvLightClass::WriteProperties(TPropertyWriter& Writer) const {
   if (FActive) Writer.WriteBoolean(L"Active", FActive);
-  if (FColor != DefaultColor) Writer.WriteInteger(L"Color", FColor);
+  if (FColor != DefaultColor) {
+    String Ident;
+    if (ColorToIdent(FColor, Ident))
+      Writer.WriteIdent(L"Color", Ident);
+    else
+      Writer.WriteInteger(L"Color", FColor);
+  }
   if (FBlurRadius != 1) Writer.WriteInteger(L"BlurRadius", FBlurRadius);
 }
 
@@ -63,7 +70,7 @@ bool TQvLightClass::ReadProperty(const String& Name, const TPropValue& Value) {
   if (Name == L"Active")
     SetActive(Value.AsBoolean());
   else if (Name == L"Color")
-    SetColor(TColor(Value.AsInteger()));
+    SetColor(Value.Type == vaIdent ? StringToColor(Value.Str) : TColor(Value.AsInteger()));
   else if (Name == L"BlurRadius")
     SetBlurRadius(Integer(Value.AsInteger()));
   else
@@ -96,6 +103,41 @@ bool TQvTextObj::ReadProperty(const String& Name, const TPropValue& Value) {
     SetText(Value.AsString());
   else
     return ReadNestedProperty(Name, L"Light", *FLight, Value);
+  return true;
+}
+
+// ---- TQvCaption ----
+
+TQvCaption::TQvCaption() {
+  FFont->OnChange = [this](TObject*) { DoChanged(); };
+}
+
+void TQvCaption::SetFont(TFont* Value) {
+  FFont->Assign(Value);
+  DoChanged();
+}
+
+void TQvCaption::Assign(TPersistent* Source) {
+  TQvTextObj::Assign(Source);
+  if (auto* S = dynamic_cast<TQvCaption*>(Source)) SetFont(S->FFont.get());
+}
+
+void TQvCaption::WriteProperties(TPropertyWriter& Writer) const {
+  TQvTextObj::WriteProperties(Writer);
+  Writer.WriteNested(L"Font", *FFont);
+  if (FOffsetX != 0) Writer.WriteInteger(L"OffsetX", FOffsetX);
+  if (FOffsetY != 0) Writer.WriteInteger(L"OffsetY", FOffsetY);
+}
+
+bool TQvCaption::ReadProperty(const String& Name, const TPropValue& Value) {
+  if (Name == L"OffsetX")
+    SetOffsetX(Integer(Value.AsInteger()));
+  else if (Name == L"OffsetY")
+    SetOffsetY(Integer(Value.AsInteger()));
+  else if (ReadNestedProperty(Name, L"Font", *FFont, Value))
+    return true;
+  else
+    return TQvTextObj::ReadProperty(Name, Value);
   return true;
 }
 

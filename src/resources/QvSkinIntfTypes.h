@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "host/Font.h"
 #include "resources/QvSkinIntf.h"
 
 namespace qv {
@@ -201,6 +202,30 @@ class TQvTextObj : public TQvNotifyPersistent {
   bool FVisible = true;
   std::unique_ptr<TQvLightClass> FLight = std::make_unique<TQvLightClass>();
   String FText;
+};
+
+// A text object with an owned font and an offset. Any change of the font notifies.
+class TQvCaption : public TQvTextObj {
+ public:
+  static constexpr const wchar_t* StaticClassName = L"TQvCaption";
+  String ClassName() const override { return StaticClassName; }
+  TQvCaption();
+  TFont* Font() const { return FFont.get(); }
+  // Copies Value into the owned font, then notifies.
+  void SetFont(TFont* Value);
+  Integer OffsetX() const { return FOffsetX; }
+  void SetOffsetX(Integer Value) { Update(FOffsetX, Value); }
+  Integer OffsetY() const { return FOffsetY; }
+  void SetOffsetY(Integer Value) { Update(FOffsetY, Value); }
+  // Copies the text object's members and, from another caption, the font.
+  void Assign(TPersistent* Source) override;
+  void WriteProperties(TPropertyWriter& Writer) const override;
+  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+
+ private:
+  std::unique_ptr<TFont> FFont = std::make_unique<TFont>();
+  Integer FOffsetX = 0;
+  Integer FOffsetY = 0;
 };
 
 }  // namespace qv
