@@ -17,6 +17,19 @@ void FreeArray9BlockImg(TImgArray9Block& Blocks) {
     for (auto& Block : Column) Block.reset();
 }
 
+void FreeDynPng(TPngArray& Pngs) {
+  for (auto& Png : Pngs) Png.reset();
+  Pngs.clear();
+}
+
+void FreeArray9BlockPng(TPngArray9Block& Pngs) {
+  for (auto& Png : Pngs) Png.reset();
+}
+
+void FreeArray3BlockPng(TPngArray3Block& Pngs) {
+  for (auto& Png : Pngs) Png.reset();
+}
+
 // ---- TQvOffset ----
 
 void TQvOffset::Assign(TPersistent* Source) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/Font.h"
+#include "host/ImageCodec.h"
 #include "resources/QvSkinIntf.h"
 
 namespace qv {
@@ -109,10 +110,19 @@ using TDynQvSkinImage = std::vector<std::unique_ptr<TQvSkinImage>>;
 // Indexed [column][row].
 using TImgArray9Block = std::array<std::array<std::unique_ptr<TQvSkinImage>, 3>, 3>;
 
+// PNG pieces are decoded PNG pictures: straight RGBA samples with the source's header
+// (colour type, bit depth). Nine blocks are row-major (index row·3 + column).
+using TPngArray = std::vector<std::unique_ptr<TDecodedImage>>;
+using TPngArray9Block = std::array<std::unique_ptr<TDecodedImage>, 9>;
+using TPngArray3Block = std::array<std::unique_ptr<TDecodedImage>, 3>;
+
 // Frees every piece and empties the array.
 void FreeDynImg(TDynQvSkinImage& Images);
+void FreeDynPng(TPngArray& Pngs);
 // Frees every piece; the slots become nil.
 void FreeArray9BlockImg(TImgArray9Block& Blocks);
+void FreeArray9BlockPng(TPngArray9Block& Pngs);
+void FreeArray3BlockPng(TPngArray3Block& Pngs);
 
 // Set by the application, never by the library: while true the toolbar rebuilds its
 // cached button pictures at every paint.
