@@ -5,6 +5,7 @@
 #include <cstring>
 #include <new>
 
+#include "host/Font.h"
 #include "raster/Resamplers.h"
 
 namespace qv {
@@ -267,9 +268,18 @@ void TCustomBitmap32::CombineLine(const TColor32* Src, TColor32* Dst, int Count)
 
 // TBitmap32: the platform parts are in Bitmap32Win.cpp / Bitmap32Headless.cpp.
 
-TBitmap32::TBitmap32() : TCustomBitmap32(NewPlatformBackend) {}
+TBitmap32::TBitmap32() : TCustomBitmap32(NewPlatformBackend), FFont(std::make_unique<TFont>()) {}
 
 TBitmap32::~TBitmap32() = default;
+
+void TBitmap32::SetFont(TFont* Value) {
+  FFont->Assign(Value);
+}
+
+void TBitmap32::CopyPropertiesTo(TCustomBitmap32* Dst) const {
+  TCustomBitmap32::CopyPropertiesTo(Dst);
+  if (auto* B = dynamic_cast<TBitmap32*>(Dst)) B->FFont->Assign(FFont.get());
+}
 
 TPlatformDC TBitmap32::Handle() const {
   return Backend()->Handle();
