@@ -280,6 +280,14 @@ void Png2Bitmap(const TDecodedImage& Png, TCustomBitmap32* Dst, bool UseAlpha) {
   StretchBitmap(&Src, Dst, false);
 }
 
+void ExtendPicture(const TDecodedImage& Png, TCustomBitmap32* Bitmap) {
+  if (!Bitmap || Bitmap->Empty() || PngEmpty(Png)) return;
+  if (Png.Width == Bitmap->Width() && Png.Height == Bitmap->Height())
+    DrawPng(Png, 0, 0, Bitmap);
+  else
+    DrawPng(*ResizePng(Png, Bitmap->Width(), Bitmap->Height()), 0, 0, Bitmap);
+}
+
 void Pngs2Bmps(const TPngArray& Pngs, TBmp32Array& Bmps) {
   FreeArrayBmps(Bmps);
   for (const auto& Png : Pngs) {

@@ -64,6 +64,9 @@ void DrawPng(const TDecodedImage& Png, Integer X, Integer Y, TCustomBitmap32* Ds
 // The same size: tiled; otherwise stretched over Dst by the StretchBitmap rule (dmBlend
 // when UseAlpha, else dmOpaque).
 void Png2Bitmap(const TDecodedImage& Png, TCustomBitmap32* Dst, bool UseAlpha);
+// Draws Png over Bitmap's present content: at (0, 0) when the sizes agree, otherwise as a
+// nine-block resize to Bitmap's size (ResizePng), blended with its alpha.
+void ExtendPicture(const TDecodedImage& Png, TCustomBitmap32* Bitmap);
 // One new surface per PNG (default surface properties).
 void Pngs2Bmps(const TPngArray& Pngs, TBmp32Array& Bmps);
 // Nine new surfaces from a row-major 3 x 3 PNG array into Bmp9[column][row]; with

@@ -199,6 +199,12 @@ TEST(SlicingPng, DrawingOntoSurfaces) {
   ASSERT_EQ(Bmps.size(), 2u);
   EXPECT_EQ(Bmps[1]->Pixel(0, 0), Color32(2, 0, 7, 200));
 
+  TBitmap32 Framed;  // nine blocks over what the bitmap holds, blended
+  Framed.SetSize(10, 9);
+  ExtendPicture(MakePng(6, 6), &Framed);
+  EXPECT_EQ(Framed.Pixel(9, 8), BlendReg(Color32(5, 5, 7, 200), 0));
+  EXPECT_EQ(Framed.Pixel(0, 0), BlendReg(Color32(0, 0, 7, 200), 0));
+
   TDecodedImage Empty;
   for (TQvPngFillType T : {ftNormal, ftTile, ftAutoStretch, ftCenter, ftStretch, ftGradient})
     DrawPng(Empty, &Dst, T);
