@@ -140,7 +140,7 @@ void CropPNG(const TDecodedImage& Png, Integer X, Integer Y, TDecodedImage& Targ
       int64_t(Y) + Height > Png.Height || (Width > 0 && Height > 0 && PngEmpty(Png)))
     throw EInvalidGraphic(L"Invalid position/size");
   std::unique_ptr<TDecodedImage> New = NewPngLike(Png, Width, Height);
-  for (Integer J = 0; J < Height; ++J)
+  for (Integer J = 0; Width > 0 && J < Height; ++J)
     std::memcpy(&New->RGBA[size_t(J) * size_t(Width) * 4], PngPixel(Png, X, Y + J),
                 size_t(Width) * 4);
   Target = std::move(*New);

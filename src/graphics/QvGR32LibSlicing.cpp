@@ -139,12 +139,13 @@ std::unique_ptr<TQvSkinImage> SpliteImgCenterPart(const TCustomBitmap32* Img, In
                                                   Integer Width) {
   if (!Img) return nullptr;
   Integer W = Img->Width(), H = Img->Height();
-  Integer C = (H - CenterHeight) / 2;
   auto New = std::make_unique<TQvSkinImage>();
-  if (CenterHeight <= 0 || int64_t(C) + CenterHeight > H || Width <= 0 || Width > W) {
+  if (CenterHeight <= 0 || CenterHeight > H || Width <= 0 || Width > W) {
     New->Assign(const_cast<TCustomBitmap32*>(Img));
     return New;
   }
+  // C + CenterHeight > H exactly when CenterHeight > H, handled above.
+  Integer C = (H - CenterHeight) / 2;
   Img->CopyPropertiesTo(New.get());
   New->SetSize(Width, CenterHeight);
   New->Draw(0, 0, Rect(0, C, Width, C + CenterHeight), const_cast<TCustomBitmap32*>(Img));
@@ -229,7 +230,7 @@ std::unique_ptr<TQvSkinImage> ResizeHorzImg(TCustomBitmap32* Img, Integer NewWid
   TQvSkinImage &Left = *Parts[0], &Middle = *Parts[1], &Right = *Parts[2];
   if (Left.Width() < NewWidth) {
     for (auto& P : Parts) UseCopyRule(*P);
-    const bool Wide = CapWidth + 3 < NewWidth;
+    const bool Wide = int64_t(CapWidth) + 3 < NewWidth;
     if (CapWidth != 0) {
       if (Wide)
         StretchPiece(*New, Rect(Left.Width(), 0, NewWidth - Right.Width(), H), Middle,

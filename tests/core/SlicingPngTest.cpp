@@ -93,6 +93,9 @@ TEST(SlicingPng, CropCopiesOrRaisesAndLeavesTheTarget) {
   } catch (const EInvalidGraphic& E) {
     EXPECT_EQ(E.Message(), L"Invalid position/size");
   }
+  CropPNG(Png, 2, 1, Target, 3, 0);  // no columns: an empty picture
+  EXPECT_EQ(Target.Width, 0);
+  EXPECT_TRUE(Target.RGBA.empty());
   TDecodedImage Into = MakePng(4, 1);
   CopyPng(Png, Into, 5, 2);
   ExpectMapping(Into, 4, 1, [](int X, int) { return TPoint{5 + X, 2}; });

@@ -374,6 +374,8 @@ TEST(Slicing, BadInputDrawsNothingAndDoesNotCrash) {
   TImgArray9Block Blocks;
   SpliteImgTo9Block(&Empty, Blocks);
   EXPECT_TRUE(Blocks[2][2]->Empty());
+  EXPECT_EQ(ResizeHorzImg(&Src, 12, INT32_MAX)->Width(), 12);
+  EXPECT_EQ(SpliteImgCenterPart(&Src, INT32_MIN, 3)->Height(), 9);  // a full copy
   for (int H : {-1, 0, 1, 2, 3})
     for (int W : {-1, 0, 1, 2, 3}) {
       EXPECT_EQ(ResizeHorzImg(&Src, W, H)->Width(), std::max(W, 0));
