@@ -1,0 +1,106 @@
+// The platform backend of TBitmap32: a 32-bit top-down DIB section selected into its
+// own memory device context, and the device-context operations on it.
+#include <windows.h>
+
+#include <cstring>
+
+#include "raster/Bitmap32.h"
+
+namespace qv {
+
+namespace {
+
+BITMAPINFO TopDownInfo(Integer W, Integer H) {
+  BITMAPINFO Info{};
+  Info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  Info.bmiHeader.biWidth = W;
+  Info.bmiHeader.biHeight = -H;
+  Info.bmiHeader.biPlanes = 1;
+  Info.bmiHeader.biBitCount = 32;
+  Info.bmiHeader.biCompression = BI_RGB;
+  return Info;
+}
+
+class TGDIBackend : public TCustomBackend {
+ public:
+  ~TGDIBackend() override { Release(); }
+  String ClassName() const override { return L"TGDIBackend"; }
+  TPlatformDC Handle() const override { return FDC; }
+  TPlatformBitmap BitmapHandle() const override { return FBitmap; }
+
+  void ChangeSize(Integer NewWidth, Integer NewHeight) override {
+    if (NewWidth <= 0 || NewHeight <= 0) {
+      Release();
+      return;
+    }
+    // Build the new store completely before giving up the old one.
+    BITMAPINFO Info = TopDownInfo(NewWidth, NewHeight);
+    void* Bits = nullptr;
+    HBITMAP Bitmap = CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
+    if (!Bitmap || !Bits) {
+      if (Bitmap) DeleteObject(Bitmap);
+      throw EBitmapError(L"Can't allocate the DIB handle");
+    }
+    HDC DC = CreateCompatibleDC(nullptr);
+    if (!DC) {
+      DeleteObject(Bitmap);
+      throw EBitmapError(L"Can't create compatible DC");
+    }
+    HGDIOBJ Old = SelectObject(DC, Bitmap);
+    if (!Old || Old == HGDI_ERROR) {
+      DeleteDC(DC);
+      DeleteObject(Bitmap);
+      throw EBitmapError(L"Can't select an object into DC");
+    }
+    std::memset(Bits, 0, size_t(NewWidth) * size_t(NewHeight) * 4);
+    Release();
+    FDC = DC;
+    FBitmap = Bitmap;
+    FOldBitmap = Old;
+    FBits = static_cast<TColor32*>(Bits);
+  }
+
+ private:
+  void Release() {
+    if (FDC) {
+      SelectObject(FDC, FOldBitmap);
+      DeleteDC(FDC);
+    }
+    if (FBitmap) DeleteObject(FBitmap);
+    FDC = nullptr;
+    FBitmap = nullptr;
+    FOldBitmap = nullptr;
+    FBits = nullptr;
+  }
+
+  HDC FDC = nullptr;
+  HBITMAP FBitmap = nullptr;
+  HGDIOBJ FOldBitmap = nullptr;
+};
+
+}  // namespace
+
+std::unique_ptr<TCustomBackend> NewPlatformBackend() { return std::make_unique<TGDIBackend>(); }
+
+void TBitmap32::DrawTo(TPlatformDC hDst, Integer DstX, Integer DstY) const {
+  if (Empty() || !hDst) return;
+  BITMAPINFO Info = TopDownInfo(FWidth, FHeight);
+  StretchDIBits(HDC(hDst), DstX, DstY, FWidth, FHeight, 0, 0, FWidth, FHeight, FBits, &Info, DIB_RGB_COLORS,
+                SRCCOPY);
+}
+
+void TBitmap32::DrawTo(TPlatformDC hDst, const TRect& DstRect, const TRect& SrcRect) const {
+  if (Empty() || !hDst) return;
+  StretchBlt(HDC(hDst), DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), HDC(Handle()), SrcRect.Left,
+             SrcRect.Top, SrcRect.Width(), SrcRect.Height(), SRCCOPY);
+}
+
+void TBitmap32::Draw(const TRect& DstRect, const TRect& SrcRect, TPlatformDC hSrc) {
+  if (Empty() || !hSrc) return;
+  StretchBlt(HDC(Handle()), DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), HDC(hSrc), SrcRect.Left,
+             SrcRect.Top, SrcRect.Width(), SrcRect.Height(), SRCCOPY);
+  GdiFlush();
+  Changed(DstRect);
+}
+
+}  // namespace qv

@@ -1,0 +1,162 @@
+#include "raster/Resamplers.h"
+
+#include <cmath>
+#include <map>
+#include <vector>
+
+namespace qv {
+
+TCustomResampler::TCustomResampler(TCustomBitmap32* Bitmap) : FBitmap(Bitmap) {
+  Bitmap->FResampler.reset(this);
+}
+
+void TCustomResampler::Assign(TPersistent* Source) {
+  if (auto* R = dynamic_cast<TCustomResampler*>(Source)) {
+    FPixelAccessMode = R->FPixelAccessMode;
+    return;
+  }
+  TPersistent::Assign(Source);
+}
+
+namespace {
+inline Integer Wrap(Integer V, Integer N, TWrapMode Mode) {
+  if (N <= 0) return 0;
+  switch (Mode) {
+    case wmRepeat:
+      V %= N;
+      return V < 0 ? V + N : V;
+    case wmMirror: {
+      Integer P = 2 * N;
+      V %= P;
+      if (V < 0) V += P;
+      return V < N ? V : P - 1 - V;
+    }
+    case wmClamp:
+    default:
+      return V < 0 ? 0 : (V >= N ? N - 1 : V);
+  }
+}
+}  // namespace
+
+TColor32 TCustomResampler::PixelAt(Integer X, Integer Y) const {
+  const TCustomBitmap32& B = *FBitmap;
+  if (X >= 0 && Y >= 0 && X < B.Width() && Y < B.Height() && B.Bits()) return B.Pixel(X, Y);
+  switch (FPixelAccessMode) {
+    case pamTransparentEdge:
+      return 0;
+    case pamWrap:
+      if (B.Empty()) return 0;
+      return B.Pixel(Wrap(X, B.Width(), B.WrapMode()), Wrap(Y, B.Height(), B.WrapMode()));
+    default:
+      return B.OuterColor();
+  }
+}
+
+TColor32 TNearestResampler::GetSampleFloat(double X, double Y) const {
+  double FX = std::floor(X), FY = std::floor(Y);
+  if (!(FX > INT32_MIN && FX < INT32_MAX && FY > INT32_MIN && FY < INT32_MAX))
+    return PixelAt(-1, -1);
+  return PixelAt(Integer(FX), Integer(FY));
+}
+
+namespace {
+// Source index of each destination position of the clip, by the nearest rule.
+std::vector<Integer> NearestMap(Integer DstLo, Integer DstW, Integer ClipLo, Integer ClipHi,
+                                Integer SrcLo, Integer SrcHi) {
+  std::vector<Integer> Map(size_t(ClipHi - ClipLo));
+  int64_t SW = int64_t(SrcHi) - SrcLo;
+  for (Integer X = ClipLo; X < ClipHi; ++X)
+    Map[size_t(X - ClipLo)] = DstW < 2 ? Integer((int64_t(SrcLo) + SrcHi - 1) / 2)
+                                       : Integer(SrcLo + (int64_t(X) - DstLo) * SW / DstW);
+  return Map;
+}
+}  // namespace
+
+void TNearestResampler::Resample(TCustomBitmap32& Dst, const TRect& DstRect, const TRect& DstClip,
+                                 const TRect& SrcRect) const {
+  const TCustomBitmap32& Src = *Bitmap();
+  std::vector<Integer> Cols = NearestMap(DstRect.Left, DstRect.Width(), DstClip.Left, DstClip.Right,
+                                         SrcRect.Left, SrcRect.Right);
+  std::vector<Integer> Rows = NearestMap(DstRect.Top, DstRect.Height(), DstClip.Top, DstClip.Bottom,
+                                         SrcRect.Top, SrcRect.Bottom);
+  std::vector<TColor32> Buf(Cols.size());
+  Integer LastRow = -1;
+  for (size_t R = 0; R < Rows.size(); ++R) {
+    if (Rows[R] != LastRow) {
+      const TColor32* S = Src.ScanLine(Rows[R]);
+      for (size_t I = 0; I < Cols.size(); ++I) Buf[I] = S[Cols[I]];
+      LastRow = Rows[R];
+    }
+    Src.CombineLine(Buf.data(), Dst.PixelPtr(DstClip.Left, DstClip.Top + Integer(R)),
+                    int(Buf.size()));
+  }
+}
+
+TColor32 TLinearResampler::SampleFixed(int64_t X8, int64_t Y8) const {
+  int64_t IX = X8 >> 8, IY = Y8 >> 8;
+  uint32_t FX = uint32_t(X8 & 0xFF), FY = uint32_t(Y8 & 0xFF);
+  if (IX < INT32_MIN + 1 || IX > INT32_MAX - 1 || IY < INT32_MIN + 1 || IY > INT32_MAX - 1)
+    return PixelAt(-1, -1);
+  Integer X = Integer(IX), Y = Integer(IY);
+  TColor32 P00 = PixelAt(X, Y), P10 = FX ? PixelAt(X + 1, Y) : P00;
+  TColor32 Top = CombineReg(P10, P00, FX);
+  if (!FY) return Top;
+  TColor32 P01 = PixelAt(X, Y + 1), P11 = FX ? PixelAt(X + 1, Y + 1) : P01;
+  return CombineReg(CombineReg(P11, P01, FX), Top, FY);
+}
+
+TColor32 TLinearResampler::GetSampleFloat(double X, double Y) const {
+  double X8 = std::floor((X - 0.5) * 256 + 0.5), Y8 = std::floor((Y - 0.5) * 256 + 0.5);
+  if (!(std::fabs(X8) < 1e15 && std::fabs(Y8) < 1e15)) return PixelAt(-1, -1);
+  return SampleFixed(int64_t(X8), int64_t(Y8));
+}
+
+void TLinearResampler::Resample(TCustomBitmap32& Dst, const TRect& DstRect, const TRect& DstClip,
+                                const TRect& SrcRect) const {
+  // Destination pixel centres map onto the source rectangle; sample positions are
+  // clamped to it unless samples outside the picture are meant to be transparent.
+  bool Clamp = PixelAccessMode() != pamTransparentEdge;
+  auto Positions = [&](Integer DstLo, Integer DstW, Integer ClipLo, Integer ClipHi, Integer SrcLo,
+                       Integer SrcHi) {
+    std::vector<int64_t> P(size_t(ClipHi - ClipLo));
+    int64_t SW = int64_t(SrcHi) - SrcLo;
+    for (Integer X = ClipLo; X < ClipHi; ++X) {
+      // ((X − DstLo + 0.5)·SW/DW − 0.5) in 1/256 pixel, plus SrcLo.
+      int64_t V =
+          ((2 * (int64_t(X) - DstLo) + 1) * SW * 256 / DstW - 256) / 2 + int64_t(SrcLo) * 256;
+      if (Clamp) V = std::clamp<int64_t>(V, int64_t(SrcLo) * 256, (int64_t(SrcHi) - 1) * 256);
+      P[size_t(X - ClipLo)] = V;
+    }
+    return P;
+  };
+  std::vector<int64_t> Xs = Positions(DstRect.Left, DstRect.Width(), DstClip.Left, DstClip.Right,
+                                      SrcRect.Left, SrcRect.Right);
+  std::vector<int64_t> Ys = Positions(DstRect.Top, DstRect.Height(), DstClip.Top, DstClip.Bottom,
+                                      SrcRect.Top, SrcRect.Bottom);
+  std::vector<TColor32> Buf(Xs.size());
+  for (size_t R = 0; R < Ys.size(); ++R) {
+    for (size_t I = 0; I < Xs.size(); ++I) Buf[I] = SampleFixed(Xs[I], Ys[R]);
+    Bitmap()->CombineLine(Buf.data(), Dst.PixelPtr(DstClip.Left, DstClip.Top + Integer(R)),
+                          int(Buf.size()));
+  }
+}
+
+namespace {
+using TResamplerFactory = void (*)(TCustomBitmap32*);
+const std::map<String, TResamplerFactory>& ResamplerClasses() {
+  static const std::map<String, TResamplerFactory> Classes = {
+      {L"TNearestResampler", [](TCustomBitmap32* B) { new TNearestResampler(B); }},
+      {L"TLinearResampler", [](TCustomBitmap32* B) { new TLinearResampler(B); }},
+  };
+  return Classes;
+}
+}  // namespace
+
+bool CreateResamplerByName(const String& ClassName, TCustomBitmap32* Bitmap) {
+  auto It = ResamplerClasses().find(ClassName);
+  if (It == ResamplerClasses().end()) return false;
+  It->second(Bitmap);  // the new resampler becomes Bitmap's
+  return true;
+}
+
+}  // namespace qv

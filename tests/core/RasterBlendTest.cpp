@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "raster/Blend.h"
+
+using namespace qv;
+
+TEST(Blend, RuleEdgeValues) {
+  // F = 255 over B = 0 at weight 128 gives (255·128 + 128) div 256 = 128 on every channel.
+  EXPECT_EQ(CombineReg(0xFFFFFFFF, 0x00000000, 128), 0x80808080u);
+  // The alpha channel blends too: (0·128 + 128·128 + 128) div 256 = 64.
+  EXPECT_EQ(BlendReg(0x80FFFFFF, 0x00000000), 0x40808080u);
+  // Alpha 255 copies exactly, alpha 0 leaves the background.
+  EXPECT_EQ(BlendReg(0xFF123456, 0x80ABCDEF), 0xFF123456u);
+  EXPECT_EQ(BlendReg(0x00123456, 0x80ABCDEF), 0x80ABCDEFu);
+  // Master alpha: w = ((M + 1)·a) div 256; M = 0 leaves B, M = 255 is plain blending.
+  EXPECT_EQ(BlendRegEx(0xFFFFFFFF, 0xFF000000, 0), 0xFF000000u);
+  EXPECT_EQ(BlendRegEx(0xFF123456, 0x00000000, 255), 0xFF123456u);
+  EXPECT_EQ(BlendRegEx(0xFFFFFFFF, 0x00000000, 127), CombineReg(0xFFFFFFFF, 0, 127));
+  // Transformed drawing has no exact copy: (B + 255·F + 128) div 256.
+  EXPECT_EQ(TransformBlendReg(0xFFFFFFFF, 0x00000000, 255), 0xFEFEFEFEu);
+  EXPECT_EQ(TransformBlendReg(0xFF000000, 0x00FFFFFF, 255), 0xFE010101u);
+}
+
+TEST(Blend, FormulaMatchesPerChannelArithmetic) {
+  std::mt19937 Rng(7);
+  for (int I = 0; I < 20000; ++I) {
+    TColor32 F = Rng(), B = Rng();
+    uint32_t W = Rng() % 256;
+    TColor32 Z = CombineReg(F, B, W);
+    for (int S = 0; S < 32; S += 8) {
+      uint32_t Fc = F >> S & 0xFF, Bc = B >> S & 0xFF;
+      ASSERT_EQ(Z >> S & 0xFF, (Bc * (256 - W) + Fc * W + 128) / 256);
+    }
+  }
+}
+
+TEST(Blend, MergeRule) {
+  EXPECT_EQ(MergeReg(0xFF102030, 0x80FFFFFF), 0xFF102030u);
+  EXPECT_EQ(MergeReg(0x00102030, 0x80FFFFFF), 0x80FFFFFFu);
+  EXPECT_EQ(MergeReg(0x80102030, 0x00FFFFFF), 0x80102030u);
+  // Half over half: alpha 255 − 127·127/255 ≈ 192.
+  EXPECT_EQ(AlphaComponent(MergeReg(0x80FF0000, 0x800000FF)), 192);
+}
+
+#if defined(QV_HAVE_SSE2)
+namespace {
+// Rows mixing random pixels with runs of alpha 0 and 255, odd lengths for the tails.
+std::vector<TColor32> RandomRow(std::mt19937& Rng, int N) {
+  std::vector<TColor32> Row(N);
+  for (int I = 0; I < N; ++I) {
+    TColor32 C = Rng();
+    switch (Rng() % 4) {
+      case 0:
+        C &= 0x00FFFFFF;
+        break;
+      case 1:
+        C |= 0xFF000000;
+        break;
+      default:
+        break;
+    }
+    Row[I] = C;
+  }
+  // A few uniform blocks of four so the fast paths are taken.
+  for (int I = 0; I + 8 <= N; I += 16) {
+    for (int K = 0; K < 4; ++K) Row[I + K] |= 0xFF000000;
+    for (int K = 4; K < 8; ++K) Row[I + K] &= 0x00FFFFFF;
+  }
+  return Row;
+}
+}  // namespace
+
+TEST(Blend, VectorRowsGiveTheScalarBits) {
+  std::mt19937 Rng(42);
+  for (int Round = 0; Round < 200; ++Round) {
+    int N = int(Rng() % 67);
+    std::vector<TColor32> Src = RandomRow(Rng, N), Dst = RandomRow(Rng, N);
+    uint32_t M = Round % 5 == 0 ? 255 : Rng() % 256;
+    TColor32 C = Rng();
+    auto A = Dst, B = Dst;
+    blend_scalar::BlendLine(Src.data(), A.data(), N);
+    blend_sse2::BlendLine(Src.data(), B.data(), N);
+    ASSERT_EQ(A, B) << "BlendLine";
+    A = B = Dst;
+    blend_scalar::BlendLineEx(Src.data(), A.data(), N, M);
+    blend_sse2::BlendLineEx(Src.data(), B.data(), N, M);
+    ASSERT_EQ(A, B) << "BlendLineEx M=" << M;
+    A = B = Dst;
+    blend_scalar::BlendFillLine(C, A.data(), N);
+    blend_sse2::BlendFillLine(C, B.data(), N);
+    ASSERT_EQ(A, B) << "BlendFillLine";
+  }
+}
+#endif
