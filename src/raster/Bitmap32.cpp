@@ -1,7 +1,9 @@
 #include "raster/Bitmap32.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <new>
 
 #include "raster/Resamplers.h"
 
@@ -36,8 +38,16 @@ void TCustomMap::Resized() {
 
 void TMemoryBackend::ChangeSize(Integer NewWidth, Integer NewHeight) {
   std::unique_ptr<TColor32[]> Store;
-  if (NewWidth > 0 && NewHeight > 0)
-    Store.reset(new TColor32[size_t(NewWidth) * size_t(NewHeight)]());
+  if (NewWidth > 0 && NewHeight > 0) {
+    uint64_t Count = uint64_t(NewWidth) * uint64_t(NewHeight);
+    // Beyond 2^32 pixels (16 GB) no platform gives a bitmap; refuse before asking.
+    if (Count > (uint64_t(1) << 32) || Count > SIZE_MAX / sizeof(TColor32)) throw EBitmapError(L"Can't allocate the DIB handle");
+    try {
+      Store.reset(new TColor32[size_t(Count)]());
+    } catch (const std::bad_alloc&) {
+      throw EBitmapError(L"Can't allocate the DIB handle");
+    }
+  }
   FStore = std::move(Store);
   FBits = FStore.get();
 }

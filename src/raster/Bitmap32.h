@@ -265,6 +265,9 @@ class TCustomBitmap32 : public TCustomMap {
   TColor32* FBits = nullptr;
 
  private:
+  // Limits the span Lo..Hi of row (Horizontal) or column At to the clip; false when nothing is
+  // left.
+  bool ClipSpan(Integer& Lo, Integer& Hi, Integer At, bool Horizontal) const;
   void SetRectT(Integer X1, Integer Y1, Integer X2, Integer Y2, TColor32 Value, bool Blend);
   template <bool Blend>
   void LineImpl(Integer X1, Integer Y1, Integer X2, Integer Y2, TColor32 Value, bool L, bool Clip);
@@ -302,6 +305,12 @@ class TBitmap32 : public TCustomBitmap32 {
   void DrawTo(TPlatformDC hDst, const TRect& DstRect, const TRect& SrcRect) const;
   void Draw(const TRect& DstRect, const TRect& SrcRect, TPlatformDC hSrc);
   using TCustomBitmap32::Draw;
+
+  // Loads a bitmap resource of module Instance (an HINSTANCE; null names the system's
+  // predefined bitmaps by number). Bitmaps of fewer than 32 bits per pixel become opaque.
+  // Raises EInvalidGraphic when there is no such resource; the surface is then unchanged.
+  void LoadFromResourceName(void* Instance, const String& Name);
+  void LoadFromResourceID(void* Instance, int ResID);
   using TCustomBitmap32::DrawTo;
 
  protected:

@@ -29,22 +29,23 @@ void TCustomBitmap32::HorzLineT(Integer X1, Integer Y, Integer X2, TColor32 Valu
   }
 }
 
+bool TCustomBitmap32::ClipSpan(Integer& Lo, Integer& Hi, Integer At, bool Horizontal) const {
+  if (Hi < Lo) std::swap(Lo, Hi);
+  const TRect& C = FClipRect;
+  if (Horizontal ? (At < C.Top || At >= C.Bottom) : (At < C.Left || At >= C.Right)) return false;
+  Lo = std::max(Lo, Horizontal ? C.Left : C.Top);
+  Hi = std::min(Hi, (Horizontal ? C.Right : C.Bottom) - 1);
+  return Lo <= Hi;
+}
+
 void TCustomBitmap32::HorzLineS(Integer X1, Integer Y, Integer X2, TColor32 Value) {
-  if (X2 < X1) std::swap(X1, X2);
-  if (Y < FClipRect.Top || Y >= FClipRect.Bottom) return;
-  X1 = std::max(X1, FClipRect.Left);
-  X2 = std::min(X2, FClipRect.Right - 1);
-  if (X1 > X2) return;
+  if (!ClipSpan(X1, X2, Y, true)) return;
   HorzLine(X1, Y, X2, Value);
   Changed(Rect(X1, Y, X2 + 1, Y + 1), AREAINFO_LINE + 1);
 }
 
 void TCustomBitmap32::HorzLineTS(Integer X1, Integer Y, Integer X2, TColor32 Value) {
-  if (X2 < X1) std::swap(X1, X2);
-  if (Y < FClipRect.Top || Y >= FClipRect.Bottom) return;
-  X1 = std::max(X1, FClipRect.Left);
-  X2 = std::min(X2, FClipRect.Right - 1);
-  if (X1 > X2) return;
+  if (!ClipSpan(X1, X2, Y, true)) return;
   HorzLineT(X1, Y, X2, Value);
   Changed(Rect(X1, Y, X2 + 1, Y + 1), AREAINFO_LINE + 1);
 }
@@ -62,21 +63,13 @@ void TCustomBitmap32::VertLineT(Integer X, Integer Y1, Integer Y2, TColor32 Valu
 }
 
 void TCustomBitmap32::VertLineS(Integer X, Integer Y1, Integer Y2, TColor32 Value) {
-  if (Y2 < Y1) std::swap(Y1, Y2);
-  if (X < FClipRect.Left || X >= FClipRect.Right) return;
-  Y1 = std::max(Y1, FClipRect.Top);
-  Y2 = std::min(Y2, FClipRect.Bottom - 1);
-  if (Y1 > Y2) return;
+  if (!ClipSpan(Y1, Y2, X, false)) return;
   VertLine(X, Y1, Y2, Value);
   Changed(Rect(X, Y1, X + 1, Y2 + 1), AREAINFO_LINE + 1);
 }
 
 void TCustomBitmap32::VertLineTS(Integer X, Integer Y1, Integer Y2, TColor32 Value) {
-  if (Y2 < Y1) std::swap(Y1, Y2);
-  if (X < FClipRect.Left || X >= FClipRect.Right) return;
-  Y1 = std::max(Y1, FClipRect.Top);
-  Y2 = std::min(Y2, FClipRect.Bottom - 1);
-  if (Y1 > Y2) return;
+  if (!ClipSpan(Y1, Y2, X, false)) return;
   VertLineT(X, Y1, Y2, Value);
   Changed(Rect(X, Y1, X + 1, Y2 + 1), AREAINFO_LINE + 1);
 }

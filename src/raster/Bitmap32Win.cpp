@@ -2,7 +2,10 @@
 // own memory device context, and the device-context operations on it.
 #include <windows.h>
 
+#include <cstdint>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "raster/Bitmap32.h"
 
@@ -34,6 +37,7 @@ class TGDIBackend : public TCustomBackend {
       return;
     }
     // Build the new store completely before giving up the old one.
+    if (uint64_t(NewWidth) * uint64_t(NewHeight) > SIZE_MAX / 4) throw EBitmapError(L"Can't allocate the DIB handle");
     BITMAPINFO Info = TopDownInfo(NewWidth, NewHeight);
     void* Bits = nullptr;
     HBITMAP Bitmap = CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
@@ -78,27 +82,71 @@ class TGDIBackend : public TCustomBackend {
   HGDIOBJ FOldBitmap = nullptr;
 };
 
+// Takes over the pixels of a platform bitmap; fewer than 32 bits per pixel means opaque.
+void AssignBitmapHandle(TBitmap32& Dst, HBITMAP Bitmap) {
+  BITMAP Info{};
+  if (!GetObjectW(Bitmap, sizeof(Info), &Info) || Info.bmWidth <= 0 || Info.bmHeight <= 0)
+    throw EInvalidGraphic(L"Invalid bitmap");
+  Integer W = Info.bmWidth, H = Info.bmHeight;
+  std::vector<TColor32> Pixels(size_t(W) * size_t(H));
+  BITMAPINFO Bi = TopDownInfo(W, H);
+  HDC DC = CreateCompatibleDC(nullptr);
+  int Rows = GetDIBits(DC, Bitmap, 0, UINT(H), Pixels.data(), &Bi, DIB_RGB_COLORS);
+  DeleteDC(DC);
+  if (Rows != H) throw EInvalidGraphic(L"Invalid bitmap");
+  if (Info.bmBitsPixel != 32)
+    for (TColor32& C : Pixels) C |= 0xFF000000;
+  Dst.BeginUpdate();
+  Dst.SetSize(W, H);
+  std::memcpy(Dst.Bits(), Pixels.data(), Pixels.size() * sizeof(TColor32));
+  Dst.EndUpdate();
+  Dst.Changed(Dst.BoundsRect());
+}
+
+void LoadResourceBitmap(TBitmap32& Dst, void* Instance, const wchar_t* Name, const String& Shown) {
+  HANDLE Bitmap =
+      LoadImageW(HINSTANCE(Instance), Name, IMAGE_BITMAP, 0, 0, Instance ? LR_CREATEDIBSECTION : 0);
+  if (!Bitmap) throw EInvalidGraphic(L"Resource " + Shown + L" not found");
+  try {
+    AssignBitmapHandle(Dst, HBITMAP(Bitmap));
+  } catch (...) {
+    DeleteObject(Bitmap);
+    throw;
+  }
+  DeleteObject(Bitmap);
+}
+
 }  // namespace
 
-std::unique_ptr<TCustomBackend> NewPlatformBackend() { return std::make_unique<TGDIBackend>(); }
+void TBitmap32::LoadFromResourceName(void* Instance, const String& Name) {
+  LoadResourceBitmap(*this, Instance, Name.c_str(), Name);
+}
+
+void TBitmap32::LoadFromResourceID(void* Instance, int ResID) {
+  LoadResourceBitmap(*this, Instance, MAKEINTRESOURCEW(ResID), std::to_wstring(ResID));
+}
+
+std::unique_ptr<TCustomBackend> NewPlatformBackend() {
+  return std::make_unique<TGDIBackend>();
+}
 
 void TBitmap32::DrawTo(TPlatformDC hDst, Integer DstX, Integer DstY) const {
   if (Empty() || !hDst) return;
   BITMAPINFO Info = TopDownInfo(FWidth, FHeight);
-  StretchDIBits(HDC(hDst), DstX, DstY, FWidth, FHeight, 0, 0, FWidth, FHeight, FBits, &Info, DIB_RGB_COLORS,
-                SRCCOPY);
+  StretchDIBits(HDC(hDst), DstX, DstY, FWidth, FHeight, 0, 0, FWidth, FHeight, FBits, &Info,
+                DIB_RGB_COLORS, SRCCOPY);
 }
 
 void TBitmap32::DrawTo(TPlatformDC hDst, const TRect& DstRect, const TRect& SrcRect) const {
   if (Empty() || !hDst) return;
-  StretchBlt(HDC(hDst), DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), HDC(Handle()), SrcRect.Left,
-             SrcRect.Top, SrcRect.Width(), SrcRect.Height(), SRCCOPY);
+  StretchBlt(HDC(hDst), DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), HDC(Handle()),
+             SrcRect.Left, SrcRect.Top, SrcRect.Width(), SrcRect.Height(), SRCCOPY);
 }
 
 void TBitmap32::Draw(const TRect& DstRect, const TRect& SrcRect, TPlatformDC hSrc) {
   if (Empty() || !hSrc) return;
-  StretchBlt(HDC(Handle()), DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), HDC(hSrc), SrcRect.Left,
-             SrcRect.Top, SrcRect.Width(), SrcRect.Height(), SRCCOPY);
+  StretchBlt(HDC(Handle()), DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), HDC(hSrc),
+             SrcRect.Left, SrcRect.Top, SrcRect.Width(), SrcRect.Height(), SRCCOPY);
   GdiFlush();
   Changed(DstRect);
 }

@@ -81,4 +81,14 @@ void BlendFillLine(TColor32 C, TColor32* Dst, int Count);
 }  // namespace blend_sse2
 #endif
 
+#if defined(QV_HAVE_SSE2) && defined(__GNUC__)
+#define QV_HAVE_AVX2 1
+// Eight pixels at a time, used when the processor has AVX2.
+namespace blend_avx2 {
+bool Supported();
+void BlendLine(const TColor32* Src, TColor32* Dst, int Count);
+void BlendLineEx(const TColor32* Src, TColor32* Dst, int Count, uint32_t M);
+}  // namespace blend_avx2
+#endif
+
 }  // namespace qv

@@ -99,6 +99,9 @@ TEST(Streams, MemoryStreamReadBufferPastTheEndRaises) {
 TEST(Text, Utf8RoundTripsChineseAndMalformedBytesBecomeReplacement) {
   String S = L"QvSkin \x4E2D\x6587";
   EXPECT_EQ(FromUtf8(ToUtf8(S)), S);
-  EXPECT_EQ(FromUtf8("a\xFF" "b"), String(L"a\xFFFD" L"b"));
+  EXPECT_EQ(FromUtf8("a\xFF"
+                     "b"),
+            String(L"a\xFFFD"
+                   L"b"));
   EXPECT_EQ(FromUtf8("\xE4\xB8"), String(L"\xFFFD\xFFFD"));
 }

@@ -48,8 +48,13 @@ std::vector<uint8_t> MakePng(int W, int H, uint8_t ColorType, const std::vector<
     Raw.push_back(0);
     Raw.insert(Raw.end(), Rows.begin() + Y * Stride, Rows.begin() + (Y + 1) * Stride);
   }
-  std::vector<uint8_t> Z = {0x78, 0x01, 0x01, uint8_t(Raw.size()), uint8_t(Raw.size() >> 8),
-                            uint8_t(~Raw.size()), uint8_t(~Raw.size() >> 8)};
+  std::vector<uint8_t> Z = {0x78,
+                            0x01,
+                            0x01,
+                            uint8_t(Raw.size()),
+                            uint8_t(Raw.size() >> 8),
+                            uint8_t(~Raw.size()),
+                            uint8_t(~Raw.size() >> 8)};
   Z.insert(Z.end(), Raw.begin(), Raw.end());
   uint32_t A = 1, B = 0;
   for (uint8_t C : Raw) A = (A + C) % 65521, B = (B + A) % 65521;
@@ -77,7 +82,8 @@ TEST(PngGlue, TransparencyModes) {
   EXPECT_EQ(B.Pixel(1, 0), Color32(50, 60, 70, 255));
   // RGB with a transparent colour: exactly that colour gets alpha 0, RGB kept.
   Used = false;
-  Loaded(B, MakePng(3, 1, pngRGB, {1, 2, 3, 4, 5, 6, 1, 2, 3}, {{"tRNS", {0, 1, 0, 2, 0, 3}}}), Used);
+  Loaded(B, MakePng(3, 1, pngRGB, {1, 2, 3, 4, 5, 6, 1, 2, 3}, {{"tRNS", {0, 1, 0, 2, 0, 3}}}),
+         Used);
   EXPECT_TRUE(Used);
   EXPECT_EQ(B.Pixel(0, 0), Color32(1, 2, 3, 0));
   EXPECT_EQ(B.Pixel(1, 0), Color32(4, 5, 6));
@@ -147,7 +153,8 @@ TEST(PngGlue, SaveRoundTrip) {
   bool Used = false;
   Loaded(C, Png, Used);
   EXPECT_TRUE(Used);
-  EXPECT_EQ(std::vector<TColor32>(C.Bits(), C.Bits() + 6), std::vector<TColor32>(B.Bits(), B.Bits() + 6));
+  EXPECT_EQ(std::vector<TColor32>(C.Bits(), C.Bits() + 6),
+            std::vector<TColor32>(B.Bits(), B.Bits() + 6));
   TBitmap32 Empty;
   EXPECT_FALSE(SaveBitmap32ToPNG(&Empty, Png));
   EXPECT_FALSE(SaveBitmap32ToPNG(&B, true, 0, L"/no/such/dir/x.png"));

@@ -46,6 +46,12 @@ TEST(Bitmap32, SetSizeKeepsOrClearsPixelsAndFiresEvents) {
   EXPECT_TRUE(B.Empty());
   B.SetWidth(4);
   EXPECT_EQ(B.Width() * B.Height(), 20);
+  // A store that cannot be had raises and leaves the surface as it was.
+  EXPECT_THROW(B.SetSize(0x7FFFFFFF, 0x7FFFFFFF), EBitmapError);
+  EXPECT_EQ(B.Width(), 4);
+  EXPECT_EQ(B.Height(), 5);
+  B.FillRectS(B.BoundsRect(), clWhite32);
+  EXPECT_EQ(CountPixels(B, clWhite32), 20);
 }
 
 TEST(Bitmap32, UpdatesSuppressEventsAndAreaChangedComesFirst) {

@@ -65,9 +65,9 @@ std::vector<TColor32> RandomRow(std::mt19937& Rng, int N) {
     Row[I] = C;
   }
   // A few uniform blocks of four so the fast paths are taken.
-  for (int I = 0; I + 8 <= N; I += 16) {
-    for (int K = 0; K < 4; ++K) Row[I + K] |= 0xFF000000;
-    for (int K = 4; K < 8; ++K) Row[I + K] &= 0x00FFFFFF;
+  for (int I = 0; I + 16 <= N; I += 32) {
+    for (int K = 0; K < 8; ++K) Row[I + K] |= 0xFF000000;
+    for (int K = 8; K < 16; ++K) Row[I + K] &= 0x00FFFFFF;
   }
   return Row;
 }
@@ -76,7 +76,7 @@ std::vector<TColor32> RandomRow(std::mt19937& Rng, int N) {
 TEST(Blend, VectorRowsGiveTheScalarBits) {
   std::mt19937 Rng(42);
   for (int Round = 0; Round < 200; ++Round) {
-    int N = int(Rng() % 67);
+    int N = int(Rng() % 131);
     std::vector<TColor32> Src = RandomRow(Rng, N), Dst = RandomRow(Rng, N);
     uint32_t M = Round % 5 == 0 ? 255 : Rng() % 256;
     TColor32 C = Rng();
@@ -84,10 +84,24 @@ TEST(Blend, VectorRowsGiveTheScalarBits) {
     blend_scalar::BlendLine(Src.data(), A.data(), N);
     blend_sse2::BlendLine(Src.data(), B.data(), N);
     ASSERT_EQ(A, B) << "BlendLine";
+#if defined(QV_HAVE_AVX2)
+    if (blend_avx2::Supported()) {
+      B = Dst;
+      blend_avx2::BlendLine(Src.data(), B.data(), N);
+      ASSERT_EQ(A, B) << "AVX2 BlendLine";
+    }
+#endif
     A = B = Dst;
     blend_scalar::BlendLineEx(Src.data(), A.data(), N, M);
     blend_sse2::BlendLineEx(Src.data(), B.data(), N, M);
     ASSERT_EQ(A, B) << "BlendLineEx M=" << M;
+#if defined(QV_HAVE_AVX2)
+    if (blend_avx2::Supported()) {
+      B = Dst;
+      blend_avx2::BlendLineEx(Src.data(), B.data(), N, M);
+      ASSERT_EQ(A, B) << "AVX2 BlendLineEx M=" << M;
+    }
+#endif
     A = B = Dst;
     blend_scalar::BlendFillLine(C, A.data(), N);
     blend_sse2::BlendFillLine(C, B.data(), N);

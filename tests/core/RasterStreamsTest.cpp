@@ -57,7 +57,7 @@ TEST(Bitmap32Streams, CorruptBitmapsRaiseAndLeaveTheSurface) {
   B.SaveToStream(S);
   std::vector<uint8_t> Good = S.Bytes();
   std::vector<std::vector<uint8_t>> Bad = {
-      {Good.begin(), Good.end() - 1},   // truncated pixels
+      {Good.begin(), Good.end() - 1},     // truncated pixels
       {Good.begin(), Good.begin() + 20},  // truncated header
       {},
   };
@@ -82,7 +82,8 @@ TEST(Bitmap32Streams, DataBlobOfTwoByOne) {
   B.SetSize(2, 1);
   B.SetPixel(0, 0, 0x80112233);
   B.SetPixel(1, 0, 0xFF445566);
-  std::vector<uint8_t> Expected = {2, 0, 0, 0, 1, 0, 0, 0, 0x33, 0x22, 0x11, 0x80, 0x66, 0x55, 0x44, 0xFF};
+  std::vector<uint8_t> Expected = {2,    0,    0,    0,    1,    0,    0,    0,
+                                   0x33, 0x22, 0x11, 0x80, 0x66, 0x55, 0x44, 0xFF};
   EXPECT_EQ(B.DataBlob(), Expected);
   TBitmap32 C;
   TPropValue V;
@@ -100,10 +101,10 @@ TEST(Bitmap32Streams, MalformedBlobsRaiseAndLeaveTheSurface) {
     return D;
   };
   std::vector<std::vector<uint8_t>> Bad = {
-      {1, 0, 0, 0},         // shorter than the header
-      Blob(-1, 1, 4),       // negative size
-      Blob(2, 2, 12),       // one pixel short
-      Blob(2, 2, 20),       // one pixel too many
+      {1, 0, 0, 0},                     // shorter than the header
+      Blob(-1, 1, 4),                   // negative size
+      Blob(2, 2, 12),                   // one pixel short
+      Blob(2, 2, 20),                   // one pixel too many
       Blob(0x40000000, 0x40000000, 0),  // absurd: would overflow
       Blob(65536, 65536, 16),
   };

@@ -1,6 +1,6 @@
-#include <windows.h>
-
+#define OEMRESOURCE  // the predefined OBM_ bitmap numbers
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "raster/Bitmap32.h"
 
@@ -48,4 +48,17 @@ TEST(Bitmap32DIB, CopiesToAndFromOtherDeviceContexts) {
   Back.Draw(Rect(0, 0, 4, 4), Rect(0, 0, 8, 8), Dst.Handle());
   EXPECT_EQ(Back.Pixel(0, 0) & 0xFFFFFF, 0xFF0000u);
   EXPECT_EQ(Back.Pixel(3, 3) & 0xFFFFFF, 0x0000FFu);
+}
+
+TEST(Bitmap32DIB, LoadsBitmapResources) {
+  TBitmap32 B;
+  B.LoadFromResourceID(nullptr, OBM_CHECK);  // one of the system's predefined bitmaps
+  ASSERT_FALSE(B.Empty());
+  bool Opaque = true;
+  for (int I = 0; I < B.Width() * B.Height(); ++I) Opaque &= (B.Bits()[I] >> 24) == 255;
+  EXPECT_TRUE(Opaque);
+  int W = B.Width();
+  EXPECT_THROW(B.LoadFromResourceName(GetModuleHandleW(nullptr), L"NO_SUCH_BITMAP"),
+               EInvalidGraphic);
+  EXPECT_EQ(B.Width(), W);
 }

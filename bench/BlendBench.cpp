@@ -1,0 +1,127 @@
+// Blending a full-HD dmBlend surface onto another, against pixman's OVER composite of the
+// same size and a plain memcpy of the same bytes. Bytes/s are of the source surface.
+#include <benchmark/benchmark.h>
+#include <pixman.h>
+
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include "raster/Bitmap32.h"
+
+using namespace qv;
+
+namespace {
+
+constexpr int W = 1920, H = 1080;
+
+enum TContent { ctRandom, ctSkin };
+
+// ctRandom: every alpha value equally likely. ctSkin: like a skin picture, mostly opaque
+// or clear areas with soft edges between them.
+void FillSource(TColor32* P, TContent Content) {
+  std::mt19937 Rng(1);
+  for (int Y = 0; Y < H; ++Y)
+    for (int X = 0; X < W; ++X) {
+      TColor32 C = Rng() & 0x00FFFFFF;
+      uint32_t A;
+      if (Content == ctRandom) {
+        A = Rng() & 0xFF;
+      } else {
+        int Band = (X + Y / 3) % 96;
+        A = Band < 40   ? 255
+            : Band < 48 ? uint32_t(255 - (Band - 40) * 32)
+            : Band < 88 ? 0
+                        : uint32_t((Band - 88) * 32);
+      }
+      P[size_t(Y) * W + X] = C | A << 24;
+    }
+}
+
+// pixman works on premultiplied pixels: give it the same alphas with valid colours.
+void Premultiply(TColor32* P, size_t N) {
+  for (size_t I = 0; I < N; ++I) {
+    uint32_t A = P[I] >> 24;
+    auto M = [&](int S) { return ((P[I] >> S & 0xFF) * A + 127) / 255 << S; };
+    P[I] = A << 24 | M(16) | M(8) | M(0);
+  }
+}
+
+void BM_QvBlend(benchmark::State& State) {
+  TBitmap32 Src, Dst;
+  Src.SetSize(W, H);
+  Dst.SetSize(W, H);
+  FillSource(Src.Bits(), TContent(State.range(0)));
+  Src.SetDrawMode(dmBlend);
+  Dst.Clear(0xFF336699);
+  for (auto _ : State) {
+    Dst.Draw(0, 0, &Src);
+    benchmark::ClobberMemory();
+  }
+  State.SetBytesProcessed(int64_t(State.iterations()) * W * H * 4);
+}
+
+void BM_QvBlendScalar(benchmark::State& State) {
+  std::vector<TColor32> Src(size_t(W) * H), Dst(size_t(W) * H, 0xFF336699);
+  FillSource(Src.data(), TContent(State.range(0)));
+  for (auto _ : State) {
+    for (int Y = 0; Y < H; ++Y)
+      blend_scalar::BlendLine(&Src[size_t(Y) * W], &Dst[size_t(Y) * W], W);
+    benchmark::ClobberMemory();
+  }
+  State.SetBytesProcessed(int64_t(State.iterations()) * W * H * 4);
+}
+
+void BM_QvBlendSse2(benchmark::State& State) {
+  std::vector<TColor32> Src(size_t(W) * H), Dst(size_t(W) * H, 0xFF336699);
+  FillSource(Src.data(), TContent(State.range(0)));
+  for (auto _ : State) {
+    for (int Y = 0; Y < H; ++Y) blend_sse2::BlendLine(&Src[size_t(Y) * W], &Dst[size_t(Y) * W], W);
+    benchmark::ClobberMemory();
+  }
+  State.SetBytesProcessed(int64_t(State.iterations()) * W * H * 4);
+}
+
+void BM_PixmanOver(benchmark::State& State) {
+  std::vector<TColor32> Src(size_t(W) * H), Dst(size_t(W) * H, 0xFF336699);
+  FillSource(Src.data(), TContent(State.range(0)));
+  Premultiply(Src.data(), Src.size());
+  pixman_image_t* S = pixman_image_create_bits(PIXMAN_a8r8g8b8, W, H, Src.data(), W * 4);
+  pixman_image_t* D = pixman_image_create_bits(PIXMAN_a8r8g8b8, W, H, Dst.data(), W * 4);
+  for (auto _ : State) {
+    pixman_image_composite32(PIXMAN_OP_OVER, S, nullptr, D, 0, 0, 0, 0, 0, 0, W, H);
+    benchmark::ClobberMemory();
+  }
+  pixman_image_unref(S);
+  pixman_image_unref(D);
+  State.SetBytesProcessed(int64_t(State.iterations()) * W * H * 4);
+}
+
+void BM_Memcpy(benchmark::State& State) {
+  std::vector<TColor32> Src(size_t(W) * H, 0x80808080), Dst(size_t(W) * H);
+  for (auto _ : State) {
+    std::memcpy(Dst.data(), Src.data(), Src.size() * 4);
+    benchmark::ClobberMemory();
+  }
+  State.SetBytesProcessed(int64_t(State.iterations()) * W * H * 4);
+}
+
+void BM_QvBlendFill(benchmark::State& State) {
+  TBitmap32 Dst;
+  Dst.SetSize(W, H);
+  Dst.Clear(0xFF336699);
+  for (auto _ : State) {
+    Dst.FillRectTS(0, 0, W, H, 0x80C0FFEE);
+    benchmark::ClobberMemory();
+  }
+  State.SetBytesProcessed(int64_t(State.iterations()) * W * H * 4);
+}
+
+}  // namespace
+
+BENCHMARK(BM_QvBlend)->Arg(ctRandom)->Arg(ctSkin)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QvBlendScalar)->Arg(ctRandom)->Arg(ctSkin)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QvBlendSse2)->Arg(ctRandom)->Arg(ctSkin)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PixmanOver)->Arg(ctRandom)->Arg(ctSkin)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QvBlendFill)->Unit(benchmark::kMillisecond);
