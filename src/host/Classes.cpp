@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "host/ObjectText.h"
 #include "host/Streams.h"
 
 namespace qv {
@@ -17,7 +18,9 @@ void TPersistent::Assign(TPersistent* Source) {
   }
 }
 
-void TPersistent::AssignTo(TPersistent* Dest) { Dest->AssignError(this); }
+void TPersistent::AssignTo(TPersistent* Dest) {
+  Dest->AssignError(this);
+}
 
 void TPersistent::AssignError(TPersistent* Source) {
   String SourceName = Source ? Source->ClassName() : L"nil";
@@ -54,10 +57,15 @@ void TComponent::Destroying() {
   for (TComponent* C : FComponents) C->Destroying();
 }
 
-void TComponent::SetName(const String& Value) { FName = Value; }
+void TComponent::SetName(const String& Value) {
+  FName = Value;
+}
 
 void TComponent::SetDesigning(bool Value, bool SetChildren) {
-  if (Value) FComponentState.Include(csDesigning); else FComponentState.Exclude(csDesigning);
+  if (Value)
+    FComponentState.Include(csDesigning);
+  else
+    FComponentState.Exclude(csDesigning);
   if (SetChildren)
     for (TComponent* C : FComponents) C->SetDesigning(Value, true);
 }
@@ -100,7 +108,31 @@ void TComponent::RemoveFreeNotification(TComponent* AComponent) {
   L.erase(std::remove(L.begin(), L.end(), AComponent), L.end());
 }
 
-void TComponent::Loaded() { FComponentState.Exclude(csLoading); }
+void TComponent::WriteProperties(TPropertyWriter& Writer) const {
+  if (FTag != 0) Writer.WriteInteger(L"Tag", FTag);
+}
+
+bool TComponent::ReadProperty(const String& Name, const TPropValue& Value) {
+  if (SameText(Name, L"Tag")) {
+    FTag = intptr_t(Value.AsInteger());
+  } else if (SameText(Name, L"Left")) {
+    FDesignInfo.X = Integer(Value.AsInteger());
+  } else if (SameText(Name, L"Top")) {
+    FDesignInfo.Y = Integer(Value.AsInteger());
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void TComponent::GetChildren(std::vector<TComponent*>& Children, const TComponent* Root) const {
+  for (TComponent* C : FComponents)
+    if (!C->Name().empty()) Children.push_back(C);
+}
+
+void TComponent::Loaded() {
+  FComponentState.Exclude(csLoading);
+}
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
@@ -184,7 +216,9 @@ TCollectionItem* TCollection::Insert(int Index) {
   return Item;
 }
 
-void TCollection::Delete(int Index) { delete Items(Index); }
+void TCollection::Delete(int Index) {
+  delete Items(Index);
+}
 
 void TCollection::Clear() {
   if (FItems.empty()) return;
@@ -193,7 +227,9 @@ void TCollection::Clear() {
   EndUpdate();
 }
 
-void TCollection::BeginUpdate() { ++FUpdateCount; }
+void TCollection::BeginUpdate() {
+  ++FUpdateCount;
+}
 
 void TCollection::EndUpdate() {
   if (FUpdateCount > 0 && --FUpdateCount == 0) Changed();
@@ -252,13 +288,15 @@ int TStringList::Add(const String& S) {
 }
 
 void TStringList::Insert(int Index, const String& S) {
-  if (Index < 0 || Index > Count()) throw EListError(L"List index out of bounds (" + std::to_wstring(Index) + L")");
+  if (Index < 0 || Index > Count())
+    throw EListError(L"List index out of bounds (" + std::to_wstring(Index) + L")");
   FLines.insert(FLines.begin() + Index, S);
   Changed();
 }
 
 void TStringList::Delete(int Index) {
-  if (Index < 0 || Index >= Count()) throw EListError(L"List index out of bounds (" + std::to_wstring(Index) + L")");
+  if (Index < 0 || Index >= Count())
+    throw EListError(L"List index out of bounds (" + std::to_wstring(Index) + L")");
   FLines.erase(FLines.begin() + Index);
   Changed();
 }
@@ -310,7 +348,8 @@ void TStringList::Changed() {
 
 void TStringList::LoadFromFile(const String& FileName) {
   std::vector<uint8_t> Bytes = ReadFileBytes(FileName);
-  size_t Skip = Bytes.size() >= 3 && Bytes[0] == 0xEF && Bytes[1] == 0xBB && Bytes[2] == 0xBF ? 3 : 0;
+  size_t Skip =
+      Bytes.size() >= 3 && Bytes[0] == 0xEF && Bytes[1] == 0xBB && Bytes[2] == 0xBF ? 3 : 0;
   SetText(FromUtf8(std::string(Bytes.begin() + Skip, Bytes.end())));
 }
 
@@ -326,6 +365,26 @@ void TStringList::Assign(TPersistent* Source) {
     return;
   }
   TPersistent::Assign(Source);
+}
+
+// ---- identifier maps -------------------------------------------------------
+
+bool IntToIdent(int32_t Value, String& Ident, const TIdentMapEntry* Map, size_t Count) {
+  for (size_t I = 0; I < Count; ++I)
+    if (Map[I].Value == Value) {
+      Ident = Map[I].Name;
+      return true;
+    }
+  return false;
+}
+
+bool IdentToInt(const String& Ident, int32_t& Value, const TIdentMapEntry* Map, size_t Count) {
+  for (size_t I = 0; I < Count; ++I)
+    if (SameText(Ident, Map[I].Name)) {
+      Value = Map[I].Value;
+      return true;
+    }
+  return false;
 }
 
 // ---- class registry --------------------------------------------------------

@@ -15,11 +15,13 @@ class TPropertyWriter;
 struct TPropValue;
 
 // Declares a class's streaming name; used by every class that is written in the object text form.
-#define QV_CLASS(Name)                                       \
- public:                                                     \
-  static constexpr const wchar_t* StaticClassName = L#Name;  \
-  String ClassName() const override { return L#Name; }       \
-                                                             \
+#define QV_CLASS(Name)                                         \
+ public:                                                       \
+  static constexpr const wchar_t* StaticClassName = L"" #Name; \
+  String ClassName() const override {                          \
+    return L"" #Name;                                          \
+  }                                                            \
+                                                               \
  private:
 
 class TObject {
@@ -81,6 +83,22 @@ class TComponent : public TPersistent {
   // Streaming: called after all properties of the component were read.
   virtual void Loaded();
   void SetLoading(bool Value);  // used by the reader around reading properties
+  // Writes Tag when set; reads Tag and the designer position (Left, Top) that
+  // non-visual components carry.
+  void WriteProperties(TPropertyWriter& Writer) const override;
+  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  // The position a non-visual component has on its designer surface; written after the
+  // other properties when not (0, 0).
+  TPoint DesignInfo() const { return FDesignInfo; }
+  void SetDesignInfo(TPoint Value) { FDesignInfo = Value; }
+  // The tree of the object text form. GetChildren lists the components written nested in
+  // this one (by default its owned, named components); a nested component read back is
+  // looked up in, or created with, GetChildOwner(Root) as owner and then handed
+  // GetChildParent() through SetParentComponent.
+  virtual void GetChildren(std::vector<TComponent*>& Children, const TComponent* Root) const;
+  virtual TComponent* GetChildOwner(TComponent* Root) { return this; }
+  virtual TComponent* GetChildParent() { return this; }
+  virtual void SetParentComponent(TComponent* Value) {}
 
  protected:
   virtual void Notification(TComponent* AComponent, TOperation Operation);
@@ -93,6 +111,7 @@ class TComponent : public TPersistent {
   TComponent* FOwner = nullptr;
   String FName;
   intptr_t FTag = 0;
+  TPoint FDesignInfo;
   std::vector<TComponent*> FComponents;
   std::vector<TComponent*> FFreeNotifies;
 };
@@ -197,14 +216,32 @@ class TStringList : public TPersistent {
   int FUpdateCount = 0;
 };
 
+// Name tables for integer values written as identifiers (colours, charsets).
+struct TIdentMapEntry {
+  int32_t Value;
+  const wchar_t* Name;
+};
+bool IntToIdent(int32_t Value, String& Ident, const TIdentMapEntry* Map, size_t Count);
+bool IdentToInt(const String& Ident, int32_t& Value, const TIdentMapEntry* Map, size_t Count);
+template <size_t N>
+bool IntToIdent(int32_t Value, String& Ident, const TIdentMapEntry (&Map)[N]) {
+  return IntToIdent(Value, Ident, Map, N);
+}
+template <size_t N>
+bool IdentToInt(const String& Ident, int32_t& Value, const TIdentMapEntry (&Map)[N]) {
+  return IdentToInt(Ident, Value, Map, N);
+}
+
 // Class registry for reading components from the object text form.
 using TComponentFactory = std::function<TComponent*(TComponent* Owner)>;
 void RegisterComponentClass(const String& ClassName, TComponentFactory Factory);
-TComponent* CreateComponentByClassName(const String& ClassName, TComponent* Owner);  // nil when unknown
+TComponent* CreateComponentByClassName(const String& ClassName,
+                                       TComponent* Owner);  // nil when unknown
 
 template <typename T>
 void RegisterComponentClass() {
-  RegisterComponentClass(T::StaticClassName, [](TComponent* Owner) -> TComponent* { return new T(Owner); });
+  RegisterComponentClass(T::StaticClassName,
+                         [](TComponent* Owner) -> TComponent* { return new T(Owner); });
 }
 
 }  // namespace qv

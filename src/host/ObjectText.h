@@ -21,7 +21,19 @@
 
 namespace qv {
 
-enum TValueType { vaNull, vaInteger, vaFloat, vaString, vaIdent, vaFalse, vaTrue, vaBinary, vaSet, vaCollection, vaList };
+enum TValueType {
+  vaNull,
+  vaInteger,
+  vaFloat,
+  vaString,
+  vaIdent,
+  vaFalse,
+  vaTrue,
+  vaBinary,
+  vaSet,
+  vaCollection,
+  vaList
+};
 
 struct TPropEntry;
 using TPropList = std::vector<TPropEntry>;
@@ -30,15 +42,24 @@ struct TPropValue {
   TValueType Type = vaNull;
   int64_t Int = 0;
   double Float = 0;
-  String Str;                        // vaString text, vaIdent name
-  std::vector<uint8_t> Binary;       // vaBinary
-  std::vector<String> SetItems;      // vaSet members, vaList string items
-  std::vector<TPropList> Items;      // vaCollection items, each a list of properties
+  String Str;                    // vaString text, vaIdent name
+  std::vector<uint8_t> Binary;   // vaBinary
+  std::vector<String> SetItems;  // vaSet members, vaList string items
+  std::vector<TPropList> Items;  // vaCollection items, each a list of properties
 
-  bool AsBoolean() const;            // vaTrue/vaFalse; raises EReadError otherwise
-  int64_t AsInteger() const;         // vaInteger; raises EReadError otherwise
-  double AsFloat() const;            // vaFloat or vaInteger
-  const String& AsString() const;    // vaString or vaIdent
+  static TPropValue OfInteger(int64_t V);
+  static TPropValue OfFloat(double V);
+  static TPropValue OfString(String V);
+  static TPropValue OfIdent(String V);
+  static TPropValue OfBoolean(bool V);
+  static TPropValue OfBinary(std::vector<uint8_t> V);
+  static TPropValue OfSet(std::vector<String> V);
+  static TPropValue OfList(std::vector<String> V);
+
+  bool AsBoolean() const;          // vaTrue/vaFalse; raises EReadError otherwise
+  int64_t AsInteger() const;       // vaInteger; raises EReadError otherwise
+  double AsFloat() const;          // vaFloat or vaInteger
+  const String& AsString() const;  // vaString or vaIdent
 };
 
 struct TPropEntry {
@@ -57,7 +78,8 @@ struct TObjectNode {
 // Collects the properties an object writes. A nested writer prefixes names ("Bitmap.").
 class TPropertyWriter {
  public:
-  explicit TPropertyWriter(TPropList& Out, String Prefix = L"") : FOut(Out), FPrefix(std::move(Prefix)) {}
+  explicit TPropertyWriter(TPropList& Out, String Prefix = L"")
+      : FOut(Out), FPrefix(std::move(Prefix)) {}
   void WriteInteger(const String& Name, int64_t Value);
   void WriteFloat(const String& Name, double Value);
   void WriteString(const String& Name, const String& Value);
@@ -65,18 +87,21 @@ class TPropertyWriter {
   void WriteBoolean(const String& Name, bool Value);
   void WriteBinary(const String& Name, std::vector<uint8_t> Value);
   void WriteSet(const String& Name, const std::vector<String>& Members);
+  void WriteList(const String& Name, const std::vector<String>& Items);  // ('a' 'b')
   void WriteCollection(const String& Name, const TCollection& Collection);
   // Writes Object's properties as Name.Property.
   void WriteNested(const String& Name, const TPersistent& Object);
 
  private:
+  void Add(const String& Name, TPropValue Value);
   TPropList& FOut;
   String FPrefix;
 };
 
 // Reading helpers for ReadProperty implementations.
 // When Name is "Prefix.Rest", hands Rest to Object and answers what it answers; else false.
-bool ReadNestedProperty(const String& Name, const String& Prefix, TPersistent& Object, const TPropValue& Value);
+bool ReadNestedProperty(const String& Name, const String& Prefix, TPersistent& Object,
+                        const TPropValue& Value);
 // Replaces the collection's items with the items of a vaCollection value.
 void ReadCollection(TCollection& Collection, const TPropValue& Value);
 // Gives every property to Object; an unknown one raises EReadError

@@ -65,7 +65,9 @@ int64_t TMemoryStream::Write(const void* Buffer, int64_t Count) {
 }
 
 int64_t TMemoryStream::Seek(int64_t Offset, TSeekOrigin Origin) {
-  int64_t Base = Origin == soBeginning ? 0 : Origin == soCurrent ? FPosition : int64_t(FData.size());
+  int64_t Base = Origin == soBeginning ? 0
+                 : Origin == soCurrent ? FPosition
+                                       : int64_t(FData.size());
   FPosition = std::max<int64_t>(0, Base + Offset);
   return FPosition;
 }
@@ -80,7 +82,9 @@ void TMemoryStream::LoadFromFile(const String& FileName) {
   FPosition = 0;
 }
 
-void TMemoryStream::SaveToFile(const String& FileName) const { WriteFileBytes(FileName, FData); }
+void TMemoryStream::SaveToFile(const String& FileName) const {
+  WriteFileBytes(FileName, FData);
+}
 
 // ---- TFileStream -----------------------------------------------------------
 
@@ -90,9 +94,13 @@ TFileStream::TFileStream(const String& FileName, TFileMode Mode) {
       FFile = OpenFile(FileName, L"w+b");
       if (!FFile) throw EFCreateError(L"Cannot create file \"" + FileName + L"\"");
       return;
-    case fmOpenRead: FFile = OpenFile(FileName, L"rb"); break;
+    case fmOpenRead:
+      FFile = OpenFile(FileName, L"rb");
+      break;
     case fmOpenWrite:
-    case fmOpenReadWrite: FFile = OpenFile(FileName, L"r+b"); break;
+    case fmOpenReadWrite:
+      FFile = OpenFile(FileName, L"r+b");
+      break;
   }
   if (!FFile) throw EFOpenError(L"Cannot open file \"" + FileName + L"\"");
 }

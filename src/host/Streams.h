@@ -33,7 +33,10 @@ class TMemoryStream : public TStream {
   int64_t Read(void* Buffer, int64_t Count) override;
   int64_t Write(const void* Buffer, int64_t Count) override;
   int64_t Seek(int64_t Offset, TSeekOrigin Origin) override;
-  void Clear() { FData.clear(); FPosition = 0; }
+  void Clear() {
+    FData.clear();
+    FPosition = 0;
+  }
   void SetSize(int64_t NewSize);
   const uint8_t* Memory() const { return FData.data(); }
   const std::vector<uint8_t>& Bytes() const { return FData; }
@@ -65,7 +68,8 @@ class TFileStream : public TStream {
 // File system helpers on String paths.
 bool FileExists(const String& FileName);
 std::vector<uint8_t> ReadFileBytes(const String& FileName);  // raises EFOpenError
-void WriteFileBytes(const String& FileName, const std::vector<uint8_t>& Data);  // raises EFCreateError
+void WriteFileBytes(const String& FileName,
+                    const std::vector<uint8_t>& Data);  // raises EFCreateError
 String ExtractFileName(const String& Path);
 String ExtractFileExt(const String& Path);   // with the dot, "" when none
 String ExtractFilePath(const String& Path);  // with the trailing delimiter

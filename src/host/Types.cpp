@@ -16,6 +16,17 @@ bool IntersectRect(TRect& Dst, const TRect& A, const TRect& B) {
   return true;
 }
 
+Integer MulDiv(Integer Number, Integer Numerator, Integer Denominator) {
+  if (Denominator == 0) return -1;
+  int64_t P = int64_t(Number) * Numerator;
+  int64_t D = Denominator;
+  bool Neg = (P < 0) != (D < 0);
+  uint64_t A = uint64_t(P < 0 ? -P : P), B = uint64_t(D < 0 ? -D : D);
+  uint64_t Q = (A + B / 2) / B;
+  if (Q > uint64_t(INT32_MAX)) return -1;
+  return Neg ? -Integer(Q) : Integer(Q);
+}
+
 void OffsetRect(TRect& R, Integer DX, Integer DY) {
   R.Left += DX;
   R.Right += DX;
@@ -82,9 +93,15 @@ String FromUtf8(const std::string& S) {
     bool Ok = true;
     for (int k = 1; k <= Extra; ++k) {
       unsigned char T = static_cast<unsigned char>(S[i + k]);
-      if ((T & 0xC0) != 0x80) { Ok = false; break; }
+      if ((T & 0xC0) != 0x80) {
+        Ok = false;
+        break;
+      }
       C = (C << 6) | (T & 0x3F);
     }
+    // Overlong forms, surrogates and values past U+10FFFF are not characters.
+    static const uint32_t MinOf[] = {0, 0x80, 0x800, 0x10000};
+    if (Ok && (C < MinOf[Extra] || C > 0x10FFFF || (C >= 0xD800 && C < 0xE000))) Ok = false;
     if (!Ok) {
       AppendCodePoint(Out, 0xFFFD);
       ++i;
@@ -96,7 +113,8 @@ String FromUtf8(const std::string& S) {
   return Out;
 }
 
-Exception::Exception(const String& Message) : std::runtime_error(ToUtf8(Message)), Message_(Message) {}
+Exception::Exception(const String& Message)
+    : std::runtime_error(ToUtf8(Message)), Message_(Message) {}
 
 String Trim(const String& S) {
   size_t B = 0, E = S.size();
@@ -111,6 +129,8 @@ String UpperCase(const String& S) {
   return R;
 }
 
-bool SameText(const String& A, const String& B) { return UpperCase(A) == UpperCase(B); }
+bool SameText(const String& A, const String& B) {
+  return UpperCase(A) == UpperCase(B);
+}
 
 }  // namespace qv

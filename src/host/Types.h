@@ -29,7 +29,48 @@ constexpr TColor clWindowText = int32_t(0xFF000008);
 constexpr TColor clBtnFace = int32_t(0xFF00000F);
 constexpr TColor clWindow = int32_t(0xFF000005);
 constexpr TColor clHighlight = int32_t(0xFF00000D);
+constexpr TColor clMaroon = 0x000080;
+constexpr TColor clGreen = 0x008000;
+constexpr TColor clOlive = 0x008080;
+constexpr TColor clNavy = 0x800000;
+constexpr TColor clPurple = 0x800080;
+constexpr TColor clTeal = 0x808000;
+constexpr TColor clYellow = 0x00FFFF;
+constexpr TColor clAqua = 0xFFFF00;
+constexpr TColor clLtGray = 0xC0C0C0;
+constexpr TColor clDkGray = 0x808080;
+constexpr TColor clMoneyGreen = 0xC0DCC0;
+constexpr TColor clSkyBlue = 0xF0CAA6;
+constexpr TColor clCream = 0xF0FBFF;
+constexpr TColor clMedGray = 0xA4A0A0;
+// System colours: 0xFF000000 | the platform's colour index.
+constexpr TColor clSystemColor = int32_t(0xFF000000);
+constexpr TColor clScrollBar = int32_t(0xFF000000);
+constexpr TColor clBackground = int32_t(0xFF000001);
+constexpr TColor clActiveCaption = int32_t(0xFF000002);
+constexpr TColor clInactiveCaption = int32_t(0xFF000003);
+constexpr TColor clMenu = int32_t(0xFF000004);
+constexpr TColor clWindowFrame = int32_t(0xFF000006);
+constexpr TColor clMenuText = int32_t(0xFF000007);
+constexpr TColor clCaptionText = int32_t(0xFF000009);
+constexpr TColor clActiveBorder = int32_t(0xFF00000A);
+constexpr TColor clInactiveBorder = int32_t(0xFF00000B);
+constexpr TColor clAppWorkSpace = int32_t(0xFF00000C);
 constexpr TColor clHighlightText = int32_t(0xFF00000E);
+constexpr TColor clBtnShadow = int32_t(0xFF000010);
+constexpr TColor clGrayText = int32_t(0xFF000011);
+constexpr TColor clBtnText = int32_t(0xFF000012);
+constexpr TColor clInactiveCaptionText = int32_t(0xFF000013);
+constexpr TColor clBtnHighlight = int32_t(0xFF000014);
+constexpr TColor cl3DDkShadow = int32_t(0xFF000015);
+constexpr TColor cl3DLight = int32_t(0xFF000016);
+constexpr TColor clInfoText = int32_t(0xFF000017);
+constexpr TColor clInfoBk = int32_t(0xFF000018);
+constexpr TColor clHotLight = int32_t(0xFF00001A);
+constexpr TColor clGradientActiveCaption = int32_t(0xFF00001B);
+constexpr TColor clGradientInactiveCaption = int32_t(0xFF00001C);
+constexpr TColor clMenuHighlight = int32_t(0xFF00001D);
+constexpr TColor clMenuBar = int32_t(0xFF00001E);
 
 struct TPoint {
   Integer X = 0, Y = 0;
@@ -50,9 +91,19 @@ struct TRect {
   friend bool operator==(const TRect&, const TRect&) = default;
 };
 
-inline TRect Rect(Integer L, Integer T, Integer R, Integer B) { return {L, T, R, B}; }
-inline TRect Bounds(Integer L, Integer T, Integer W, Integer H) { return {L, T, L + W, T + H}; }
-inline TPoint Point(Integer X, Integer Y) { return {X, Y}; }
+inline TRect Rect(Integer L, Integer T, Integer R, Integer B) {
+  return {L, T, R, B};
+}
+inline TRect Bounds(Integer L, Integer T, Integer W, Integer H) {
+  return {L, T, L + W, T + H};
+}
+inline TPoint Point(Integer X, Integer Y) {
+  return {X, Y};
+}
+
+// Number * Numerator / Denominator rounded half away from zero, as the platform's MulDiv;
+// -1 when Denominator is 0 or the result does not fit.
+Integer MulDiv(Integer Number, Integer Numerator, Integer Denominator);
 
 // Intersection of two rectangles; false (and an empty Dst) when they do not overlap.
 bool IntersectRect(TRect& Dst, const TRect& A, const TRect& B);
@@ -77,13 +128,31 @@ class TSet {
     for (E I : Items) Bits_ |= Bit(I);
   }
   constexpr bool Contains(E I) const { return (Bits_ & Bit(I)) != 0; }
-  constexpr TSet& Include(E I) { Bits_ |= Bit(I); return *this; }
-  constexpr TSet& Exclude(E I) { Bits_ &= ~Bit(I); return *this; }
+  constexpr TSet& Include(E I) {
+    Bits_ |= Bit(I);
+    return *this;
+  }
+  constexpr TSet& Exclude(E I) {
+    Bits_ &= ~Bit(I);
+    return *this;
+  }
   constexpr bool Empty() const { return Bits_ == 0; }
   constexpr uint32_t Raw() const { return Bits_; }
-  constexpr TSet operator+(TSet O) const { TSet R; R.Bits_ = Bits_ | O.Bits_; return R; }
-  constexpr TSet operator-(TSet O) const { TSet R; R.Bits_ = Bits_ & ~O.Bits_; return R; }
-  constexpr TSet operator*(TSet O) const { TSet R; R.Bits_ = Bits_ & O.Bits_; return R; }
+  constexpr TSet operator+(TSet O) const {
+    TSet R;
+    R.Bits_ = Bits_ | O.Bits_;
+    return R;
+  }
+  constexpr TSet operator-(TSet O) const {
+    TSet R;
+    R.Bits_ = Bits_ & ~O.Bits_;
+    return R;
+  }
+  constexpr TSet operator*(TSet O) const {
+    TSet R;
+    R.Bits_ = Bits_ & O.Bits_;
+    return R;
+  }
   friend constexpr bool operator==(TSet, TSet) = default;
 
  private:
@@ -106,16 +175,36 @@ class Exception : public std::runtime_error {
   String Message_;
 };
 
-class EStreamError : public Exception { using Exception::Exception; };
-class EReadError : public EStreamError { using EStreamError::EStreamError; };
-class EWriteError : public EStreamError { using EStreamError::EStreamError; };
-class EFOpenError : public EStreamError { using EStreamError::EStreamError; };
-class EFCreateError : public EStreamError { using EStreamError::EStreamError; };
-class EParserError : public Exception { using Exception::Exception; };
-class EInvalidGraphic : public Exception { using Exception::Exception; };
-class EBitmapError : public Exception { using Exception::Exception; };
-class EListError : public Exception { using Exception::Exception; };
-class EConvertError : public Exception { using Exception::Exception; };
+class EStreamError : public Exception {
+  using Exception::Exception;
+};
+class EReadError : public EStreamError {
+  using EStreamError::EStreamError;
+};
+class EWriteError : public EStreamError {
+  using EStreamError::EStreamError;
+};
+class EFOpenError : public EStreamError {
+  using EStreamError::EStreamError;
+};
+class EFCreateError : public EStreamError {
+  using EStreamError::EStreamError;
+};
+class EParserError : public Exception {
+  using Exception::Exception;
+};
+class EInvalidGraphic : public Exception {
+  using Exception::Exception;
+};
+class EBitmapError : public Exception {
+  using Exception::Exception;
+};
+class EListError : public Exception {
+  using Exception::Exception;
+};
+class EConvertError : public Exception {
+  using Exception::Exception;
+};
 
 // Case and white-space helpers used by lookups (ASCII and Latin case folding).
 String Trim(const String& S);

@@ -104,4 +104,9 @@ TEST(Text, Utf8RoundTripsChineseAndMalformedBytesBecomeReplacement) {
             String(L"a\xFFFD"
                    L"b"));
   EXPECT_EQ(FromUtf8("\xE4\xB8"), String(L"\xFFFD\xFFFD"));
+  // Overlong forms, surrogates and values past U+10FFFF are no characters either.
+  EXPECT_EQ(FromUtf8("\xC0\x80"), String(2, L'\xFFFD'));
+  EXPECT_EQ(FromUtf8("\xED\xA0\x80"), String(3, L'\xFFFD'));
+  EXPECT_EQ(FromUtf8("\xF7\x9F\x9F\x9F"), String(4, L'\xFFFD'));
+  EXPECT_EQ(FromUtf8("\xF4\x8F\xBF\xBF").size(), sizeof(wchar_t) == 2 ? 2u : 1u);  // U+10FFFF
 }

@@ -1,0 +1,74 @@
+// Native stand-ins for the Win32 helpers: no windows and one fixed screen, and POSIX
+// paths combined and canonicalised as the platform's path combination does.
+#include <unistd.h>
+
+#include <vector>
+
+#include "graphics/QvComm.h"
+
+namespace qv {
+
+namespace {
+constexpr Integer kScreenWidth = 1920, kScreenHeight = 1080;
+}
+
+void GetMonitorWorkArea(HWND, bool, TRect& Rect) {
+  Rect = TRect{0, 0, kScreenWidth, kScreenHeight};
+}
+
+void BringToFrontEx(HWND) {}
+
+// There are no windows to hang here.
+bool IsHungAppWindowNT(HWND) {
+  return false;
+}
+
+Integer ScreenPixelsPerInch() {
+  return 96;
+}
+
+String GetAbsolutePathEx(const String& BasePath, const String& RelativePath) {
+  if (BasePath.empty() && RelativePath.empty()) return String();
+  String Joined;
+  if (!RelativePath.empty() && RelativePath[0] == L'/')
+    Joined = RelativePath;
+  else if (RelativePath.empty())
+    Joined = BasePath;
+  else if (BasePath.empty())
+    Joined = RelativePath;
+  else
+    Joined = BasePath + (BasePath.back() == L'/' ? L"" : L"/") + RelativePath;
+  // Canonicalise: drop "." parts, let ".." remove the part before it.
+  const bool Absolute = Joined[0] == L'/';
+  std::vector<String> Parts;
+  size_t i = 0;
+  while (i <= Joined.size()) {
+    size_t j = Joined.find(L'/', i);
+    if (j == String::npos) j = Joined.size();
+    String Part = Joined.substr(i, j - i);
+    if (Part == L"..") {
+      if (!Parts.empty() && Parts.back() != L"..")
+        Parts.pop_back();
+      else if (!Absolute)
+        Parts.push_back(Part);
+    } else if (!Part.empty() && Part != L".") {
+      Parts.push_back(Part);
+    }
+    i = j + 1;
+  }
+  String Out = Absolute ? L"/" : L"";
+  for (size_t k = 0; k < Parts.size(); ++k) Out += (k ? L"/" : L"") + Parts[k];
+  if (Joined.back() == L'/' && !Parts.empty()) Out += L'/';
+  return Out;
+}
+
+String GetExeFolder() {
+  std::vector<char> Buffer(4096);
+  ssize_t N = readlink("/proc/self/exe", Buffer.data(), Buffer.size() - 1);
+  if (N <= 0) return String();
+  String Path = FromUtf8(std::string(Buffer.data(), size_t(N)));
+  size_t P = Path.rfind(L'/');
+  return P == String::npos ? String() : Path.substr(0, P + 1);
+}
+
+}  // namespace qv

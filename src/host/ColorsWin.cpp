@@ -1,0 +1,12 @@
+#include <windows.h>
+
+#include "host/Colors.h"
+
+namespace qv {
+
+TColor ColorToRGB(TColor Color) {
+  if (Color >= 0) return Color;
+  return TColor(GetSysColor(int(unsigned(Color) & 0xFF)));
+}
+
+}  // namespace qv

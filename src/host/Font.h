@@ -1,0 +1,100 @@
+#pragma once
+// TFont: the description of a GDI font and, on Windows, its handle, created on first
+// use and released whenever a property that shapes the glyphs changes.
+// Portable header: the handle type is only forward-declared.
+#include "host/Classes.h"
+
+struct HFONT__;  // the platform's HFONT is HFONT__*
+
+namespace qv {
+
+enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+using TFontStyles = TSet<TFontStyle>;
+// Values equal the platform's quality constants (DEFAULT_QUALITY .. CLEARTYPE_NATURAL_QUALITY).
+enum TFontQuality {
+  fqDefault,
+  fqDraft,
+  fqProof,
+  fqNonAntialiased,
+  fqAntialiased,
+  fqClearType,
+  fqClearTypeNatural
+};
+enum TFontPitch { fpDefault, fpVariable, fpFixed };
+using TFontCharset = Byte;  // the platform's charset numbers (DEFAULT_CHARSET is 1)
+
+class TFont : public TPersistent {
+  QV_CLASS(TFont)
+ public:
+  TFont() = default;
+  ~TFont() override;
+  TFont(const TFont&) = delete;
+  TFont& operator=(const TFont&) = delete;
+
+  static constexpr const wchar_t* DefaultName = L"Tahoma";
+  static constexpr Integer DefaultHeight = -11;  // 8 points at 96 dots per inch
+  static constexpr TFontCharset DefaultCharset = 1;
+
+  const String& Name() const { return FName; }
+  void SetName(const String& Value);
+  // Height in pixels: negative for the character height, positive for the cell height.
+  Integer Height() const { return FHeight; }
+  void SetHeight(Integer Value);
+  // Size in points: Height = -MulDiv(Size, PixelsPerInch, 72).
+  Integer Size() const;
+  void SetSize(Integer Value);
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value);
+  TFontStyles Style() const { return FStyle; }
+  void SetStyle(TFontStyles Value);
+  TFontCharset Charset() const { return FCharset; }
+  void SetCharset(TFontCharset Value);
+  TFontQuality Quality() const { return FQuality; }
+  void SetQuality(TFontQuality Value);
+  TFontPitch Pitch() const { return FPitch; }
+  void SetPitch(TFontPitch Value);
+  Integer Orientation() const { return FOrientation; }  // tenths of a degree
+  void SetOrientation(Integer Value);
+  Integer PixelsPerInch() const { return FPixelsPerInch; }
+  void SetPixelsPerInch(Integer Value) { FPixelsPerInch = Value > 0 ? Value : 96; }
+
+  void Assign(TPersistent* Source) override;
+  void WriteProperties(TPropertyWriter& Writer) const override;
+  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+
+  // Windows only: the font handle, created on demand and owned by this object.
+  HFONT__* Handle();
+  bool HandleAllocated() const { return FHandle != nullptr; }
+
+  TNotifyEvent OnChange;
+
+ protected:
+  // Tells listeners; a change that reshapes the glyphs also drops the handle. The old
+  // handle is deleted after the listeners ran, so a canvas can deselect it first.
+  void Changed(bool Reshapes = true);
+
+ private:
+  template <typename T>
+  void Update(T& Field, const T& Value, bool Reshapes = true) {
+    if (Field == Value) return;
+    Field = Value;
+    Changed(Reshapes);
+  }
+  static void DeleteHandle(HFONT__* Handle);  // platform glue
+  String FName = DefaultName;
+  Integer FHeight = DefaultHeight;
+  TColor FColor = clWindowText;
+  TFontStyles FStyle;
+  TFontCharset FCharset = DefaultCharset;
+  TFontQuality FQuality = fqDefault;
+  TFontPitch FPitch = fpDefault;
+  Integer FOrientation = 0;
+  Integer FPixelsPerInch = 96;
+  HFONT__* FHandle = nullptr;
+};
+
+// Charset names as the object text form writes them ("DEFAULT_CHARSET", "GB2312_CHARSET").
+bool CharsetToIdent(TFontCharset Charset, String& Ident);
+bool IdentToCharset(const String& Ident, TFontCharset& Charset);
+
+}  // namespace qv

@@ -1,0 +1,393 @@
+#include "resources/QvSkinResManager.h"
+
+#include <cmath>
+
+#include "graphics/QvComm.h"
+#include "host/ObjectText.h"
+#include "host/Streams.h"
+#include "raster/Gr32Png.h"
+#include "resources/QvSkinResDM.h"
+
+namespace qv {
+
+namespace {
+
+const String kBackupSuffix = L"_$Bak$";
+
+String LookupKey(const String& ResID) {
+  return UpperCase(Trim(ResID));
+}
+
+int IndexOfKey(const TQvSkinImageList* List, const String& ResID) {
+  if (!List) return -1;
+  const String Key = LookupKey(ResID);
+  TQvSkinBitmapCollection* Items = List->Bitmaps();
+  for (int I = 0; I < Items->Count(); ++I)
+    if (LookupKey(Items->Items(I)->ResID()) == Key) return I;
+  return -1;
+}
+
+const String& ExeFolder() {
+  static const String Folder = GetExeFolder();
+  return Folder;
+}
+
+}  // namespace
+
+// Forgets a list when its owner frees it, so the manager never reaches a freed list.
+class TQvSkinResManager::TListWatcher : public TComponent {
+ public:
+  explicit TListWatcher(TQvSkinResManager* Manager) : TComponent(nullptr), FManager(Manager) {}
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation != opRemove) return;
+    if (AComponent == FManager->FImageList) FManager->FImageList = nullptr;
+    if (AComponent == FManager->FSvgImageList) FManager->FSvgImageList = nullptr;
+  }
+
+ private:
+  TQvSkinResManager* FManager;
+};
+
+TQvSkinResManager::TQvSkinResManager(TQvSkinImageList* AImageList,
+                                     TQvSkinSvgImageList* ASvgImageList)
+    : FRunTimeImageList(std::make_unique<TQvSkinImageList>(nullptr)),
+      FWatcher(std::make_unique<TListWatcher>(this)) {
+  if (!AImageList) {
+    TQvSkinResDM* DM = QvSkinResDM();
+    AImageList = DM->QvSkinImageListMain();
+    if (!ASvgImageList)
+      ASvgImageList = dynamic_cast<TQvSkinSvgImageList*>(DM->FindComponent(L"QvSkinImageListSvg"));
+  }
+  AttachLists(AImageList, ASvgImageList);
+}
+
+TQvSkinResManager::~TQvSkinResManager() = default;
+
+void TQvSkinResManager::AttachLists(TQvSkinImageList* AImageList,
+                                    TQvSkinSvgImageList* ASvgImageList) {
+  FImageList = AImageList;
+  FSvgImageList = ASvgImageList;
+  if (FImageList) {
+    FWatcher->FreeNotification(FImageList);
+    FImageList->EnableCacheMode();
+  }
+  if (FSvgImageList) FWatcher->FreeNotification(FSvgImageList);
+}
+
+TQvSkinImageList* TQvSkinResManager::MainList() const {
+  if (!FImageList) throw Exception(L"QvSkinResDM is not assigned");
+  return FImageList;
+}
+
+// ---- lookups ----
+
+TQvSkinImage* TQvSkinResManager::RaiseGetImage(const String& ResID, TQvSkinImage* Image) {
+  if (FOnGetImage) FOnGetImage(this, ResID, Image);
+  return Image;
+}
+
+TQvSkinImage* TQvSkinResManager::GetImageByName(const TQvResID& ResID, bool UseDPIImage) {
+  if (Trim(ResID).empty()) return nullptr;
+  TQvSkinImage* Result = nullptr;
+  if (FileExists(ResID)) Result = GetImageByFileName(ResID);
+  if (!Result) {
+    int Index = -1;
+    if (UseDPIImage && AppIsHighDPIMode()) Index = GetResIDByDPIScale(ResID);
+    if (Index < 0) Index = IndexOfRes(ResID);
+    if (Index >= 0) Result = FImageList->Bitmap(Index);
+  }
+  if (!Result) {
+    String Path = GetAbsolutePathEx(ExeFolder(), ResID);
+    if (!Path.empty() && FileExists(Path)) Result = GetImageByFileName(Path);
+  }
+  return RaiseGetImage(ResID, Result);
+}
+
+TQvSkinImage* TQvSkinResManager::GetImageByFileName(const String& FileName) {
+  int Index = IndexOfFileName_RunTime(FileName);
+  TQvSkinBitmapCollection* Items = FRunTimeImageList->Bitmaps();
+  if (Index < 0) {
+    // Decode first: a file that cannot be read adds no item.
+    TQvSkinImage Temp;
+    LoadSkinImageFile(&Temp, FileName);
+    TQvSkinBitmapItem* Item = Items->Add();
+    try {
+      Item->SetBitmap(&Temp);
+    } catch (...) {
+      delete Item;
+      throw;
+    }
+    Item->SetResID(FileName);
+    Item->SetDescription(String());
+    Index = Item->Index();
+  }
+  TQvSkinBitmapItem* Item = Items->Items(Index);
+  return RaiseGetImage(Item->ResID(), Item->Bitmap());
+}
+
+int TQvSkinResManager::IndexOfRes(const TQvResID& ResID) const {
+  return IndexOfKey(FImageList, ResID);
+}
+
+int TQvSkinResManager::IndexOfFileName_RunTime(const String& FileName) const {
+  return IndexOfKey(FRunTimeImageList.get(), FileName);
+}
+
+int TQvSkinResManager::GetResIDByDPIScale(const TQvResID&) {
+  return -1;
+}
+
+TQvResID TQvSkinResManager::GetDPIScaleResID(const TQvResID& ResID) const {
+  if (!AppIsHighDPIMode()) return ResID;
+  return IncludeDPIScaleText(ResID, ScaleToQvResDPIScale(ScreenPixelsPerInch() / 96.0));
+}
+
+// ---- editing ----
+
+int TQvSkinResManager::AddRes(TCustomBitmap32* AImage, const TQvResID& ResID,
+                              const String& Description) {
+  TQvSkinBitmapItem* Item = MainList()->Bitmaps()->Add();
+  try {
+    Item->SetBitmap(AImage);
+  } catch (...) {
+    delete Item;
+    throw;
+  }
+  Item->SetResID(ResID);
+  Item->SetDescription(Description);
+  DoImageChanged();
+  return Item->Index();
+}
+
+int TQvSkinResManager::AddRes(const String& AImageFileName, const TQvResID& ResID,
+                              const String& Description) {
+  TQvSkinImage Temp;
+  LoadSkinImageFile(&Temp, AImageFileName);
+  String Name = ResID;
+  if (Name.empty()) {
+    Name = ExtractFileName(AImageFileName);
+    const String Ext = ExtractFileExt(AImageFileName);
+    size_t Pos = Ext.empty() ? String::npos : Name.find(Ext);
+    if (Pos != String::npos) Name.erase(Pos, Ext.size());
+  }
+  return AddRes(&Temp, Name, Description);
+}
+
+int TQvSkinResManager::AddRes(TModuleInstance Instance, const String& ResourceName,
+                              const TQvResID& ResID, const String& Description) {
+  TQvSkinImage Temp;
+  LoadSkinImageResource(&Temp, Instance, ResourceName);
+  return AddRes(&Temp, ResID, Description);
+}
+
+void TQvSkinResManager::ReplaceRes(const TQvResID& DestResID, TCustomBitmap32* AImage) {
+  int Index = IndexOfRes(DestResID);
+  if (Index < 0) return;
+  FImageList->Bitmaps()->Items(Index)->SetBitmap(AImage);
+  DoImageChanged();
+}
+
+int TQvSkinResManager::ReplaceRes(const TQvResID& DestResID, const String& AImageFileName,
+                                  const TQvResID&, const String&) {
+  int Index = IndexOfRes(DestResID);
+  if (Index >= 0) {
+    TQvSkinImage Temp;
+    LoadSkinImageFile(&Temp, AImageFileName);
+    FImageList->Bitmaps()->Items(Index)->SetBitmap(&Temp);
+    DoImageChanged();
+  }
+  return Index;
+}
+
+void TQvSkinResManager::Delete(const TQvResID& ResID) {
+  int Index = IndexOfRes(ResID);
+  if (Index >= 0) {
+    FImageList->Bitmaps()->Delete(Index);
+    DoImageChanged();
+    return;
+  }
+  RemoveResID_RunTime(ResID);
+}
+
+void TQvSkinResManager::RemoveResID_RunTime(const TQvResID& ResID) {
+  int Index = IndexOfFileName_RunTime(ResID);
+  if (Index >= 0) FRunTimeImageList->Bitmaps()->Delete(Index);
+}
+
+void TQvSkinResManager::BackupImageByID(const TQvResID& ResID) {
+  TQvSkinImage* Image = GetImageByName(ResID, false);
+  const TQvResID BackupID = ResID + kBackupSuffix;
+  if (IndexOfRes(BackupID) < 0)
+    AddRes(Image, BackupID, String());
+  else
+    ReplaceRes(BackupID, Image);
+}
+
+void TQvSkinResManager::RestoreImageByID(const TQvResID& ResID, bool UseDPIImage) {
+  TQvSkinImage* Image = GetImageByName(ResID, UseDPIImage);
+  if (!Image) return;
+  const TQvResID BackupID = ResID + kBackupSuffix;
+  if (IndexOfRes(BackupID) < 0) return;
+  TQvSkinImage* Backup = GetImageByName(BackupID, false);
+  ReplaceRes(ResID, Backup);
+  // Also brings back a picture that came from a file or from OnGetImage.
+  if (Backup) Image->Assign(Backup);
+}
+
+TQvSkinImage* TQvSkinResManager::MakeGrayscaleImageByID(const TQvResID& ResID, bool UseDPIImage) {
+  TQvSkinImage* Image = GetImageByName(ResID, UseDPIImage);
+  if (!Image) return nullptr;
+  const TQvResID BackupID = ResID + kBackupSuffix;
+  if (IndexOfRes(BackupID) < 0)
+    BackupImageByID(ResID);
+  else
+    ReplaceRes(ResID, GetImageByName(BackupID, false));  // start from the saved colours
+  if (!Image->Empty()) {
+    TColor32* P = Image->Bits();
+    TColor32* End = P + size_t(Image->Width()) * size_t(Image->Height());
+    for (; P != End; ++P) {
+      const uint32_t C = *P;
+      const uint32_t I = (((C >> 16) & 0xFF) * 61 + ((C >> 8) & 0xFF) * 174 + (C & 0xFF) * 21) >> 8;
+      *P = (C & 0xFF000000) | I << 16 | I << 8 | I;
+    }
+  }
+  Image->Changed();
+  return Image;
+}
+
+void TQvSkinResManager::BeginUpdate() {
+  MainList()->Bitmaps()->BeginUpdate();
+}
+
+void TQvSkinResManager::EndUpdate() {
+  MainList()->Bitmaps()->EndUpdate();
+}
+
+void TQvSkinResManager::SetImageList(TQvSkinImageList* Value) {
+  if (Value != FImageList) MainList()->Assign(Value);
+}
+
+void TQvSkinResManager::SetSvgImageList(TQvSkinSvgImageList* Value) {
+  if (Value != FSvgImageList && FSvgImageList) FSvgImageList->Assign(Value);
+}
+
+// ---- default skin and the design-time file ----
+
+void TQvSkinResManager::ResetDefaultData(const String& FileName) {
+  TQvSkinResDM* DM = QvSkinResDMAssigned();
+  if (!DM) throw Exception(L"QvSkinResDM is not assigned");
+  String Text = ComponentToText(*DM->QvSkinImageListMain());
+  if (TComponent* Svg = DM->FindComponent(L"QvSkinImageListSvg")) Text += ComponentToText(*Svg);
+  WriteUTF8File(Text, FileName.empty() ? QvSkinDesignTimeResFileName() : FileName);
+}
+
+void TQvSkinResManager::Refresh(const String& RunTimeResFileName) {
+  const String FileName =
+      RunTimeResFileName.empty() ? QvSkinDesignTimeResFileName() : RunTimeResFileName;
+  if (!FileExists(FileName)) {
+    try {
+      ResetDefaultData(FileName);
+    } catch (const Exception&) {
+      // Reported below as the missing file.
+    }
+  }
+  if (!FileExists(FileName)) throw Exception(L"Not found QvSkinDesignTimeRes.tmp file!");
+  TStringList Lines;
+  Lines.LoadFromFile(FileName);
+  TStringList Part;
+  if (!ExtractBetweenStrings(Lines, Part, L"object QvSkinImageListMain: TQvSkinImageList", false,
+                             L"end>"))
+    return;
+  Part.Add(L"    Left = 151");
+  Part.Add(L"    Top = 39");
+  Part.Add(L"  end");
+  // Read everything into a scratch list first: bad text raises before the main list
+  // is touched.
+  TObjectNode Node = ObjectTextToNode(Part.Text());
+  TQvSkinImageList Scratch(nullptr);
+  ReadComponentNode(Scratch, Node);
+  MainList()->Bitmaps()->Assign(Scratch.Bitmaps());
+}
+
+void TQvSkinResManager::Reload() {
+  TQvSkinResDM* DM = RecreateQvSkinResDM();
+  AttachLists(DM->QvSkinImageListMain(), DM->QvSkinImageListSvg());
+}
+
+TQvSkinResManager* TQvSkinResManagerObj() {
+  static std::unique_ptr<TQvSkinResManager> Instance;
+  if (!Instance) Instance = std::make_unique<TQvSkinResManager>();
+  return Instance.get();
+}
+
+// ---- files ----
+
+void LoadSkinImageFile(TCustomBitmap32* Image, const String& FileName) {
+  if (UpperCase(ExtractFileExt(FileName)) == L".PNG") {
+    bool AlphaChannelUsed = false;
+    LoadPNGintoBitmap32(Image, FileName, AlphaChannelUsed);
+    Image->SetDrawMode(AlphaChannelUsed ? dmBlend : dmOpaque);
+  } else {
+    Image->LoadFromFile(FileName);
+  }
+}
+
+String QvSkinDesignTimeResFileName() {
+  return GetQvSkinInstallPath() + L"QvSkinDesignTimeRes.tmp";
+}
+
+// ---- high-DPI names ----
+
+String GetDPIScaleTextFromResID(const TQvResID& ResID) {
+  size_t Pos = ResID.find(L"@DPI");
+  return Pos == String::npos ? String() : ResID.substr(Pos, 7);
+}
+
+TQvResDPIScale TextToQvResDPIScale(const String& Text) {
+  if (Text == L"@DPI150") return ds150;
+  if (Text == L"@DPI200") return ds200;
+  if (Text == L"@DPI300") return ds300;
+  return ds100;
+}
+
+TQvResDPIScale GetDPIScaleFromResID(const TQvResID& ResID) {
+  return TextToQvResDPIScale(GetDPIScaleTextFromResID(ResID));
+}
+
+TQvResID TrimDPIScaleText(const TQvResID& ResID) {
+  size_t Pos = ResID.find(L"@DPI");
+  return Pos == String::npos ? ResID : ResID.substr(0, Pos);
+}
+
+String QvResDPIScaleToText(TQvResDPIScale Scale) {
+  switch (Scale) {
+    case ds150:
+      return L"@DPI150";
+    case ds200:
+      return L"@DPI200";
+    case ds300:
+      return L"@DPI300";
+    default:
+      return String();
+  }
+}
+
+TQvResID IncludeDPIScaleText(const TQvResID& ResID, TQvResDPIScale Scale) {
+  return TrimDPIScaleText(ResID) + QvResDPIScaleToText(Scale);
+}
+
+TQvResDPIScale ScaleToQvResDPIScale(double Scale) {
+  if (Scale <= 1) return ds100;
+  const double S = std::nearbyint(Scale * 100);
+  return S < 200 ? ds150 : S < 300 ? ds200 : ds300;
+}
+
+int64_t GetQvSkinImageBytes(const TCustomBitmap32* Image) {
+  if (!Image) return 0;
+  return 54 + 4 * int64_t(Image->Width()) * Image->Height();
+}
+
+}  // namespace qv
