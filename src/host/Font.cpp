@@ -8,17 +8,6 @@
 
 namespace qv {
 
-TFont::~TFont() {
-  DeleteHandle(FHandle);
-}
-
-void TFont::Changed(bool Reshapes) {
-  HFONT__* Old = nullptr;
-  if (Reshapes) std::swap(Old, FHandle);
-  if (OnChange) OnChange(this);
-  DeleteHandle(Old);
-}
-
 void TFont::SetName(const String& Value) {
   if (!Value.empty()) Update(FName, Value);  // an empty name would select an arbitrary face
 }

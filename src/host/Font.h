@@ -2,7 +2,7 @@
 // TFont: the description of a GDI font and, on Windows, its handle, created on first
 // use and released whenever a property that shapes the glyphs changes.
 // Portable header: the handle type is only forward-declared.
-#include "host/Classes.h"
+#include "host/GraphicsObject.h"
 
 struct HFONT__;  // the platform's HFONT is HFONT__*
 
@@ -23,13 +23,10 @@ enum TFontQuality {
 enum TFontPitch { fpDefault, fpVariable, fpFixed };
 using TFontCharset = Byte;  // the platform's charset numbers (DEFAULT_CHARSET is 1)
 
-class TFont : public TPersistent {
+class TFont : public TGraphicsObject {
   QV_CLASS(TFont)
  public:
   TFont() = default;
-  ~TFont() override;
-  TFont(const TFont&) = delete;
-  TFont& operator=(const TFont&) = delete;
 
   static constexpr const wchar_t* DefaultName = L"Tahoma";
   static constexpr Integer DefaultHeight = -11;  // 8 points at 96 dots per inch
@@ -62,25 +59,11 @@ class TFont : public TPersistent {
   void WriteProperties(TPropertyWriter& Writer) const override;
   bool ReadProperty(const String& Name, const TPropValue& Value) override;
 
-  // Windows only: the font handle, created on demand and owned by this object.
+  // Windows only: the font handle, created on demand and owned by this object. The
+  // colour is applied by the canvas, so changing it keeps the handle.
   HFONT__* Handle();
-  bool HandleAllocated() const { return FHandle != nullptr; }
-
-  TNotifyEvent OnChange;
-
- protected:
-  // Tells listeners; a change that reshapes the glyphs also drops the handle. The old
-  // handle is deleted after the listeners ran, so a canvas can deselect it first.
-  void Changed(bool Reshapes = true);
 
  private:
-  template <typename T>
-  void Update(T& Field, const T& Value, bool Reshapes = true) {
-    if (Field == Value) return;
-    Field = Value;
-    Changed(Reshapes);
-  }
-  static void DeleteHandle(HFONT__* Handle);  // platform glue
   String FName = DefaultName;
   Integer FHeight = DefaultHeight;
   TColor FColor = clWindowText;
@@ -90,7 +73,6 @@ class TFont : public TPersistent {
   TFontPitch FPitch = fpDefault;
   Integer FOrientation = 0;
   Integer FPixelsPerInch = 96;
-  HFONT__* FHandle = nullptr;
 };
 
 // Charset names as the object text form writes them ("DEFAULT_CHARSET", "GB2312_CHARSET").

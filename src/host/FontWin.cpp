@@ -28,12 +28,9 @@ HFONT TFont::Handle() {
     FName.copy(LF.lfFaceName, N);
     LF.lfFaceName[N] = 0;
     FHandle = CreateFontIndirectW(&LF);
+    if (!FHandle) throw EOutOfResources(L"Out of system resources");
   }
-  return FHandle;
-}
-
-void TFont::DeleteHandle(HFONT Handle) {
-  if (Handle) DeleteObject(Handle);
+  return HFONT(FHandle);
 }
 
 }  // namespace qv

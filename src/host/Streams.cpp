@@ -130,6 +130,13 @@ int64_t TFileStream::Seek(int64_t Offset, TSeekOrigin Origin) {
 
 // ---- file helpers ----------------------------------------------------------
 
+std::vector<uint8_t> ReadStreamRest(TStream& Stream) {
+  int64_t N = std::max<int64_t>(Stream.Size() - Stream.Position(), 0);
+  std::vector<uint8_t> Data(static_cast<size_t>(N));
+  if (N) Stream.ReadBuffer(Data.data(), N);
+  return Data;
+}
+
 bool FileExists(const String& FileName) {
   if (FileName.empty()) return false;
   std::FILE* F = OpenFile(FileName, L"rb");

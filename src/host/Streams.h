@@ -65,6 +65,9 @@ class TFileStream : public TStream {
   std::FILE* FFile = nullptr;
 };
 
+// The bytes from the stream's position to its end; raises EReadError when they cannot be read.
+std::vector<uint8_t> ReadStreamRest(TStream& Stream);
+
 // File system helpers on String paths.
 bool FileExists(const String& FileName);
 std::vector<uint8_t> ReadFileBytes(const String& FileName);  // raises EFOpenError

@@ -205,6 +205,12 @@ class EListError : public Exception {
 class EConvertError : public Exception {
   using Exception::Exception;
 };
+class EInvalidOperation : public Exception {
+  using Exception::Exception;
+};
+class EOutOfResources : public Exception {
+  using Exception::Exception;
+};
 
 // Case and white-space helpers used by lookups (ASCII and Latin case folding).
 String Trim(const String& S);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <new>
 
+#include "host/Font.h"
 #include "raster/Resamplers.h"
 
 namespace qv {
@@ -41,7 +42,8 @@ void TMemoryBackend::ChangeSize(Integer NewWidth, Integer NewHeight) {
   if (NewWidth > 0 && NewHeight > 0) {
     uint64_t Count = uint64_t(NewWidth) * uint64_t(NewHeight);
     // Beyond 2^32 pixels (16 GB) no platform gives a bitmap; refuse before asking.
-    if (Count > (uint64_t(1) << 32) || Count > SIZE_MAX / sizeof(TColor32)) throw EBitmapError(L"Can't allocate the DIB handle");
+    if (Count > (uint64_t(1) << 32) || Count > SIZE_MAX / sizeof(TColor32))
+      throw EBitmapError(L"Can't allocate the DIB handle");
     try {
       Store.reset(new TColor32[size_t(Count)]());
     } catch (const std::bad_alloc&) {
@@ -266,9 +268,18 @@ void TCustomBitmap32::CombineLine(const TColor32* Src, TColor32* Dst, int Count)
 
 // TBitmap32: the platform parts are in Bitmap32Win.cpp / Bitmap32Headless.cpp.
 
-TBitmap32::TBitmap32() : TCustomBitmap32(NewPlatformBackend) {}
+TBitmap32::TBitmap32() : TCustomBitmap32(NewPlatformBackend), FFont(std::make_unique<TFont>()) {}
 
 TBitmap32::~TBitmap32() = default;
+
+void TBitmap32::SetFont(TFont* Value) {
+  FFont->Assign(Value);
+}
+
+void TBitmap32::CopyPropertiesTo(TCustomBitmap32* Dst) const {
+  TCustomBitmap32::CopyPropertiesTo(Dst);
+  if (auto* B = dynamic_cast<TBitmap32*>(Dst)) B->FFont->Assign(FFont.get());
+}
 
 TPlatformDC TBitmap32::Handle() const {
   return Backend()->Handle();

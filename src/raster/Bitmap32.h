@@ -16,6 +16,7 @@
 namespace qv {
 
 class TStream;
+class TFont;
 class TCustomBitmap32;
 class TCustomResampler;
 class TPropertyWriter;
@@ -240,6 +241,7 @@ class TCustomBitmap32 : public TCustomMap {
   virtual void SaveToFile(const String& FileName, bool SaveTopDown = false) const;
 
   // Persistence: published properties and the "Data" blob.
+  void WriteProperties(TPropertyWriter& Writer) const override;
   bool ReadProperty(const String& Name, const TPropValue& Value) override;
   // The blob: int32 LE width, int32 LE height, pixels B, G, R, A top row first.
   std::vector<uint8_t> DataBlob() const;
@@ -300,22 +302,51 @@ class TBitmap32 : public TCustomBitmap32 {
   TPlatformBitmap BitmapHandle() const;
   TNotifyEvent OnHandleChanged;
 
+  // The font of the text operations; owned.
+  TFont* Font() const { return FFont.get(); }
+  void SetFont(TFont* Value);
+  // Also copies the font to another TBitmap32.
+  void CopyPropertiesTo(TCustomBitmap32* Dst) const override;
+
   // Device-context operations.
   void DrawTo(TPlatformDC hDst, Integer DstX, Integer DstY) const;
   void DrawTo(TPlatformDC hDst, const TRect& DstRect, const TRect& SrcRect) const;
   void Draw(const TRect& DstRect, const TRect& SrcRect, TPlatformDC hSrc);
   using TCustomBitmap32::Draw;
+  using TCustomBitmap32::DrawTo;
 
   // Loads a bitmap resource of module Instance (an HINSTANCE; null names the system's
   // predefined bitmaps by number). Bitmaps of fewer than 32 bits per pixel become opaque.
   // Raises EInvalidGraphic when there is no such resource; the surface is then unchanged.
   void LoadFromResourceName(void* Instance, const String& Name);
   void LoadFromResourceID(void* Instance, int ResID);
-  using TCustomBitmap32::DrawTo;
+
+  // Text through the platform renderer with Font in its colour on a transparent
+  // background. The platform leaves the alpha bytes as they were.
+  void Textout(Integer X, Integer Y, const String& Text);  // clipped to ClipRect when Clipping
+  void Textout(Integer X, Integer Y, const TRect& ClipRect, const String& Text);
+  void Textout(const TRect& DstRect, uint32_t Flags, const String& Text);  // DrawTextW, DT_ flags
+  TSize TextExtent(const String& Text) const;
+  Integer TextWidth(const String& Text) const { return TextExtent(Text).cx; }
+  Integer TextHeight(const String& Text) const { return TextExtent(Text).cy; }
+
+  // Alpha-correct text in Color, blended with master alpha = Color's alpha. AALevel
+  // (−1..4): below 0 the platform's anti-aliasing, 0 none, above 0 drawn 2^AALevel times
+  // larger and averaged down. The font quality returns to the default afterwards.
+  void RenderText(Integer X, Integer Y, const String& Text, Integer AALevel, TColor32 Color);
+  // Into a rectangle with DrawTextW flags, non-anti-aliased; the font keeps that quality.
+  void RenderText(const TRect& DstRect, uint32_t Flags, const String& Text, TColor32 Color);
+  // The same with the font's quality set to Quality first and reset to the default after.
+  void RenderText(const TRect& DstRect, uint32_t Flags, const String& Text, Integer Quality,
+                  TColor32 Color);
 
  protected:
   virtual void HandleChanged();
   void BackendChanged() override;
+
+ private:
+  void RenderTextRect(const TRect& DstRect, uint32_t Flags, const String& Text, TColor32 Color);
+  std::unique_ptr<TFont> FFont;
 };
 
 // Exceptions of drawing between surfaces.

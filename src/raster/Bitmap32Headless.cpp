@@ -1,5 +1,5 @@
-// Without a platform the surface keeps its pixels in memory; device-context
-// operations have no context to work with and do nothing.
+// Without a platform the surface keeps its pixels in memory; device-context and text
+// operations have no context to work with: they draw nothing and measure 0.
 #include <string>
 
 #include "raster/Bitmap32.h"
@@ -15,6 +15,16 @@ void TBitmap32::DrawTo(TPlatformDC, Integer, Integer) const {}
 void TBitmap32::DrawTo(TPlatformDC, const TRect&, const TRect&) const {}
 
 void TBitmap32::Draw(const TRect&, const TRect&, TPlatformDC) {}
+
+void TBitmap32::Textout(Integer, Integer, const String&) {}
+
+void TBitmap32::Textout(Integer, Integer, const TRect&, const String&) {}
+
+void TBitmap32::Textout(const TRect&, uint32_t, const String&) {}
+
+TSize TBitmap32::TextExtent(const String&) const {
+  return {};
+}
 
 void TBitmap32::LoadFromResourceName(void*, const String& Name) {
   throw EInvalidGraphic(L"Resource " + Name + L" not found");

@@ -158,6 +158,16 @@ int64_t IntValue(const TPropValue& Value, const String& Prop) {
 }
 }  // namespace
 
+void TCustomBitmap32::WriteProperties(TPropertyWriter& Writer) const {
+  if (FDrawMode != dmOpaque) Writer.WriteIdent(L"DrawMode", kDrawModes[FDrawMode]);
+  if (FCombineMode != cmBlend) Writer.WriteIdent(L"CombineMode", kCombineModes[FCombineMode]);
+  if (FWrapMode != wmClamp) Writer.WriteIdent(L"WrapMode", kWrapModes[FWrapMode]);
+  if (FMasterAlpha != 255) Writer.WriteInteger(L"MasterAlpha", FMasterAlpha);
+  if (FOuterColor != 0) Writer.WriteInteger(L"OuterColor", FOuterColor);
+  Writer.WriteString(L"ResamplerClassName", ResamplerClassName());
+  if (!Empty()) Writer.WriteBinary(L"Data", DataBlob());
+}
+
 bool TCustomBitmap32::ReadProperty(const String& Name, const TPropValue& Value) {
   if (SameText(Name, L"DrawMode")) {
     SetDrawMode(TDrawMode(IdentIndex(kDrawModes, Value, Name)));

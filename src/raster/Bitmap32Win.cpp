@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "host/Font.h"
 #include "raster/Bitmap32.h"
 
 namespace qv {
@@ -37,7 +38,8 @@ class TGDIBackend : public TCustomBackend {
       return;
     }
     // Build the new store completely before giving up the old one.
-    if (uint64_t(NewWidth) * uint64_t(NewHeight) > SIZE_MAX / 4) throw EBitmapError(L"Can't allocate the DIB handle");
+    if (uint64_t(NewWidth) * uint64_t(NewHeight) > SIZE_MAX / 4)
+      throw EBitmapError(L"Can't allocate the DIB handle");
     BITMAPINFO Info = TopDownInfo(NewWidth, NewHeight);
     void* Bits = nullptr;
     HBITMAP Bitmap = CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
@@ -117,6 +119,84 @@ void LoadResourceBitmap(TBitmap32& Dst, void* Instance, const wchar_t* Name, con
 }
 
 }  // namespace
+
+namespace {
+
+// The font, text colour and transparent background of one text operation, undone at the
+// end so that the font handle is never left selected.
+class TTextContext {
+ public:
+  TTextContext(HDC DC, TFont& Font) : FDC(DC) {
+    FOld = SelectObject(DC, Font.Handle());
+    SetTextColor(DC, COLORREF(WinColor(Color32(Font.Color()))));
+    SetBkMode(DC, TRANSPARENT);
+  }
+  ~TTextContext() {
+    SelectObject(FDC, FOld);
+    GdiFlush();
+  }
+  TTextContext(const TTextContext&) = delete;
+  TTextContext& operator=(const TTextContext&) = delete;
+
+ private:
+  HDC FDC;
+  HGDIOBJ FOld;
+};
+
+// Measures for surfaces without a device context of their own (GUI thread only).
+HDC ScratchDC() {
+  static HDC DC = CreateCompatibleDC(nullptr);
+  return DC;
+}
+
+}  // namespace
+
+void TBitmap32::Textout(Integer X, Integer Y, const String& Text) {
+  if (Clipping())
+    Textout(X, Y, ClipRect(), Text);
+  else if (HDC DC = HDC(Handle()); DC && !Text.empty()) {
+    {
+      TTextContext T(DC, *FFont);
+      ExtTextOutW(DC, X, Y, 0, nullptr, Text.c_str(), UINT(Text.size()), nullptr);
+    }
+    TSize Sz = TextExtent(Text);
+    TRect R;
+    if (IntersectRect(R, Bounds(X, Y, Sz.cx, Sz.cy), BoundsRect())) Changed(R);
+  }
+}
+
+void TBitmap32::Textout(Integer X, Integer Y, const TRect& ClipRect, const String& Text) {
+  HDC DC = HDC(Handle());
+  if (!DC || Text.empty()) return;
+  RECT R{ClipRect.Left, ClipRect.Top, ClipRect.Right, ClipRect.Bottom};
+  {
+    TTextContext T(DC, *FFont);
+    ExtTextOutW(DC, X, Y, ETO_CLIPPED, &R, Text.c_str(), UINT(Text.size()), nullptr);
+  }
+  TRect Area;
+  if (IntersectRect(Area, ClipRect, BoundsRect())) Changed(Area);
+}
+
+void TBitmap32::Textout(const TRect& DstRect, uint32_t Flags, const String& Text) {
+  HDC DC = HDC(Handle());
+  if (!DC || Text.empty()) return;
+  RECT R{DstRect.Left, DstRect.Top, DstRect.Right, DstRect.Bottom};
+  {
+    TTextContext T(DC, *FFont);
+    DrawTextW(DC, Text.c_str(), int(Text.size()), &R, Flags);
+  }
+  TRect Area;
+  if (IntersectRect(Area, DstRect, BoundsRect())) Changed(Area);
+}
+
+TSize TBitmap32::TextExtent(const String& Text) const {
+  HDC DC = Handle() ? HDC(Handle()) : ScratchDC();
+  SIZE Sz{};
+  HGDIOBJ Old = SelectObject(DC, FFont->Handle());
+  GetTextExtentPoint32W(DC, Text.c_str(), int(Text.size()), &Sz);
+  SelectObject(DC, Old);
+  return {Sz.cx, Sz.cy};
+}
 
 void TBitmap32::LoadFromResourceName(void* Instance, const String& Name) {
   LoadResourceBitmap(*this, Instance, Name.c_str(), Name);

@@ -46,6 +46,10 @@ void BlendFillLine(TColor32 C, TColor32* Dst, int Count) {
   }
 }
 
+void LerpLine(const TColor32* A, const TColor32* B, TColor32* Dst, int Count, uint32_t W) {
+  for (int I = 0; I < Count; ++I) Dst[I] = CombineReg(B[I], A[I], W);
+}
+
 }  // namespace blend_scalar
 
 namespace {
@@ -86,6 +90,14 @@ void BlendLineEx(const TColor32* Src, TColor32* Dst, int Count, uint32_t M) {
 
 void BlendFillLine(TColor32 C, TColor32* Dst, int Count) {
   Rows().FillLine(C, Dst, Count);
+}
+
+void LerpLine(const TColor32* A, const TColor32* B, TColor32* Dst, int Count, uint32_t W) {
+#if defined(QV_HAVE_SSE2)
+  blend_sse2::LerpLine(A, B, Dst, Count, W);
+#else
+  blend_scalar::LerpLine(A, B, Dst, Count, W);
+#endif
 }
 
 void MergeLine(const TColor32* Src, TColor32* Dst, int Count) {

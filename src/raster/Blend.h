@@ -59,6 +59,8 @@ void BlendLine(const TColor32* Src, TColor32* Dst, int Count);
 void BlendLineEx(const TColor32* Src, TColor32* Dst, int Count, uint32_t M);
 // Blend one colour over a row with the colour's alpha as weight.
 void BlendFillLine(TColor32 C, TColor32* Dst, int Count);
+// Dst = CombineReg(B, A, W) pixel by pixel: A moved towards B by W/256 (interpolation).
+void LerpLine(const TColor32* A, const TColor32* B, TColor32* Dst, int Count, uint32_t W);
 void MergeLine(const TColor32* Src, TColor32* Dst, int Count);
 void MergeLineEx(const TColor32* Src, TColor32* Dst, int Count, uint32_t M);
 void FillLine(TColor32* Dst, int Count, TColor32 C);
@@ -70,6 +72,7 @@ namespace blend_scalar {
 void BlendLine(const TColor32* Src, TColor32* Dst, int Count);
 void BlendLineEx(const TColor32* Src, TColor32* Dst, int Count, uint32_t M);
 void BlendFillLine(TColor32 C, TColor32* Dst, int Count);
+void LerpLine(const TColor32* A, const TColor32* B, TColor32* Dst, int Count, uint32_t W);
 }  // namespace blend_scalar
 
 #if defined(__SSE2__)
@@ -78,6 +81,7 @@ namespace blend_sse2 {
 void BlendLine(const TColor32* Src, TColor32* Dst, int Count);
 void BlendLineEx(const TColor32* Src, TColor32* Dst, int Count, uint32_t M);
 void BlendFillLine(TColor32 C, TColor32* Dst, int Count);
+void LerpLine(const TColor32* A, const TColor32* B, TColor32* Dst, int Count, uint32_t W);
 }  // namespace blend_sse2
 #endif
 

@@ -114,5 +114,21 @@ void BlendFillLine(TColor32 C, TColor32* Dst, int Count) {
   blend_scalar::BlendFillLine(C, Dst + I, Count - I);
 }
 
+void LerpLine(const TColor32* A, const TColor32* B, TColor32* Dst, int Count, uint32_t W) {
+  const __m128i Zero = _mm_setzero_si128();
+  const __m128i Half = _mm_set1_epi8(char(0x80));
+  const __m128i W16 = _mm_set1_epi16(short(W));
+  int I = 0;
+  for (; I + 4 <= Count; I += 4) {
+    __m128i VA = Load(A + I), VB = Load(B + I);
+    __m128i Lo = Lerp(_mm_unpacklo_epi8(VB, Zero), _mm_unpacklo_epi8(VA, Zero),
+                      _mm_unpacklo_epi8(Half, VA), W16);
+    __m128i Hi = Lerp(_mm_unpackhi_epi8(VB, Zero), _mm_unpackhi_epi8(VA, Zero),
+                      _mm_unpackhi_epi8(Half, VA), W16);
+    Store(Dst + I, _mm_packus_epi16(Lo, Hi));
+  }
+  blend_scalar::LerpLine(A + I, B + I, Dst + I, Count - I, W);
+}
+
 }  // namespace qv::blend_sse2
 #endif

@@ -98,11 +98,12 @@ TColor32 TLinearResampler::SampleFixed(int64_t X8, int64_t Y8) const {
   if (IX < INT32_MIN + 1 || IX > INT32_MAX - 1 || IY < INT32_MIN + 1 || IY > INT32_MAX - 1)
     return PixelAt(-1, -1);
   Integer X = Integer(IX), Y = Integer(IY);
-  TColor32 P00 = PixelAt(X, Y), P10 = FX ? PixelAt(X + 1, Y) : P00;
-  TColor32 Top = CombineReg(P10, P00, FX);
-  if (!FY) return Top;
-  TColor32 P01 = PixelAt(X, Y + 1), P11 = FX ? PixelAt(X + 1, Y + 1) : P01;
-  return CombineReg(CombineReg(P11, P01, FX), Top, FY);
+  // Vertical first, then horizontal: the order the row-wise stretch uses.
+  auto Column = [&](Integer C) {
+    return FY ? CombineReg(PixelAt(C, Y + 1), PixelAt(C, Y), FY) : PixelAt(C, Y);
+  };
+  TColor32 Left = Column(X);
+  return FX ? CombineReg(Column(X + 1), Left, FX) : Left;
 }
 
 TColor32 TLinearResampler::GetSampleFloat(double X, double Y) const {
@@ -134,10 +135,34 @@ void TLinearResampler::Resample(TCustomBitmap32& Dst, const TRect& DstRect, cons
   std::vector<int64_t> Ys = Positions(DstRect.Top, DstRect.Height(), DstClip.Top, DstClip.Bottom,
                                       SrcRect.Top, SrcRect.Bottom);
   std::vector<TColor32> Buf(Xs.size());
+  if (!Clamp) {
+    for (size_t R = 0; R < Ys.size(); ++R) {
+      for (size_t I = 0; I < Xs.size(); ++I) Buf[I] = SampleFixed(Xs[I], Ys[R]);
+      Bitmap()->CombineLine(Buf.data(), Dst.PixelPtr(DstClip.Left, DstClip.Top + Integer(R)),
+                            int(Buf.size()));
+    }
+    return;
+  }
+  // Every sample lies inside SrcRect: interpolate whole source rows vertically, then
+  // each destination pixel horizontally from that row.
+  const TCustomBitmap32& Src = *Bitmap();
+  std::vector<TColor32> Row(size_t(SrcRect.Width()));
   for (size_t R = 0; R < Ys.size(); ++R) {
-    for (size_t I = 0; I < Xs.size(); ++I) Buf[I] = SampleFixed(Xs[I], Ys[R]);
-    Bitmap()->CombineLine(Buf.data(), Dst.PixelPtr(DstClip.Left, DstClip.Top + Integer(R)),
-                          int(Buf.size()));
+    Integer IY = Integer(Ys[R] >> 8);
+    uint32_t FY = uint32_t(Ys[R] & 0xFF);
+    const TColor32* Top = Src.PixelPtr(SrcRect.Left, IY);
+    const TColor32* Line = Top;
+    if (FY) {
+      LerpLine(Top, Src.PixelPtr(SrcRect.Left, IY + 1), Row.data(), int(Row.size()), FY);
+      Line = Row.data();
+    }
+    for (size_t I = 0; I < Xs.size(); ++I) {
+      Integer IX = Integer(Xs[I] >> 8) - SrcRect.Left;
+      uint32_t FX = uint32_t(Xs[I] & 0xFF);
+      Buf[I] = FX ? CombineReg(Line[IX + 1], Line[IX], FX) : Line[IX];
+    }
+    Src.CombineLine(Buf.data(), Dst.PixelPtr(DstClip.Left, DstClip.Top + Integer(R)),
+                    int(Buf.size()));
   }
 }
 

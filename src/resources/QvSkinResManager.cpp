@@ -179,7 +179,7 @@ int TQvSkinResManager::AddRes(const String& AImageFileName, const TQvResID& ResI
 int TQvSkinResManager::AddRes(TModuleInstance Instance, const String& ResourceName,
                               const TQvResID& ResID, const String& Description) {
   TQvSkinImage Temp;
-  LoadSkinImageResource(&Temp, Instance, ResourceName);
+  Temp.LoadFromResourceName(Instance, ResourceName);
   return AddRes(&Temp, ResID, Description);
 }
 

@@ -54,7 +54,7 @@ class TQvSkinResManager : public TPersistent {
   int AddRes(TCustomBitmap32* AImage, const TQvResID& ResID, const String& Description);
   // An empty ResID becomes the file name without folder and extension.
   int AddRes(const String& AImageFileName, const TQvResID& ResID, const String& Description);
-  // A bitmap resource of the module (Windows only; raises elsewhere).
+  // A bitmap resource of the module (Windows; raises elsewhere).
   int AddRes(TModuleInstance Instance, const String& ResourceName, const TQvResID& ResID,
              const String& Description);
   void ReplaceRes(const TQvResID& DestResID, TCustomBitmap32* AImage);
@@ -120,10 +120,6 @@ TQvSkinResManager* TQvSkinResManagerObj();
 // Loads a picture file: ".PNG" (any case) through the PNG glue, dmBlend when it has
 // transparency and dmOpaque otherwise; anything else through the surface's LoadFromFile.
 void LoadSkinImageFile(TCustomBitmap32* Image, const String& FileName);
-// A bitmap resource of a module into Image (Windows; raises elsewhere).
-void LoadSkinImageResource(TCustomBitmap32* Image, TModuleInstance Instance,
-                           const String& ResourceName);
-
 // The library's install folder with a trailing delimiter (registry HKCU
 // "Software\QvSkin", value "Path22"); "" when not recorded.
 String GetQvSkinInstallPath();

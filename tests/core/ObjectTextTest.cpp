@@ -62,7 +62,7 @@ class TTestItem : public TCollectionItem {
 };
 
 class TTestImageList : public TComponent {
-  QV_CLASS(TQvSkinImageList)
+  QV_CLASS(TTestImageList)
  public:
   using TComponent::TComponent;
   TOwnedCollection<TTestItem> Bitmaps{this};
@@ -174,8 +174,7 @@ std::vector<String> SplitLines(const String& Text) {
 struct TRegister {
   TRegister() {
     RegisterComponentClass<TTestPanel>();
-    RegisterComponentClass(L"TQvSkinImageList",
-                           [](TComponent* O) -> TComponent* { return new TTestImageList(O); });
+    RegisterComponentClass<TTestImageList>();
   }
 } Registered;
 
@@ -190,7 +189,7 @@ TEST(ObjectText, ImageListTextIsLaidOutLikeTheDesigner) {
   List.AddItem(L"QvSkinCheckBox", Bytes(40, 1), L"dmBlend");
   List.AddItem(L"It's", {0x01, 0xAB, 0xFF}, L"dmOpaque")->Description = L"短";
   String Expected = Join({
-      L"object QvSkinImageListMain: TQvSkinImageList",
+      L"object QvSkinImageListMain: TTestImageList",
       L"  Bitmaps = <",
       L"    item",
       L"      ResID = 'QvSkinCheckBox'",
@@ -217,7 +216,7 @@ TEST(ObjectText, ImageListTextIsLaidOutLikeTheDesigner) {
   String Cut;
   bool In = false;
   for (const String& L : Lines) {
-    if (Trim(L) == L"object QvSkinImageListMain: TQvSkinImageList") In = true;
+    if (Trim(L) == L"object QvSkinImageListMain: TTestImageList") In = true;
     if (!In) continue;
     Cut += L + L"\r\n";
     if (Trim(L) == L"end>") break;
@@ -237,7 +236,7 @@ TEST(ObjectText, ImageListTextIsLaidOutLikeTheDesigner) {
   TTestImageList Empty(nullptr);
   Empty.SetName(L"L");
   EXPECT_EQ(ComponentToText(Empty),
-            Join({L"object L: TQvSkinImageList", L"  Bitmaps = <>", L"end"}));
+            Join({L"object L: TTestImageList", L"  Bitmaps = <>", L"end"}));
 }
 
 TEST(ObjectText, ComponentTreeRoundTrips) {
@@ -426,7 +425,7 @@ TEST(ObjectText, ReadErrorsNameThePropertyAndLeaveNoPartialState) {
       {L"object Form1: TTestPanel\n  Font.Style = [fsBlink]\nend",
        L"Error reading Form1.Font.Style: Invalid property value fsBlink for Style"},
       {L"object Form1: TTestPanel\n  object New1: TTestPanel\n    object New2: TTestPanel\n"
-       L"    end\n  end\n  object Images: TQvSkinImageList\n    Bitmaps = <\n      item\n"
+       L"    end\n  end\n  object Images: TTestImageList\n    Bitmaps = <\n      item\n"
        L"        ResID = 'n1'\n      end\n      item\n        ResID = 'n2'\n"
        L"        Bitmap.Oops = 1\n      end>\n  end\nend",
        L"Error reading TCollection[1].Bitmap.Oops: Property Bitmap.Oops does not exist"},

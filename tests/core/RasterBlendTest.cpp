@@ -103,6 +103,10 @@ TEST(Blend, VectorRowsGiveTheScalarBits) {
     }
 #endif
     A = B = Dst;
+    blend_scalar::LerpLine(Src.data(), Dst.data(), A.data(), N, M);
+    blend_sse2::LerpLine(Src.data(), Dst.data(), B.data(), N, M);
+    ASSERT_EQ(A, B) << "LerpLine";
+    A = B = Dst;
     blend_scalar::BlendFillLine(C, A.data(), N);
     blend_sse2::BlendFillLine(C, B.data(), N);
     ASSERT_EQ(A, B) << "BlendFillLine";

@@ -160,3 +160,39 @@ TEST(Bitmap32Streams, FilesOfBothKinds) {
   EXPECT_EQ(Pixels(C), Pixels(B));
   std::filesystem::remove(Dir / "qv_raster_test.bmp");
 }
+
+TEST(Bitmap32Streams, PublishedPropertiesAreWrittenWhenNotDefault) {
+  TBitmap32 B;
+  TPropList Plain;
+  TPropertyWriter W(Plain);
+  B.WriteProperties(W);
+  ASSERT_EQ(Plain.size(), 1u);  // only the resampler name, always
+  EXPECT_EQ(Plain[0].Name, L"ResamplerClassName");
+  EXPECT_EQ(Plain[0].Value.Str, L"TNearestResampler");
+  B.SetSize(2, 1);
+  B.SetPixel(1, 0, 0x80FF0000);
+  B.SetDrawMode(dmBlend);
+  B.SetMasterAlpha(200);
+  B.SetOuterColor(0xFF00FF00);
+  TPropList Props;
+  TPropertyWriter W2(Props, L"Bitmap.");
+  B.WriteProperties(W2);
+  std::vector<String> Names;
+  for (const TPropEntry& E : Props) Names.push_back(E.Name);
+  EXPECT_EQ(Names,
+            (std::vector<String>{L"Bitmap.DrawMode", L"Bitmap.MasterAlpha", L"Bitmap.OuterColor",
+                                 L"Bitmap.ResamplerClassName", L"Bitmap.Data"}));
+  EXPECT_EQ(Props.back().Value.Binary.size(), 16u);
+  // Read back through the nested names.
+  struct THolder : TPersistent {
+    TBitmap32 Bitmap;
+    bool ReadProperty(const String& Name, const TPropValue& Value) override {
+      return ReadNestedProperty(Name, L"Bitmap", Bitmap, Value);
+    }
+  } H;
+  ReadProperties(H, Props, L"Holder");
+  EXPECT_EQ(H.Bitmap.DrawMode(), dmBlend);
+  EXPECT_EQ(H.Bitmap.MasterAlpha(), 200);
+  EXPECT_EQ(H.Bitmap.OuterColor(), 0xFF00FF00u);
+  EXPECT_EQ(Pixels(H.Bitmap), Pixels(B));
+}

@@ -1,0 +1,31 @@
+#pragma once
+// One page of the gallery: a title and what it shows.
+#include <memory>
+#include <vector>
+
+#include <windows.h>
+
+#include "host/Types.h"
+
+namespace gallery {
+
+class TGalleryPage {
+ public:
+  virtual ~TGalleryPage() = default;
+  virtual qv::String Title() const = 0;
+  // The page's content area: a child window of the gallery that fills ClientRect.
+  virtual void Show(HWND Parent, const RECT& ClientRect) = 0;
+  virtual void Hide() = 0;
+};
+
+using TPageFactory = std::unique_ptr<TGalleryPage> (*)();
+
+// A page file registers itself with a static TPageRegistration; Order sorts the list.
+struct TPageRegistration {
+  TPageRegistration(int Order, TPageFactory Factory);
+};
+
+// Every registered page, in order.
+std::vector<std::unique_ptr<TGalleryPage>> CreatePages();
+
+}  // namespace gallery

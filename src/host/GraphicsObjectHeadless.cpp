@@ -1,0 +1,8 @@
+// Without a platform no object is ever created.
+#include "host/GraphicsObject.h"
+
+namespace qv {
+
+void TGraphicsObject::DeleteHandle(void*) {}
+
+}  // namespace qv

@@ -1,0 +1,11 @@
+#include <windows.h>
+
+#include "host/GraphicsObject.h"
+
+namespace qv {
+
+void TGraphicsObject::DeleteHandle(void* Handle) {
+  if (Handle) DeleteObject(HGDIOBJ(Handle));
+}
+
+}  // namespace qv
