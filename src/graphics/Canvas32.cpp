@@ -110,9 +110,16 @@ void TCanvas32::FlushSubpath(bool Closed) {
   FCurrent.clear();
 }
 
+void TCanvas32::SetTransformation(double ScaleX, double ScaleY, double OffsetX, double OffsetY) {
+  FScaleX = ScaleX;
+  FScaleY = ScaleY;
+  FOffsetX = OffsetX;
+  FOffsetY = OffsetY;
+}
+
 void TCanvas32::EnsureSubpath() {
   if (FCurrent.empty()) {
-    FCurrent.push_back(FCurrentPoint);
+    FCurrent.push_back(Map(FCurrentPoint));
     FStartPoint = FCurrentPoint;
   }
 }
@@ -120,13 +127,13 @@ void TCanvas32::EnsureSubpath() {
 void TCanvas32::MoveTo(const TFloatPoint& P) {
   FlushSubpath(false);
   FCurrentPoint = FStartPoint = P;
-  FCurrent.push_back(P);
+  FCurrent.push_back(Map(P));
   FLast = lsOther;
 }
 
 void TCanvas32::LineTo(const TFloatPoint& P) {
   EnsureSubpath();
-  FCurrent.push_back(P);
+  FCurrent.push_back(Map(P));
   FCurrentPoint = P;
   FLast = lsOther;
 }
@@ -136,14 +143,14 @@ void TCanvas32::CurveTo(const TFloatPoint& C1, const TFloatPoint& C2, const TFlo
   const TFloatPoint P0 = FCurrentPoint;
   double Dev = std::max(Length(P0.X - 2 * C1.X + C2.X, P0.Y - 2 * C1.Y + C2.Y),
                         Length(C1.X - 2 * C2.X + P.X, C1.Y - 2 * C2.Y + P.Y));
-  int N = SegmentCount(Dev, 0.75);
+  int N = SegmentCount(Dev * Scale(), 0.75);
   for (int I = 1; I < N; ++I) {
     double T = double(I) / N, U = 1 - T;
     double A = U * U * U, B = 3 * U * U * T, C = 3 * U * T * T, D = T * T * T;
     FCurrent.push_back(
-        {A * P0.X + B * C1.X + C * C2.X + D * P.X, A * P0.Y + B * C1.Y + C * C2.Y + D * P.Y});
+        Map({A * P0.X + B * C1.X + C * C2.X + D * P.X, A * P0.Y + B * C1.Y + C * C2.Y + D * P.Y}));
   }
-  FCurrent.push_back(P);
+  FCurrent.push_back(Map(P));
   FCurrentPoint = P;
   FLastControl = C2;
   FLast = lsCubic;
@@ -157,13 +164,13 @@ void TCanvas32::CurveTo(const TFloatPoint& C2, const TFloatPoint& P) {
 void TCanvas32::ConicTo(const TFloatPoint& C, const TFloatPoint& P) {
   EnsureSubpath();
   const TFloatPoint P0 = FCurrentPoint;
-  int N = SegmentCount(Length(P0.X - 2 * C.X + P.X, P0.Y - 2 * C.Y + P.Y), 0.25);
+  int N = SegmentCount(Length(P0.X - 2 * C.X + P.X, P0.Y - 2 * C.Y + P.Y) * Scale(), 0.25);
   for (int I = 1; I < N; ++I) {
     double T = double(I) / N, U = 1 - T;
     double A = U * U, B = 2 * U * T, D = T * T;
-    FCurrent.push_back({A * P0.X + B * C.X + D * P.X, A * P0.Y + B * C.Y + D * P.Y});
+    FCurrent.push_back(Map({A * P0.X + B * C.X + D * P.X, A * P0.Y + B * C.Y + D * P.Y}));
   }
-  FCurrent.push_back(P);
+  FCurrent.push_back(Map(P));
   FCurrentPoint = P;
   FLastControl = C;
   FLast = lsConic;

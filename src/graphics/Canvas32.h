@@ -3,6 +3,8 @@
 // it with every brush of the canvas's collection, in the order they were added, anti-aliased.
 // Brushes: TSolidBrush fills (with a colour or a polygon filler such as a linear gradient),
 // TStrokeBrush strokes the outline with a width. Portable.
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -149,7 +151,11 @@ class TCanvas32 : public TObject {
   // The path built so far, the open subpath included.
   TPathData Path() const;
 
-  // Draws one polygon with the brushes.
+  // Maps path coordinates onto the surface: (X·ScaleX + OffsetX, Y·ScaleY + OffsetY).
+  // CurrentPoint stays in path coordinates.
+  void SetTransformation(double ScaleX, double ScaleY, double OffsetX = 0, double OffsetY = 0);
+
+  // Draws one polygon (surface coordinates) with the brushes.
   void Polygon(const TArrayOfFloatPoint& Points);
 
  private:
@@ -157,6 +163,10 @@ class TCanvas32 : public TObject {
   void EnsureSubpath();
   void FlushSubpath(bool Closed);
   void Render(const TPathData& Data);
+  double Scale() const { return std::max(std::fabs(FScaleX), std::fabs(FScaleY)); }
+  TFloatPoint Map(const TFloatPoint& P) const {
+    return {P.X * FScaleX + FOffsetX, P.Y * FScaleY + FOffsetY};
+  }
 
   TCustomBitmap32* FBitmap;
   TBrushCollection FBrushes;
@@ -164,6 +174,7 @@ class TCanvas32 : public TObject {
   TArrayOfFloatPoint FCurrent;
   TFloatPoint FCurrentPoint, FStartPoint, FLastControl;
   TLastSegment FLast = lsOther;
+  double FScaleX = 1, FScaleY = 1, FOffsetX = 0, FOffsetY = 0;
 };
 
 }  // namespace qv
