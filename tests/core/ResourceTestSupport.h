@@ -1,17 +1,21 @@
 #pragma once
 // Small fixtures shared by the skin image and resource manager tests.
+#include <chrono>
 #include <filesystem>
+#include <string>
 #include <initializer_list>
 
 #include "raster/Bitmap32.h"
 
 namespace qvtest {
 
-// A scratch folder, removed with everything in it at the end of the test.
+// A scratch folder, removed with everything in it at the end of the test. The name gets a
+// unique suffix so that test runs of several build trees at once do not share it.
 class TTempDir {
  public:
   explicit TTempDir(const wchar_t* Name) {
-    FPath = std::filesystem::temp_directory_path() / Name;
+    auto Stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    FPath = std::filesystem::temp_directory_path() / (std::wstring(Name) + L"_" + std::to_wstring(Stamp));
     std::filesystem::remove_all(FPath);
     std::filesystem::create_directories(FPath);
   }

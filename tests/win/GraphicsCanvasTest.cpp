@@ -236,3 +236,34 @@ TEST(ImageList, AddsStripsAndDrawsByIndex) {
   L.SetSize(8, 8);  // a new size empties the list
   EXPECT_EQ(L.Count(), 0);
 }
+
+// Every GDI object the canvas and pictures create is freed again. Wine reports no GDI
+// counts, but hands out the lowest free handle slot, so a leak shows as a growing slot
+// index of a fresh object.
+TEST(Canvas, DrawingCyclesLeakNoGdiObjects) {
+  auto Slot = [] {
+    HBRUSH Probe = CreateSolidBrush(0);
+    uintptr_t S = uintptr_t(Probe) & 0xFFFF;
+    DeleteObject(Probe);
+    return S;
+  };
+  TBitmap Picture(3, 3, pf32bit);
+  Picture.SetAlphaFormat(afDefined);
+  auto Cycle = [&] {
+    TBitmap B(16, 16, pf32bit);
+    TCanvas& C = B.Canvas();
+    C.Font().SetSize(9 + rand() % 3);
+    C.Pen().SetWidth(2);
+    C.Brush().SetColor(clRed);
+    C.Rectangle(0, 0, 8, 8);
+    C.TextOut(0, 0, L"x");
+    C.Draw(1, 1, &Picture);
+    B.SetSize(20, 20);  // a new bitmap and device context
+    C.FillRect(Rect(0, 0, 4, 4));
+    Picture.SetTransparent(!Picture.Transparent());
+  };
+  for (int I = 0; I < 20; ++I) Cycle();
+  uintptr_t Before = Slot();
+  for (int I = 0; I < 300; ++I) Cycle();
+  EXPECT_LT(Slot(), Before + 20);
+}
