@@ -262,6 +262,20 @@ void TCustomBitmap32::CombineLine(const TColor32* Src, TColor32* Dst, int Count)
   }
 }
 
+void ColorToGrayscale(TCustomBitmap32* Dst, TCustomBitmap32* Src) {
+  if (!Dst) throw EBitmapError(L"Destination bitmap is nil");
+  if (!Src) throw EBitmapError(L"Source bitmap is nil");
+  Dst->BeginUpdate();
+  Dst->SetSize(Src->Width(), Src->Height());
+  const TColor32* S = Src->Bits();
+  TColor32* D = Dst->Bits();
+  for (size_t I = 0, N = Src->Empty() ? 0 : size_t(Src->Width()) * size_t(Src->Height()); I < N;
+       ++I)
+    D[I] = Gray32(Intensity(S[I]), AlphaComponent(S[I]));
+  Dst->EndUpdate();
+  Dst->Changed(Dst->BoundsRect());
+}
+
 [[noreturn]] void RaiseInvalidSrcRect() {
   throw EBitmapError(L"Invalid SrcRect");
 }

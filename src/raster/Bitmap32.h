@@ -349,6 +349,9 @@ class TBitmap32 : public TCustomBitmap32 {
   std::unique_ptr<TFont> FFont;
 };
 
+// Dst takes Src's size and every pixel as grey: alpha kept, each colour channel Intensity.
+void ColorToGrayscale(TCustomBitmap32* Dst, TCustomBitmap32* Src);
+
 // Exceptions of drawing between surfaces.
 [[noreturn]] void RaiseInvalidSrcRect();
 

@@ -50,6 +50,10 @@ void LerpLine(const TColor32* A, const TColor32* B, TColor32* Dst, int Count, ui
   for (int I = 0; I < Count; ++I) Dst[I] = CombineReg(B[I], A[I], W);
 }
 
+void LerpLineW(const TColor32* A, const TColor32* B, const uint32_t* W, TColor32* Dst, int Count) {
+  for (int I = 0; I < Count; ++I) Dst[I] = CombineReg(B[I], A[I], W[I]);
+}
+
 }  // namespace blend_scalar
 
 namespace {
@@ -97,6 +101,14 @@ void LerpLine(const TColor32* A, const TColor32* B, TColor32* Dst, int Count, ui
   blend_sse2::LerpLine(A, B, Dst, Count, W);
 #else
   blend_scalar::LerpLine(A, B, Dst, Count, W);
+#endif
+}
+
+void LerpLineW(const TColor32* A, const TColor32* B, const uint32_t* W, TColor32* Dst, int Count) {
+#if defined(QV_HAVE_SSE2)
+  blend_sse2::LerpLineW(A, B, W, Dst, Count);
+#else
+  blend_scalar::LerpLineW(A, B, W, Dst, Count);
 #endif
 }
 

@@ -61,6 +61,8 @@ void BlendLineEx(const TColor32* Src, TColor32* Dst, int Count, uint32_t M);
 void BlendFillLine(TColor32 C, TColor32* Dst, int Count);
 // Dst = CombineReg(B, A, W) pixel by pixel: A moved towards B by W/256 (interpolation).
 void LerpLine(const TColor32* A, const TColor32* B, TColor32* Dst, int Count, uint32_t W);
+// The same with a weight per pixel (each 0..255).
+void LerpLineW(const TColor32* A, const TColor32* B, const uint32_t* W, TColor32* Dst, int Count);
 void MergeLine(const TColor32* Src, TColor32* Dst, int Count);
 void MergeLineEx(const TColor32* Src, TColor32* Dst, int Count, uint32_t M);
 void FillLine(TColor32* Dst, int Count, TColor32 C);
@@ -73,6 +75,7 @@ void BlendLine(const TColor32* Src, TColor32* Dst, int Count);
 void BlendLineEx(const TColor32* Src, TColor32* Dst, int Count, uint32_t M);
 void BlendFillLine(TColor32 C, TColor32* Dst, int Count);
 void LerpLine(const TColor32* A, const TColor32* B, TColor32* Dst, int Count, uint32_t W);
+void LerpLineW(const TColor32* A, const TColor32* B, const uint32_t* W, TColor32* Dst, int Count);
 }  // namespace blend_scalar
 
 #if defined(__SSE2__)
@@ -82,6 +85,7 @@ void BlendLine(const TColor32* Src, TColor32* Dst, int Count);
 void BlendLineEx(const TColor32* Src, TColor32* Dst, int Count, uint32_t M);
 void BlendFillLine(TColor32 C, TColor32* Dst, int Count);
 void LerpLine(const TColor32* A, const TColor32* B, TColor32* Dst, int Count, uint32_t W);
+void LerpLineW(const TColor32* A, const TColor32* B, const uint32_t* W, TColor32* Dst, int Count);
 }  // namespace blend_sse2
 #endif
 

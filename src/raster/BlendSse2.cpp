@@ -130,5 +130,22 @@ void LerpLine(const TColor32* A, const TColor32* B, TColor32* Dst, int Count, ui
   blend_scalar::LerpLine(A + I, B + I, Dst + I, Count - I, W);
 }
 
+void LerpLineW(const TColor32* A, const TColor32* B, const uint32_t* W, TColor32* Dst, int Count) {
+  int I = 0;
+  for (; I + 4 <= Count; I += 4) {
+    __m128i W32 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(W + I));
+    W32 = _mm_or_si128(W32, _mm_slli_epi32(W32, 16));
+    __m128i WLo = _mm_unpacklo_epi32(W32, W32), WHi = _mm_unpackhi_epi32(W32, W32);
+    __m128i VA = Load(A + I), VB = Load(B + I);
+    const __m128i Zero = _mm_setzero_si128(), Half = _mm_set1_epi8(char(0x80));
+    __m128i Lo = Lerp(_mm_unpacklo_epi8(VB, Zero), _mm_unpacklo_epi8(VA, Zero),
+                      _mm_unpacklo_epi8(Half, VA), WLo);
+    __m128i Hi = Lerp(_mm_unpackhi_epi8(VB, Zero), _mm_unpackhi_epi8(VA, Zero),
+                      _mm_unpackhi_epi8(Half, VA), WHi);
+    Store(Dst + I, _mm_packus_epi16(Lo, Hi));
+  }
+  blend_scalar::LerpLineW(A + I, B + I, W + I, Dst + I, Count - I);
+}
+
 }  // namespace qv::blend_sse2
 #endif

@@ -46,9 +46,9 @@ constexpr uint8_t BlueComponent(TColor32 C) {
 constexpr TColor32 SetAlpha(TColor32 C, uint8_t A) {
   return (C & 0x00FFFFFF) | TColor32(A) << 24;
 }
-// (R·61 + G·174 + B·20) div 256: the weighted grey level of a pixel.
+// (R·61 + G·174 + B·21) div 256: the grey level of a pixel (the weights sum to 256).
 constexpr uint8_t Intensity(TColor32 C) {
-  return uint8_t((RedComponent(C) * 61 + GreenComponent(C) * 174 + BlueComponent(C) * 20) >> 8);
+  return uint8_t((RedComponent(C) * 61 + GreenComponent(C) * 174 + BlueComponent(C) * 21) >> 8);
 }
 
 // Integer HSL: hue, saturation and lightness each on 0..255 (hue 256 would be 360°).

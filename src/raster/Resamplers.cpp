@@ -146,7 +146,13 @@ void TLinearResampler::Resample(TCustomBitmap32& Dst, const TRect& DstRect, cons
   // Every sample lies inside SrcRect: interpolate whole source rows vertically, then
   // each destination pixel horizontally from that row.
   const TCustomBitmap32& Src = *Bitmap();
-  std::vector<TColor32> Row(size_t(SrcRect.Width()));
+  std::vector<TColor32> Row(size_t(SrcRect.Width())), Left(Xs.size()), Right(Xs.size());
+  std::vector<uint32_t> Weights(Xs.size());
+  std::vector<Integer> Index(Xs.size());
+  for (size_t I = 0; I < Xs.size(); ++I) {
+    Index[I] = Integer(Xs[I] >> 8) - SrcRect.Left;
+    Weights[I] = uint32_t(Xs[I] & 0xFF);
+  }
   for (size_t R = 0; R < Ys.size(); ++R) {
     Integer IY = Integer(Ys[R] >> 8);
     uint32_t FY = uint32_t(Ys[R] & 0xFF);
@@ -157,10 +163,10 @@ void TLinearResampler::Resample(TCustomBitmap32& Dst, const TRect& DstRect, cons
       Line = Row.data();
     }
     for (size_t I = 0; I < Xs.size(); ++I) {
-      Integer IX = Integer(Xs[I] >> 8) - SrcRect.Left;
-      uint32_t FX = uint32_t(Xs[I] & 0xFF);
-      Buf[I] = FX ? CombineReg(Line[IX + 1], Line[IX], FX) : Line[IX];
+      Left[I] = Line[Index[I]];
+      Right[I] = Line[Index[I] + (Weights[I] != 0)];
     }
+    LerpLineW(Left.data(), Right.data(), Weights.data(), Buf.data(), int(Buf.size()));
     Src.CombineLine(Buf.data(), Dst.PixelPtr(DstClip.Left, DstClip.Top + Integer(R)),
                     int(Buf.size()));
   }

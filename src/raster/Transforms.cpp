@@ -78,6 +78,15 @@ void Transform(TCustomBitmap32* Dst, TCustomBitmap32* Src, const TTransformation
   if (!Dst) throw EBitmapError(L"Destination bitmap is nil");
   if (!Src) throw EBitmapError(L"Source bitmap is nil");
   if (!T || Dst->Empty() || Src->Empty()) return;
+  if (Dst == Src) {
+    // Transforming a surface onto itself samples a copy of it.
+    TCustomBitmap32 Copy;
+    Src->CopyMapTo(&Copy);
+    Src->CopyPropertiesTo(&Copy);
+    Copy.OnPixelCombine = Src->OnPixelCombine;
+    Transform(Dst, &Copy, T);
+    return;
+  }
   TFloatRect SR = T->SrcRect();
   TFloatRect B = T->GetTransformedBounds();
   if (!(std::isfinite(B.Left) && std::isfinite(B.Top) && std::isfinite(B.Right) &&

@@ -184,3 +184,18 @@ TEST(Bitmap32, AntiAliasedLineSplitsCoverage) {
   EXPECT_EQ(B.Pixel(4, 1), B.Pixel(4, 2));
   EXPECT_EQ(B.Pixel(4, 1), CombineReg(0xFFFFFFFF, 0, 128));
 }
+
+TEST(Bitmap32, GrayscaleKeepsAlpha) {
+  TBitmap32 Src, Dst;
+  Src.SetSize(3, 1);
+  Src.SetPixel(0, 0, 0x80FFFFFF);
+  Src.SetPixel(1, 0, 0xFF102030);
+  Src.SetPixel(2, 0, 0x00FF0000);
+  ColorToGrayscale(&Dst, &Src);
+  EXPECT_EQ(Dst.Pixel(0, 0), 0x80FFFFFFu);  // the weights sum to 256: white stays white
+  uint32_t I = (0x10 * 61 + 0x20 * 174 + 0x30 * 21) / 256;
+  EXPECT_EQ(Dst.Pixel(1, 0), 0xFF000000u | I << 16 | I << 8 | I);
+  EXPECT_EQ(Dst.Pixel(2, 0), 0x003C3C3Cu);  // 255·61 div 256
+  ColorToGrayscale(&Src, &Src);             // in place
+  EXPECT_EQ(Src.Pixel(1, 0), Dst.Pixel(1, 0));
+}

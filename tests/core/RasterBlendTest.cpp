@@ -106,6 +106,11 @@ TEST(Blend, VectorRowsGiveTheScalarBits) {
     blend_scalar::LerpLine(Src.data(), Dst.data(), A.data(), N, M);
     blend_sse2::LerpLine(Src.data(), Dst.data(), B.data(), N, M);
     ASSERT_EQ(A, B) << "LerpLine";
+    std::vector<uint32_t> Weights(N);
+    for (uint32_t& W : Weights) W = Rng() % 256;
+    blend_scalar::LerpLineW(Src.data(), Dst.data(), Weights.data(), A.data(), N);
+    blend_sse2::LerpLineW(Src.data(), Dst.data(), Weights.data(), B.data(), N);
+    ASSERT_EQ(A, B) << "LerpLineW";
     A = B = Dst;
     blend_scalar::BlendFillLine(C, A.data(), N);
     blend_sse2::BlendFillLine(C, B.data(), N);

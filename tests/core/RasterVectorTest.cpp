@@ -169,6 +169,16 @@ TEST(Transforms, AffineDrawing) {
   Dst.Clear(0);
   Transform(&Dst, &Q, &R);
   EXPECT_EQ(Dst.Pixel(0, 0), clRed32);
+  // Onto itself: the samples come from the picture as it was.
+  TBitmap32 Self;
+  Self.SetSize(4, 1);
+  for (int X = 0; X < 4; ++X) Self.SetPixel(X, 0, 0xFF000000u | uint32_t(X));
+  TAffineTransformation Shift;
+  Shift.SetSrcRect({0, 0, 4, 1});
+  Shift.Translate(1, 0);
+  Transform(&Self, &Self, &Shift);
+  EXPECT_EQ(Self.Pixel(3, 0), 0xFF000002u);
+  EXPECT_EQ(Self.Pixel(1, 0), 0xFF000000u);
   // Bilinear with transparent edges keeps the inside and softens the outside.
   Src.SetDrawMode(dmOpaque);
   Src.SetResamplerClassName(L"TLinearResampler");
