@@ -115,7 +115,7 @@ void TCustomBitmap32::Assign(TPersistent* Source) {
         Src->CopyMapTo(this);
         Src->CopyPropertiesTo(this);
       }
-    } else {
+    } else if (!AssignFromGraphic(*this, Source)) {
       TCustomMap::Assign(Source);
     }
   } catch (...) {
@@ -284,7 +284,9 @@ void ColorToGrayscale(TCustomBitmap32* Dst, TCustomBitmap32* Src) {
 
 TBitmap32::TBitmap32() : TCustomBitmap32(NewPlatformBackend), FFont(std::make_unique<TFont>()) {}
 
-TBitmap32::~TBitmap32() = default;
+TBitmap32::~TBitmap32() {
+  DetachCanvas();
+}
 
 void TBitmap32::SetFont(TFont* Value) {
   FFont->Assign(Value);
@@ -309,6 +311,11 @@ void TBitmap32::HandleChanged() {
 
 void TBitmap32::BackendChanged() {
   HandleChanged();
+}
+
+void TBitmap32::ChangeSize(Integer& Width, Integer& Height, Integer NewWidth, Integer NewHeight) {
+  DetachCanvas();
+  TCustomBitmap32::ChangeSize(Width, Height, NewWidth, NewHeight);
 }
 
 }  // namespace qv
