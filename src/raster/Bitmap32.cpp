@@ -126,6 +126,19 @@ void TCustomBitmap32::Assign(TPersistent* Source) {
   Changed();
 }
 
+void TCustomBitmap32::AssignPixels(Integer Width, Integer Height, const void* Pixels) {
+  BeginUpdate();
+  try {
+    SetSize(Width, Height);
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  if (!Empty()) std::memcpy(FBits, Pixels, size_t(FWidth) * size_t(FHeight) * sizeof(TColor32));
+  EndUpdate();
+  Changed(BoundsRect());
+}
+
 void TCustomBitmap32::CopyMapTo(TCustomBitmap32* Dst) const {
   if (Dst == this) return;
   Dst->SetSize(FWidth, FHeight);

@@ -141,6 +141,8 @@ class TCustomBitmap32 : public TCustomMap {
   void Assign(TPersistent* Source) override;
   virtual void CopyMapTo(TCustomBitmap32* Dst) const;
   virtual void CopyPropertiesTo(TCustomBitmap32* Dst) const;
+  // Takes Width × Height pixels (rows top first, no padding) as size and content at once.
+  void AssignPixels(Integer Width, Integer Height, const void* Pixels);
   void Clear() { Clear(clBlack32); }
   void Clear(TColor32 FillColor);
   void ResetAlpha(uint8_t AlphaValue = 255);

@@ -8,27 +8,11 @@
 #include "host/Canvas.h"
 #include "host/Graphics.h"
 #include "raster/Bitmap32.h"
+#include "raster/Bitmap32Win.h"
 
 namespace qv {
 
 namespace {
-
-// The pixels of a bitmap handle as 32-bit top-down rows; the handle must not be
-// selected into a device context.
-bool ReadPixels(HBITMAP Bitmap, Integer W, Integer H, std::vector<TColor32>& Out) {
-  Out.assign(size_t(W) * size_t(H), 0);
-  BITMAPINFO Info{};
-  Info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  Info.bmiHeader.biWidth = W;
-  Info.bmiHeader.biHeight = -H;
-  Info.bmiHeader.biPlanes = 1;
-  Info.bmiHeader.biBitCount = 32;
-  Info.bmiHeader.biCompression = BI_RGB;
-  HDC DC = CreateCompatibleDC(nullptr);
-  int Rows = GetDIBits(DC, Bitmap, 0, UINT(H), Out.data(), &Info, DIB_RGB_COLORS);
-  DeleteDC(DC);
-  return Rows == H;
-}
 
 // Paints Graphic at its size onto a surface cleared to Background.
 void Render(TBitmap32& Work, TGraphic& Graphic, TColor32 Background) {
@@ -52,7 +36,8 @@ void RenderByTwoBackgrounds(TBitmap32& Work, TGraphic& Graphic, std::vector<TCol
 
 void FromBitmap(TBitmap& B, std::vector<TColor32>& Out) {
   B.FreeContext();
-  if (!ReadPixels(B.Handle(), B.Width(), B.Height(), Out)) throw EInvalidGraphic(L"Invalid bitmap");
+  if (!ReadBitmapPixels(B.Handle(), B.Width(), B.Height(), Out))
+    throw EInvalidGraphic(L"Invalid bitmap");
   if (B.PixelFormat() != pf32bit)
     for (TColor32& C : Out) C |= 0xFF000000;
   if (B.Transparent()) {
@@ -70,7 +55,8 @@ void FromIcon(TIcon& Icon, TBitmap32& Work, std::vector<TColor32>& Out) {
   if (GetIconInfo(Icon.Handle(), &Info)) {
     BITMAP Bm{};
     if (Info.hbmColor && GetObjectW(Info.hbmColor, sizeof(Bm), &Bm) && Bm.bmWidth == Icon.Width() &&
-        Bm.bmHeight == Icon.Height() && ReadPixels(Info.hbmColor, Bm.bmWidth, Bm.bmHeight, Out))
+        Bm.bmHeight == Icon.Height() &&
+        ReadBitmapPixels(Info.hbmColor, Bm.bmWidth, Bm.bmHeight, Out))
       for (TColor32 C : Out) HasAlpha |= (C >> 24) != 0;
     if (Info.hbmColor) DeleteObject(Info.hbmColor);
     if (Info.hbmMask) DeleteObject(Info.hbmMask);
@@ -107,11 +93,7 @@ bool AssignFromGraphic(TCustomBitmap32& Dst, TPersistent* Source) {
     Render(Work, *G, 0xFFFFFFFF);
     for (size_t K = 0; K < Pixels.size(); ++K) Pixels[K] = Work.Bits()[K] | 0xFF000000;
   }
-  Dst.BeginUpdate();
-  Dst.SetSize(W, H);
-  std::memcpy(Dst.Bits(), Pixels.data(), Pixels.size() * sizeof(TColor32));
-  Dst.EndUpdate();
-  Dst.Changed(Dst.BoundsRect());
+  Dst.AssignPixels(W, H, Pixels.data());
   return true;
 }
 
