@@ -115,7 +115,7 @@ void TCustomBitmap32::Assign(TPersistent* Source) {
         Src->CopyMapTo(this);
         Src->CopyPropertiesTo(this);
       }
-    } else {
+    } else if (!AssignFromGraphic(*this, Source)) {
       TCustomMap::Assign(Source);
     }
   } catch (...) {
@@ -124,6 +124,19 @@ void TCustomBitmap32::Assign(TPersistent* Source) {
   }
   EndUpdate();
   Changed();
+}
+
+void TCustomBitmap32::AssignPixels(Integer Width, Integer Height, const void* Pixels) {
+  BeginUpdate();
+  try {
+    SetSize(Width, Height);
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  if (!Empty()) std::memcpy(FBits, Pixels, size_t(FWidth) * size_t(FHeight) * sizeof(TColor32));
+  EndUpdate();
+  Changed(BoundsRect());
 }
 
 void TCustomBitmap32::CopyMapTo(TCustomBitmap32* Dst) const {
@@ -284,7 +297,9 @@ void ColorToGrayscale(TCustomBitmap32* Dst, TCustomBitmap32* Src) {
 
 TBitmap32::TBitmap32() : TCustomBitmap32(NewPlatformBackend), FFont(std::make_unique<TFont>()) {}
 
-TBitmap32::~TBitmap32() = default;
+TBitmap32::~TBitmap32() {
+  DetachCanvas();
+}
 
 void TBitmap32::SetFont(TFont* Value) {
   FFont->Assign(Value);
@@ -309,6 +324,11 @@ void TBitmap32::HandleChanged() {
 
 void TBitmap32::BackendChanged() {
   HandleChanged();
+}
+
+void TBitmap32::ChangeSize(Integer& Width, Integer& Height, Integer NewWidth, Integer NewHeight) {
+  DetachCanvas();
+  TCustomBitmap32::ChangeSize(Width, Height, NewWidth, NewHeight);
 }
 
 }  // namespace qv

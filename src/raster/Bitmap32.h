@@ -17,6 +17,7 @@ namespace qv {
 
 class TStream;
 class TFont;
+class TCanvas;
 class TCustomBitmap32;
 class TCustomResampler;
 class TPropertyWriter;
@@ -140,6 +141,8 @@ class TCustomBitmap32 : public TCustomMap {
   void Assign(TPersistent* Source) override;
   virtual void CopyMapTo(TCustomBitmap32* Dst) const;
   virtual void CopyPropertiesTo(TCustomBitmap32* Dst) const;
+  // Takes Width × Height pixels (rows top first, no padding) as size and content at once.
+  void AssignPixels(Integer Width, Integer Height, const void* Pixels);
   void Clear() { Clear(clBlack32); }
   void Clear(TColor32 FillColor);
   void ResetAlpha(uint8_t AlphaValue = 255);
@@ -308,6 +311,10 @@ class TBitmap32 : public TCustomBitmap32 {
   // Also copies the font to another TBitmap32.
   void CopyPropertiesTo(TCustomBitmap32* Dst) const override;
 
+  // The platform canvas on Handle (Windows; null elsewhere). Its font starts as a copy of
+  // Font. Drawing through it does not maintain the alpha bytes.
+  TCanvas* Canvas();
+
   // Device-context operations.
   void DrawTo(TPlatformDC hDst, Integer DstX, Integer DstY) const;
   void DrawTo(TPlatformDC hDst, const TRect& DstRect, const TRect& SrcRect) const;
@@ -343,11 +350,24 @@ class TBitmap32 : public TCustomBitmap32 {
  protected:
   virtual void HandleChanged();
   void BackendChanged() override;
+  void ChangeSize(Integer& Width, Integer& Height, Integer NewWidth, Integer NewHeight) override;
 
  private:
+  void DetachCanvas();  // before the device context goes
   void RenderTextRect(const TRect& DstRect, uint32_t Flags, const String& Text, TColor32 Color);
+  struct TCanvasDeleter {
+    void operator()(TCanvas* Canvas) const;
+  };
   std::unique_ptr<TFont> FFont;
+  std::unique_ptr<TCanvas, TCanvasDeleter> FCanvas;
 };
+
+// Assign from the platform's pictures: a TBitmap keeps its alpha only with 32 bits per
+// pixel and loses it where its transparent colour is; a TIcon keeps its alpha, or is taken
+// like a TMetafile when it has none; a TMetafile is drawn onto white and onto blue, and
+// pixels that differ are clear; other graphics are drawn onto opaque white; a TPicture
+// by its graphic. False when Source is none of these (and always without a platform).
+bool AssignFromGraphic(TCustomBitmap32& Dst, TPersistent* Source);
 
 // Dst takes Src's size and every pixel as grey: alpha kept, each colour channel Intensity.
 void ColorToGrayscale(TCustomBitmap32* Dst, TCustomBitmap32* Src);

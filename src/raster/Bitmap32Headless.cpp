@@ -26,6 +26,18 @@ TSize TBitmap32::TextExtent(const String&) const {
   return {};
 }
 
+bool AssignFromGraphic(TCustomBitmap32&, TPersistent*) {
+  return false;
+}
+
+void TBitmap32::TCanvasDeleter::operator()(TCanvas*) const {}
+
+TCanvas* TBitmap32::Canvas() {
+  return nullptr;
+}
+
+void TBitmap32::DetachCanvas() {}
+
 void TBitmap32::LoadFromResourceName(void*, const String& Name) {
   throw EInvalidGraphic(L"Resource " + Name + L" not found");
 }

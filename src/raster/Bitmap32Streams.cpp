@@ -39,11 +39,7 @@ void AssignDecoded(TCustomBitmap32& Bitmap, const TDecodedImage& Image) {
     else
       Pixels[I] = SetAlpha(BlendReg(C, clWhite32), 255);
   }
-  Bitmap.BeginUpdate();
-  Bitmap.SetSize(Image.Width, Image.Height);
-  if (!Pixels.empty()) std::memcpy(Bitmap.Bits(), Pixels.data(), Pixels.size() * sizeof(TColor32));
-  Bitmap.EndUpdate();
-  Bitmap.Changed(Bitmap.BoundsRect());
+  Bitmap.AssignPixels(Image.Width, Image.Height, Pixels.data());
 }
 
 }  // namespace
@@ -91,13 +87,11 @@ void TCustomBitmap32::LoadFromStream(TStream& Stream) {
   Stream.SetPosition(Start + Offset);
   std::vector<TColor32> Pixels(size_t(int64_t(W) * AbsH));
   if (Bytes) Stream.ReadBuffer(Pixels.data(), Bytes);
-  BeginUpdate();
-  SetSize(W, Integer(AbsH));
-  for (Integer Y = 0; Y < FHeight && !Empty(); ++Y)
-    std::memcpy(ScanLine(TopDown ? Y : FHeight - 1 - Y), Pixels.data() + size_t(Y) * size_t(W),
-                size_t(W) * 4);
-  EndUpdate();
-  Changed(BoundsRect());
+  if (!TopDown)  // bottom-up rows
+    for (int64_t Y = 0; Y < AbsH / 2; ++Y)
+      std::swap_ranges(Pixels.begin() + Y * W, Pixels.begin() + (Y + 1) * W,
+                       Pixels.end() - (Y + 1) * W);
+  AssignPixels(W, Integer(AbsH), Pixels.data());
 }
 
 void TCustomBitmap32::SaveToFile(const String& FileName, bool SaveTopDown) const {
@@ -132,11 +126,7 @@ void TCustomBitmap32::ReadDataBlob(const std::vector<uint8_t>& Data) {
   if ((W && H && uint64_t(W) > Pixels / uint64_t(H)) ||
       uint64_t(W) * uint64_t(H) * 4 + 8 != Data.size())
     throw EReadError(L"Invalid bitmap data: length does not match the size");
-  BeginUpdate();
-  SetSize(W, H);
-  if (!Empty()) std::memcpy(FBits, Data.data() + 8, Data.size() - 8);
-  EndUpdate();
-  Changed(BoundsRect());
+  AssignPixels(W, H, Data.data() + 8);
 }
 
 namespace {

@@ -1,5 +1,7 @@
 // The platform backend of TBitmap32: a 32-bit top-down DIB section selected into its
 // own memory device context, and the device-context operations on it.
+#include "raster/Bitmap32Win.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -12,8 +14,6 @@
 
 namespace qv {
 
-namespace {
-
 BITMAPINFO TopDownInfo(Integer W, Integer H) {
   BITMAPINFO Info{};
   Info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -24,6 +24,17 @@ BITMAPINFO TopDownInfo(Integer W, Integer H) {
   Info.bmiHeader.biCompression = BI_RGB;
   return Info;
 }
+
+bool ReadBitmapPixels(HBITMAP Bitmap, Integer W, Integer H, std::vector<TColor32>& Out) {
+  Out.assign(size_t(W) * size_t(H), 0);
+  BITMAPINFO Info = TopDownInfo(W, H);
+  HDC DC = CreateCompatibleDC(nullptr);
+  int Rows = GetDIBits(DC, Bitmap, 0, UINT(H), Out.data(), &Info, DIB_RGB_COLORS);
+  DeleteDC(DC);
+  return Rows == H;
+}
+
+namespace {
 
 class TGDIBackend : public TCustomBackend {
  public:
@@ -90,19 +101,11 @@ void AssignBitmapHandle(TBitmap32& Dst, HBITMAP Bitmap) {
   if (!GetObjectW(Bitmap, sizeof(Info), &Info) || Info.bmWidth <= 0 || Info.bmHeight <= 0)
     throw EInvalidGraphic(L"Invalid bitmap");
   Integer W = Info.bmWidth, H = Info.bmHeight;
-  std::vector<TColor32> Pixels(size_t(W) * size_t(H));
-  BITMAPINFO Bi = TopDownInfo(W, H);
-  HDC DC = CreateCompatibleDC(nullptr);
-  int Rows = GetDIBits(DC, Bitmap, 0, UINT(H), Pixels.data(), &Bi, DIB_RGB_COLORS);
-  DeleteDC(DC);
-  if (Rows != H) throw EInvalidGraphic(L"Invalid bitmap");
+  std::vector<TColor32> Pixels;
+  if (!ReadBitmapPixels(Bitmap, W, H, Pixels)) throw EInvalidGraphic(L"Invalid bitmap");
   if (Info.bmBitsPixel != 32)
     for (TColor32& C : Pixels) C |= 0xFF000000;
-  Dst.BeginUpdate();
-  Dst.SetSize(W, H);
-  std::memcpy(Dst.Bits(), Pixels.data(), Pixels.size() * sizeof(TColor32));
-  Dst.EndUpdate();
-  Dst.Changed(Dst.BoundsRect());
+  Dst.AssignPixels(W, H, Pixels.data());
 }
 
 void LoadResourceBitmap(TBitmap32& Dst, void* Instance, const wchar_t* Name, const String& Shown) {

@@ -32,11 +32,7 @@ void LoadPNGintoBitmap32(TCustomBitmap32* Bitmap, TStream& Stream, bool& AlphaCh
   } else if (!Png.HasTransparency) {
     Used = false;
   }
-  Bitmap->BeginUpdate();
-  Bitmap->SetSize(Img.Width, Img.Height);
-  std::memcpy(Bitmap->Bits(), Pixels.data(), Pixels.size() * sizeof(TColor32));
-  Bitmap->EndUpdate();
-  Bitmap->Changed(Bitmap->BoundsRect());
+  Bitmap->AssignPixels(Img.Width, Img.Height, Pixels.data());
   AlphaChannelUsed = Used;
 }
 

@@ -118,3 +118,28 @@ TEST(Blend, VectorRowsGiveTheScalarBits) {
   }
 }
 #endif
+
+TEST(Color32, ConversionsAndHSL) {
+  EXPECT_EQ(Color32(clRed), 0xFFFF0000u);
+  EXPECT_EQ(Color32(TColor(0x00332211)), 0xFF112233u);
+  EXPECT_EQ(WinColor(0x80112233), TColor(0x00332211));
+  EXPECT_EQ(Color32(1, 2, 3), 0xFF010203u);
+  EXPECT_EQ(Gray32(7, 8), 0x08070707u);
+  EXPECT_EQ(Color32(clBtnFace) >> 24, 0xFFu);  // system colours resolve to opaque pixels
+  uint8_t H, S, L;
+  RGBtoHSL(0xFF00FF00, H, S, L);  // green: a third of the way round
+  EXPECT_EQ(H, 85);
+  EXPECT_EQ(S, 255);
+  RGBtoHSL(0xFF808080, H, S, L);
+  EXPECT_EQ(S, 0);
+  EXPECT_EQ(HSLtoRGB(0, 0, 77), Gray32(77));
+  // Round trips stay within half a hue step (up to 3 levels for vivid colours) plus rounding.
+  std::mt19937 Rng(3);
+  for (int I = 0; I < 2000; ++I) {
+    TColor32 C = Rng() | 0xFF000000;
+    RGBtoHSL(C, H, S, L);
+    TColor32 Back = HSLtoRGB(H, S, L);
+    for (int Sh = 0; Sh < 24; Sh += 8)
+      ASSERT_NEAR(int(C >> Sh & 0xFF), int(Back >> Sh & 0xFF), 5) << std::hex << C;
+  }
+}

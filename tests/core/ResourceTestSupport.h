@@ -2,6 +2,8 @@
 // Small fixtures shared by the skin image and resource manager tests.
 #include <filesystem>
 #include <initializer_list>
+#include <random>
+#include <string>
 
 #include "raster/Bitmap32.h"
 
@@ -11,7 +13,10 @@ namespace qvtest {
 class TTempDir {
  public:
   explicit TTempDir(const wchar_t* Name) {
-    FPath = std::filesystem::temp_directory_path() / Name;
+    // Unique per run: the same suite may run in several checkouts at once.
+    std::random_device Random;
+    FPath = std::filesystem::temp_directory_path() /
+            (std::wstring(Name) + L"_" + std::to_wstring(Random()) + std::to_wstring(Random()));
     std::filesystem::remove_all(FPath);
     std::filesystem::create_directories(FPath);
   }

@@ -1,0 +1,79 @@
+// Device-context forms of the effects: the glow is composed on surfaces of our own and
+// copied back; blends and gradients go through GDI.
+#include <windows.h>
+
+#include "graphics/BitmapHelper.h"
+
+namespace qv {
+
+namespace {
+HDC AsDC(TPlatformDC DC) {
+  return static_cast<HDC>(DC);
+}
+}  // namespace
+
+void DrawEffectText(TPlatformDC DC, TRect& Rect, const String& Text, Cardinal Format, Integer,
+                    TColor GlowColor, Integer Strength, Integer) {
+  const Integer W = Rect.Width(), H = Rect.Height();
+  if (!DC || Trim(Text).empty() || W <= 0 || H <= 0) return;
+  // What lies under the rectangle now. 32-bit surfaces keep the alpha byte of a 32-bit
+  // target as it was; only the colour bytes change.
+  TBitmap32 Background, Mask;
+  Background.SetSize(W, H);
+  Mask.SetSize(W, H);
+  HDC BackDC = AsDC(Background.Handle()), MaskDC = AsDC(Mask.Handle());
+  BitBlt(BackDC, 0, 0, W, H, AsDC(DC), Rect.Left, Rect.Top, SRCCOPY);
+  // The text in red on white with the context's font, blurred into a grey halo.
+  Mask.Clear(0xFFFFFFFF);
+  HGDIOBJ OldFont = SelectObject(MaskDC, GetCurrentObject(AsDC(DC), OBJ_FONT));
+  SetTextColor(MaskDC, RGB(255, 0, 0));
+  SetBkMode(MaskDC, TRANSPARENT);
+  RECT R{0, 0, W, H};
+  DrawTextW(MaskDC, Text.c_str(), int(Text.size()), &R, Format & ~UINT(DT_CALCRECT));
+  SelectObject(MaskDC, OldFont);
+  GdiFlush();
+  QvBoxBlur(&Mask, 1, 2);
+  GlowBlend(Background, Mask, GlowColor, Strength);
+  BitBlt(AsDC(DC), Rect.Left, Rect.Top, W, H, BackDC, 0, 0, SRCCOPY);
+}
+
+void ColorBlend(TPlatformDC DC, const TRect& Rect, TColor Color, uint8_t Alpha) {
+  if (!DC || Rect.IsEmpty()) return;
+  // One pixel of the colour, stretched: the same as a whole rectangle of it.
+  TBitmap32 Fill;
+  Fill.SetSize(1, 1);
+  Fill.Clear(Color32(Color));
+  BLENDFUNCTION Blend{AC_SRC_OVER, 0, Alpha, 0};
+  AlphaBlend(AsDC(DC), Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), AsDC(Fill.Handle()), 0, 0,
+             1, 1, Blend);
+}
+
+void FillGradient(TPlatformDC DC, TColor StartColor, TColor EndColor, bool Horizontal,
+                  const TRect& Rect) {
+  if (!DC || Rect.Width() < 0 || Rect.Height() < 0) return;
+  TBitmap32 Bitmap;
+  Bitmap.SetSize(std::max(Rect.Width(), 1), std::max(Rect.Height(), 1));
+  FillGradient(&Bitmap, StartColor, EndColor, Horizontal, Bitmap.BoundsRect());
+  BitBlt(AsDC(DC), Rect.Left, Rect.Top, Bitmap.Width(), Bitmap.Height(), AsDC(Bitmap.Handle()), 0,
+         0, SRCCOPY);
+}
+
+namespace {
+RECT CalcRect(TPlatformDC DC, const String& Text) {
+  RECT R{0, 0, 0, 0};
+  if (DC) DrawTextW(AsDC(DC), Text.c_str(), int(Text.size()), &R, DT_CALCRECT);
+  return R;
+}
+}  // namespace
+
+Integer CalcTextWidthW(TPlatformDC DC, const String& Text) {
+  RECT R = CalcRect(DC, Text);
+  return R.right - R.left;
+}
+
+Integer CalcTextHeightW(TPlatformDC DC, const String& Text) {
+  RECT R = CalcRect(DC, Text);
+  return R.bottom - R.top;
+}
+
+}  // namespace qv
