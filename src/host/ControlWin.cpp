@@ -443,7 +443,7 @@ void TControl::HandleMouseMessage(TMessage& Message) {
       TRect C = ClientRect();
       bool Inside = X >= C.Left && X < C.Right && Y >= C.Top && Y < C.Bottom;
       if (WasClicked && Inside) Click();
-      if (!Destroying()) MouseUp(mbLeft, Shift, X, Y);
+      MouseUp(mbLeft, Shift, X, Y);
       break;
     }
     case WM_RBUTTONDOWN:
