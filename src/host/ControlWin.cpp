@@ -1,4 +1,4 @@
-
+// Controls: placement, appearance, notifications and mouse handling.
 #include <algorithm>
 
 #include "host/ControlsPlatform.h"
