@@ -52,7 +52,11 @@ void TWinControl::PaintControls(HDC DC, TControl* First) {
     GetViewportOrgEx(DC, &Org);
     SetViewportOrgEx(DC, Org.x + C->Left(), Org.y + C->Top(), nullptr);
     IntersectClipRect(DC, 0, 0, C->Width(), C->Height());
+    // Children of a control painting a copy of itself paint a copy too.
+    bool Copy = FControlState.Contains(csPaintCopy);
+    if (Copy) C->FControlState.Include(csPaintCopy);
     C->Perform(WM_PAINT, uintptr_t(DC), 0);
+    if (Copy) C->FControlState.Exclude(csPaintCopy);
     RestoreDC(DC, Saved);
   }
 }
