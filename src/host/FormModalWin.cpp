@@ -61,16 +61,8 @@ void TCustomForm::CloseModal() {
     Action = caHide;
     DoClose(Action);
   }
-  switch (Action) {
-    case caNone:
-      FModalResult = mrNone;
-      break;
-    case caFree:
-      Release();
-      break;
-    default:
-      break;
-  }
+  if (Action == caNone) FModalResult = mrNone;
+  if (Action == caFree) Release();
 }
 
 namespace {

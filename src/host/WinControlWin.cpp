@@ -475,6 +475,15 @@ void TWinControl::ReflectToChild(TMessage& Message, HWND Child) {
 // ---- the message switch -----------------------------------------------------------
 
 void TWinControl::WndProc(TMessage& Message) {
+  if (IsClientMouseMessage(Message.Msg)) {
+    if (Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_RBUTTONDOWN ||
+        Message.Msg == WM_MBUTTONDOWN)
+      AppCancelHint();
+    bool Handled = false;
+    HandleMouseRouting(Message, Handled);
+    if (!Handled) TControl::WndProc(Message);
+    return;
+  }
   switch (Message.Msg) {
     case WM_SETFOCUS:
       if (TCustomForm* Form = GetParentForm(this))
@@ -510,24 +519,6 @@ void TWinControl::WndProc(TMessage& Message) {
         if (!FComponentState.Contains(csLoading)) Resize();
       }
       return;
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK: {
-      if (Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_RBUTTONDOWN ||
-          Message.Msg == WM_MBUTTONDOWN)
-        AppCancelHint();
-      bool Handled = false;
-      HandleMouseRouting(Message, Handled);
-      if (Handled) return;
-      break;
-    }
     case WM_MOUSELEAVE:
       EndMouseTracking();
       DefaultHandler(Message);
