@@ -117,15 +117,18 @@ TEST_F(LeakTest, FormsWithNestedControlsReleaseWhatTheyCreate) {
   // On Windows the counts themselves serve; Wine answers 0 for GetGuiResources.
   DWORD GdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   DWORD UserBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-  const int Cycles = 40;
+  const int Cycles = 60;
+  // A leak of one object per cycle moves a slot by Cycles; the shared handle tables
+  // let unrelated activity move it by a couple of dozen.
+  const unsigned Limit = Cycles * 2 / 3;
   for (int I = 0; I < Cycles; ++I) OneCycle();
   TSlots After = Probe();
-  EXPECT_LT(After.Window, Before.Window + Cycles / 2) << "windows leak";
-  EXPECT_LT(After.Gdi, Before.Gdi + Cycles / 2) << "GDI objects leak";
-  EXPECT_LT(After.Menu, Before.Menu + Cycles / 2) << "menus leak";
+  EXPECT_LT(After.Window, Before.Window + Limit) << "windows leak";
+  EXPECT_LT(After.Gdi, Before.Gdi + Limit) << "GDI objects leak";
+  EXPECT_LT(After.Menu, Before.Menu + Limit) << "menus leak";
   if (GdiBefore != 0) {
-    EXPECT_LT(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), GdiBefore + Cycles / 2);
-    EXPECT_LT(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), UserBefore + Cycles / 2);
+    EXPECT_LT(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), GdiBefore + Limit);
+    EXPECT_LT(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), UserBefore + Limit);
   }
 }
 
