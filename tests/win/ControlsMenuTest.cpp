@@ -34,11 +34,13 @@ TMenuInfo InfoAt(HMENU Menu, int Index) {
   return {Text, Info.fType, Info.fState, Info.hSubMenu, Info.wID};
 }
 
-// Sends keys to the menu once its loop runs (a popup menu is modal).
+// Sends keys to the menu once it is open (a popup menu runs a modal loop of its own).
 void KeysDuringMenu(std::vector<WORD> Keys) {
   static std::vector<WORD> Pending;
   Pending = std::move(Keys);
-  SetTimer(nullptr, 0, 60, [](HWND, UINT, UINT_PTR Id, DWORD) {
+  SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR Id, DWORD) {
+    HWND Menu = FindWindowW(L"#32768", nullptr);
+    if (!Menu || !IsWindowVisible(Menu)) return;
     KillTimer(nullptr, Id);
     for (WORD K : Pending) {
       qvtest::SendKey(K, false);
@@ -173,14 +175,10 @@ TEST_F(MenuTest, RightClickOpensTheControlsPopupMenu) {
   int Popups = 0;
   Popup->OnPopup = [&](TObject*) { ++Popups; };
   TPoint P = T->ClientToScreen({20, 20});
-  SetCursorPos(P.X, P.Y);
-  Pump(30);
+  qvtest::MoveMouse(P.X, P.Y);
   KeysDuringMenu({VK_ESCAPE});
-  INPUT In[2]{};
-  In[0].type = In[1].type = INPUT_MOUSE;
-  In[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-  In[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-  SendInput(2, In, sizeof(INPUT));
+  qvtest::SendMouse(MOUSEEVENTF_RIGHTDOWN);
+  qvtest::SendMouse(MOUSEEVENTF_RIGHTUP);
   ASSERT_TRUE(qvtest::PumpUntil([&] { return Popups == 1; }));
   EXPECT_EQ(Popup->PopupComponent(), T);
   EXPECT_EQ(Popup->PopupPoint(), P);

@@ -133,21 +133,15 @@ TEST_F(MouseTest, ClicksReachWindowedAndGraphicControls) {
 TEST_F(MouseTest, PressedGraphicControlKeepsTheMouseUntilRelease) {
   std::vector<TPoint> Moves;
   G->OnMouseMove = [&](TObject*, TShiftState, int X, int Y) { Moves.push_back({X, Y}); };
-  TPoint P = At(200, 50);
-  SetCursorPos(P.X, P.Y);
-  Pump(30);
-  INPUT In{};
-  In.type = INPUT_MOUSE;
-  In.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  SendInput(1, &In, sizeof(In));
-  Pump(30);
+  MoveTo(200, 50);
+  qvtest::SendMouse(MOUSEEVENTF_LEFTDOWN);
+  qvtest::PumpInput();
   EXPECT_TRUE(G->MouseCapture());
   MoveTo(20, 150);  // dragged away over the form
   ASSERT_FALSE(Moves.empty());
   EXPECT_EQ(Moves.back(), Point(20 - 150, 150 - 10));  // still G's coordinates
-  In.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(1, &In, sizeof(In));
-  Pump(30);
+  qvtest::SendMouse(MOUSEEVENTF_LEFTUP);
+  qvtest::PumpInput();
   EXPECT_FALSE(G->MouseCapture());
   EXPECT_EQ(Log.Count(L"graphic click"), 0);  // released outside: no click
 }

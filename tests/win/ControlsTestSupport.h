@@ -33,10 +33,26 @@ inline bool PumpUntil(const std::function<bool()>& Cond, int Ms = 2000) {
   return true;
 }
 
-// Moves the real mouse pointer (the platform then sends WM_MOUSEMOVE).
+// Handles messages until no input is waiting any more, then a little longer (the
+// platform may answer input with more messages).
+inline void PumpInput() {
+  PumpUntil([] { return (HIWORD(GetQueueStatus(QS_INPUT)) & QS_INPUT) == 0; }, 1000);
+  Pump(20);
+}
+
+inline void SendMouse(DWORD Flags) {
+  INPUT In{};
+  In.type = INPUT_MOUSE;
+  In.mi.dwFlags = Flags;
+  SendInput(1, &In, sizeof(In));
+}
+
+// Moves the real mouse pointer; a move of nothing at the new place makes the platform
+// queue its WM_MOUSEMOVE at once.
 inline void MoveMouse(int X, int Y) {
   SetCursorPos(X, Y);
-  Pump(40);
+  SendMouse(MOUSEEVENTF_MOVE);
+  PumpInput();
 }
 
 inline void SendKey(WORD Key, bool Up) {
@@ -53,17 +69,14 @@ inline void PressKey(WORD Key, std::vector<WORD> Modifiers = {}) {
   SendKey(Key, false);
   SendKey(Key, true);
   for (auto It = Modifiers.rbegin(); It != Modifiers.rend(); ++It) SendKey(*It, true);
-  Pump(40);
+  PumpInput();
 }
 
 inline void Click(int X, int Y) {
-  SetCursorPos(X, Y);
-  INPUT In[2]{};
-  In[0].type = In[1].type = INPUT_MOUSE;
-  In[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  In[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, In, sizeof(INPUT));
-  Pump(40);
+  MoveMouse(X, Y);
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  SendMouse(MOUSEEVENTF_LEFTUP);
+  PumpInput();
 }
 
 // Every test: exceptions that escape an event are failures, not message boxes.
