@@ -3,6 +3,8 @@
 // area of a window's monitor, bringing a window to the front, DPI scaling (off: the
 // library runs at 96-DPI metrics), and text-file and path helpers.
 // Portable header; the platform parts live in QvCommWin.cpp (QvCommHeadless.cpp natively).
+#include <memory>
+
 #include "host/Classes.h"
 #include "host/Types.h"
 
@@ -14,6 +16,10 @@ using HWND = ::HWND__*;
 
 class TControl;
 class TFont;
+class TBitmap;
+class TPngImage;
+class TCustomImageList;
+class TBitmap32;
 
 // ---- rectangles (right and bottom exclusive unless noted) ----
 
@@ -81,6 +87,22 @@ Integer GetDPIScaledFontSize(const TControl* Control, Integer Size);
 void SetDPIScaledFont(const TControl* Control, TFont* Font);
 // In high-DPI mode: Font takes Source's settings but keeps its own style and colour.
 void SetDPIScaledFont(const TFont* Source, TFont* Font);
+
+// ---- pictures (Windows only: the host's picture classes) ----
+
+// A new PNG picture of the bitmap. A 32-bit bitmap gives an RGBA PNG whose samples are the
+// bitmap's bytes as they are (colour and alpha, whatever its alpha format); other bitmaps
+// go through the PNG picture's own conversion.
+std::unique_ptr<TPngImage> ConvertBmpToPng(TBitmap* Bitmap);
+// Image Index of the list drawn at (0, 0) on a bitmap of the list's image size (32-bit
+// and fully transparent for 32-bit lists, else 24-bit magenta marked transparent), as PNG.
+std::unique_ptr<TPngImage> GetPngFromImageList(TCustomImageList* ImageList, int Index);
+// When the scale is above 1 (never while the high-DPI mode is off): image Index scaled
+// into Bitmap (dmBlend) or into Png, and true. Otherwise false and the target untouched.
+bool GetDPIScaledImageList(const TControl* Control, TCustomImageList* ImageList, int Index,
+                           TBitmap32& Bitmap);
+bool GetDPIScaledImageList(const TControl* Control, TCustomImageList* ImageList, int Index,
+                           TPngImage& Png);
 
 // ---- files, text and paths ----
 

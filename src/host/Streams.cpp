@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 
 namespace qv {
 
@@ -139,10 +140,13 @@ std::vector<uint8_t> ReadStreamRest(TStream& Stream) {
 
 bool FileExists(const String& FileName) {
   if (FileName.empty()) return false;
-  std::FILE* F = OpenFile(FileName, L"rb");
-  if (!F) return false;
-  std::fclose(F);
-  return true;
+  std::error_code Ec;
+#ifdef _WIN32
+  std::filesystem::path P(FileName);
+#else
+  std::filesystem::path P(ToUtf8(FileName));
+#endif
+  return std::filesystem::is_regular_file(P, Ec);  // a folder is no file
 }
 
 std::vector<uint8_t> ReadFileBytes(const String& FileName) {

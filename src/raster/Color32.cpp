@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "host/Colors.h"
+
 namespace qv {
 
 TColor32 Color32(TColor WinColor) {
-  if (WinColor < 0) WinColor = SystemColorRGB(WinColor & 0xFF);
+  if (WinColor < 0) WinColor = ColorToRGB(WinColor);  // the system colour's current value
   uint32_t C = uint32_t(WinColor);
   return 0xFF000000u | (C & 0xFF) << 16 | (C & 0xFF00) | (C >> 16 & 0xFF);
 }

@@ -31,10 +31,6 @@ TColor32 Color32(TColor WinColor);
 // Framework colour 0x00BBGGRR of a pixel; alpha dropped.
 TColor WinColor(TColor32 Color32);
 
-// The RGB (0x00BBGGRR) of system colour Index: the platform's on Windows, the classic
-// Windows defaults elsewhere.
-TColor SystemColorRGB(int Index);
-
 constexpr uint8_t AlphaComponent(TColor32 C) {
   return uint8_t(C >> 24);
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "ResourceTestSupport.h"
 #include "graphics/QvComm.h"
 #include "host/Font.h"
 #include "host/Streams.h"
@@ -9,10 +10,6 @@
 using namespace qv;
 
 namespace {
-
-String TempFile(const wchar_t* Name) {
-  return (std::filesystem::temp_directory_path() / Name).wstring();
-}
 
 TEST(QvCommRect, EdgesAndContainment) {
   EXPECT_TRUE(PointInRect(Rect(0, 0, 10, 10), Point(10, 10)));  // edges are inside
@@ -91,7 +88,8 @@ TEST(QvCommText, ExtractBetweenStrings) {
 }
 
 TEST(QvCommFile, Utf8RoundTripAndMissingFile) {
-  const String Name = TempFile(L"qvcomm_utf8.txt");
+  qvtest::TTempDir Dir(L"qvcomm");
+  const String Name = Dir.File(L"utf8.txt");
   WriteUTF8File(L"\x76AE\x80A4\nline 2", Name);
   std::vector<uint8_t> Bytes = ReadFileBytes(Name);
   ASSERT_GE(Bytes.size(), 3u);

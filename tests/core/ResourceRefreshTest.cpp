@@ -2,6 +2,7 @@
 
 #include "ResourceTestSupport.h"
 #include "graphics/QvComm.h"
+#include "host/ObjectText.h"
 #include "host/Streams.h"
 #include "resources/QvSkinResDM.h"
 #include "resources/QvSkinResManager.h"
@@ -31,14 +32,14 @@ class ResourceRefresh : public ::testing::Test {
   TQvSkinResManager Manager;
 };
 
-TEST_F(ResourceRefresh, ReadsBackWhatResetDefaultDataWrote) {
+// A missing file is first written as ResetDefaultData writes it, then read back.
+TEST_F(ResourceRefresh, MissingFileIsWrittenThenReadBack) {
   const String File = Dir.File(L"QvSkinDesignTimeRes.tmp");
-  Manager.ResetDefaultData(File);
+  Manager.Refresh(File);
   const String Text = ReadUTF8File(File);
   EXPECT_NE(Text.find(L"object QvSkinImageListMain: TQvSkinImageList"), String::npos);
   EXPECT_NE(Text.find(L"object QvSkinImageListSvg: TQvSkinSvgImageList"), String::npos);
 
-  Manager.Refresh(File);
   TQvSkinImageList* Main = QvSkinResDM()->QvSkinImageListMain();
   ASSERT_EQ(List.Count(), Main->Count());
   for (int I = 0; I < List.Count(); ++I) {
@@ -50,13 +51,6 @@ TEST_F(ResourceRefresh, ReadsBackWhatResetDefaultDataWrote) {
     EXPECT_EQ(PixelsOf(*Got->Bitmap()), PixelsOf(*Scratch.Bitmap(0)));
     EXPECT_EQ(Got->Bitmap()->DrawMode(), Scratch.Bitmap(0)->DrawMode());
   }
-}
-
-TEST_F(ResourceRefresh, MissingFileIsWrittenFirst) {
-  const String File = Dir.File(L"fresh.tmp");
-  Manager.Refresh(File);
-  EXPECT_TRUE(FileExists(File));
-  EXPECT_EQ(List.Count(), QvSkinResDM()->QvSkinImageListMain()->Count());
 }
 
 TEST_F(ResourceRefresh, FileThatCannotBeCreatedRaises) {
@@ -71,11 +65,16 @@ TEST_F(ResourceRefresh, FileThatCannotBeCreatedRaises) {
 }
 
 TEST_F(ResourceRefresh, MissingStartOrEndLineReadsNothing) {
+  TQvSkinImageList Small(nullptr);
+  Small.SetName(L"QvSkinImageListMain");
+  TQvSkinImage Image;
+  MakeRow(Image, {0xFF00FF00});
+  Small.Bitmaps()->Add()->SetBitmap(&Image);
+  const String Text = ComponentToText(Small);
   const String File = Dir.File(L"partial.tmp");
-  Manager.ResetDefaultData(File);
-  String Text = ReadUTF8File(File);
+
   String NoEnd = Text;
-  for (size_t P; (P = NoEnd.find(L"end>")) != String::npos;) NoEnd.replace(P, 4, L"end >");
+  NoEnd.replace(NoEnd.find(L"end>"), 4, L"end >");
   WriteUTF8File(NoEnd, File);
   Manager.Refresh(File);
   ExpectUnchanged();
@@ -85,6 +84,11 @@ TEST_F(ResourceRefresh, MissingStartOrEndLineReadsNothing) {
   WriteUTF8File(NoStart, File);
   Manager.Refresh(File);
   ExpectUnchanged();
+
+  WriteUTF8File(Text, File);  // both lines present: the picture is read
+  Manager.Refresh(File);
+  ASSERT_EQ(List.Count(), 1);
+  EXPECT_EQ(List.Bitmap(0)->Pixel(0, 0), 0xFF00FF00u);
 }
 
 TEST_F(ResourceRefresh, CorruptTextRaisesAndKeepsTheList) {

@@ -1,21 +1,22 @@
 #pragma once
 // Small fixtures shared by the skin image and resource manager tests.
-#include <chrono>
 #include <filesystem>
-#include <string>
 #include <initializer_list>
+#include <random>
+#include <string>
 
 #include "raster/Bitmap32.h"
 
 namespace qvtest {
 
-// A scratch folder, removed with everything in it at the end of the test. The name gets a
-// unique suffix so that test runs of several build trees at once do not share it.
+// A scratch folder, removed with everything in it at the end of the test.
 class TTempDir {
  public:
   explicit TTempDir(const wchar_t* Name) {
-    auto Stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    FPath = std::filesystem::temp_directory_path() / (std::wstring(Name) + L"_" + std::to_wstring(Stamp));
+    // Unique per run: the same suite may run in several checkouts at once.
+    std::random_device Random;
+    FPath = std::filesystem::temp_directory_path() /
+            (std::wstring(Name) + L"_" + std::to_wstring(Random()) + std::to_wstring(Random()));
     std::filesystem::remove_all(FPath);
     std::filesystem::create_directories(FPath);
   }

@@ -1,0 +1,122 @@
+// Creating and freeing many forms with nested controls releases every window, GDI object
+// and menu they made.
+#include <memory>
+
+#include "ControlsTestSupport.h"
+#include "host/Font.h"
+
+using namespace qv;
+using qvtest::Pump;
+
+namespace {
+
+class TPanel : public TCustomControl {
+ public:
+  explicit TPanel(TComponent* AOwner) : TCustomControl(AOwner) {
+    FControlStyle.Include(csAcceptsControls);
+  }
+  String ClassName() const override { return L"TLeakPanel"; }
+
+ protected:
+  void Paint() override {
+    Canvas()->Brush().SetColor(clRed);
+    Canvas()->FillRect(ClientRect());
+    Canvas()->Font().SetHeight(-13);
+    Canvas()->TextOut(2, 2, L"Panel");
+  }
+};
+
+class TLabel : public TGraphicControl {
+ public:
+  using TGraphicControl::TGraphicControl;
+  String ClassName() const override { return L"TLeakLabel"; }
+
+ protected:
+  void Paint() override { Canvas()->TextOut(0, 0, Caption()); }
+};
+
+void OneCycle() {
+  auto Form = std::make_unique<TForm>(nullptr);
+  Form->SetBounds(50, 50, 300, 200);
+  Form->SetAlphaBlend(true);
+  for (int I = 0; I < 3; ++I) {
+    auto* P = new TPanel(Form.get());
+    P->SetBounds(10, 10 + I * 60, 250, 50);
+    P->SetColor(TColor(0x102030 * (I + 1)));
+    P->Font()->SetHeight(-12 - I);
+    P->SetParent(Form.get());
+    auto* Inner = new TPanel(Form.get());
+    Inner->SetBounds(150, 5, 60, 30);
+    Inner->SetDoubleBuffered(true);
+    Inner->SetParent(P);
+    for (int J = 0; J < 2; ++J) {
+      auto* L = new TLabel(Form.get());
+      L->SetBounds(5 + J * 60, 5, 50, 20);
+      L->SetCaption(L"Label");
+      L->SetParent(P);
+    }
+  }
+  auto* Popup = new TPopupMenu(Form.get());
+  for (int I = 0; I < 3; ++I) {
+    auto* Item = new TMenuItem(Form.get());
+    Item->SetCaption(L"Item");
+    Popup->Items()->Add(Item);
+  }
+  Popup->Handle();
+  auto* Timer = new TTimer(Form.get());
+  Timer->SetInterval(10);
+  Form->Show();
+  Pump(20);
+  Form->Hide();
+}
+
+struct TSlots {
+  unsigned Window, Gdi, Menu;
+};
+
+// The highest slot (low 16 bits of the handle) among many freshly created windows, GDI
+// objects and menus. Wine hands freed slots out again, so this stays put while nothing
+// leaks and climbs with every object that is never freed. Many objects rather than one
+// make it insensitive to the order in which slots were freed.
+TSlots Probe() {
+  constexpr int N = 300;
+  std::vector<HWND> W;
+  std::vector<HBRUSH> B;
+  std::vector<HMENU> M;
+  TSlots S{0, 0, 0};
+  for (int I = 0; I < N; ++I) {
+    W.push_back(
+        CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
+    B.push_back(CreateSolidBrush(RGB(1, 2, I & 0xFF)));
+    M.push_back(CreatePopupMenu());
+    S.Window = std::max(S.Window, unsigned(uintptr_t(W.back()) & 0xFFFF));
+    S.Gdi = std::max(S.Gdi, unsigned(uintptr_t(B.back()) & 0xFFFF));
+    S.Menu = std::max(S.Menu, unsigned(uintptr_t(M.back()) & 0xFFFF));
+  }
+  for (HMENU H : M) DestroyMenu(H);
+  for (HBRUSH H : B) DeleteObject(H);
+  for (HWND H : W) DestroyWindow(H);
+  return S;
+}
+
+using LeakTest = qvtest::ControlsTest;
+
+TEST_F(LeakTest, FormsWithNestedControlsReleaseWhatTheyCreate) {
+  for (int I = 0; I < 3; ++I) OneCycle();  // caches and window classes settle
+  TSlots Before = Probe();
+  // On Windows the counts themselves serve; Wine answers 0 for GetGuiResources.
+  DWORD GdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  DWORD UserBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  const int Cycles = 40;
+  for (int I = 0; I < Cycles; ++I) OneCycle();
+  TSlots After = Probe();
+  EXPECT_LT(After.Window, Before.Window + Cycles / 2) << "windows leak";
+  EXPECT_LT(After.Gdi, Before.Gdi + Cycles / 2) << "GDI objects leak";
+  EXPECT_LT(After.Menu, Before.Menu + Cycles / 2) << "menus leak";
+  if (GdiBefore != 0) {
+    EXPECT_LT(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), GdiBefore + Cycles / 2);
+    EXPECT_LT(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), UserBefore + Cycles / 2);
+  }
+}
+
+}  // namespace
