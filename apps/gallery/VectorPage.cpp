@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "GalleryPage.h"
+#include "BufferedPage.h"
 #include "graphics/QvAE.h"
 #include "graphics/QvSkinGraphics.h"
 #include "graphics/SimpleTimer.h"
@@ -23,7 +23,6 @@ constexpr int kColumns = 7;
 constexpr int kCurveCellH = 112;
 constexpr int kSvgCell = 180;
 constexpr int kPeriodMs = 2400;
-const wchar_t* const kClassName = L"QvSkinGalleryVectors";
 
 const TColor32 kInk = Color32(60, 66, 74);
 const TColor32 kGrid = Color32(214, 219, 226);
@@ -62,7 +61,7 @@ const TSvgSample kSamples[] = {
      L"H and V, two subpaths"},
 };
 
-class TVectorPage : public TGalleryPage {
+class TVectorPage : public TBufferedPage {
  public:
   TVectorPage() {
     // A play-button icon in a 24 × 24 box for the vector image list.
@@ -77,53 +76,15 @@ class TVectorPage : public TGalleryPage {
 
   String Title() const override { return L"Easing and vectors"; }
 
-  void Show(HWND Parent, const RECT& R) override {
-    static bool Registered = false;
-    if (!Registered) {
-      WNDCLASSEXW WC{};
-      WC.cbSize = sizeof(WC);
-      WC.lpfnWndProc = &TVectorPage::WndProc;
-      WC.hInstance = GetModuleHandleW(nullptr);
-      WC.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-      WC.lpszClassName = kClassName;
-      RegisterClassExW(&WC);
-      Registered = true;
-    }
-    FWindow =
-        CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, R.left, R.top, R.right - R.left,
-                        R.bottom - R.top, Parent, nullptr, GetModuleHandleW(nullptr), this);
+ private:
+  void Shown() override {
     FStart = GetTickCount();
     FTimer = std::make_unique<TSimpleTimer>(40, [this](TObject*) {
-      if (FWindow) InvalidateRect(FWindow, nullptr, FALSE);
+      if (Window()) InvalidateRect(Window(), nullptr, FALSE);
     });
     FTimer->SetEnabled(true);
   }
-
-  void Hide() override {
-    FTimer.reset();
-    if (FWindow) DestroyWindow(FWindow);
-    FWindow = nullptr;
-  }
-
- private:
-  static LRESULT CALLBACK WndProc(HWND Wnd, UINT Msg, WPARAM W, LPARAM L) {
-    if (Msg == WM_NCCREATE)
-      SetWindowLongPtrW(Wnd, GWLP_USERDATA,
-                        LONG_PTR(reinterpret_cast<CREATESTRUCTW*>(L)->lpCreateParams));
-    auto* Self = reinterpret_cast<TVectorPage*>(GetWindowLongPtrW(Wnd, GWLP_USERDATA));
-    if (Self && Msg == WM_PAINT) {
-      PAINTSTRUCT PS;
-      HDC DC = BeginPaint(Wnd, &PS);
-      RECT R;
-      GetClientRect(Wnd, &R);
-      Self->Compose(R.right, R.bottom);
-      Self->FBuffer.DrawTo(DC, 0, 0);
-      EndPaint(Wnd, &PS);
-      return 0;
-    }
-    if (Msg == WM_ERASEBKGND) return 1;
-    return DefWindowProcW(Wnd, Msg, W, L);
-  }
+  void Hiding() override { FTimer.reset(); }
 
   void Text(const TRect& R, const std::wstring& S, UINT Flags = DT_LEFT) {
     GdiFlush();
@@ -133,9 +94,8 @@ class TVectorPage : public TGalleryPage {
     GdiFlush();
   }
 
-  void Compose(int Width, int Height) {
-    if (FBuffer.Width() != Width || FBuffer.Height() != Height) {
-      FBuffer.SetSize(Width, Height);
+  void Compose(int Width, int Height) override {
+    if (FStatic.Width() != Width || FStatic.Height() != Height) {
       FStatic.SetSize(Width, Height);
       FStaticValid = false;
     }
@@ -272,8 +232,7 @@ class TVectorPage : public TGalleryPage {
     }
   }
 
-  HWND FWindow = nullptr;
-  TBitmap32 FBuffer;
+  TBitmap32& FBuffer = Buffer();
   TBitmap32 FStatic;  // everything but the markers
   bool FStaticValid = false;
   DWORD FStart = 0;
