@@ -1,4 +1,4 @@
-
+// Controls: placement, appearance, notifications and mouse handling.
 #include <algorithm>
 
 #include "host/ControlsPlatform.h"
@@ -334,21 +334,12 @@ intptr_t TControl::Perform(uint32_t Msg, uintptr_t WParam, intptr_t LParam) {
 void TControl::DefaultHandler(TMessage&) {}
 
 void TControl::WndProc(TMessage& Message) {
+  if (IsClientMouseMessage(Message.Msg) || Message.Msg == WM_MOUSEWHEEL ||
+      Message.Msg == WM_CONTEXTMENU) {
+    HandleMouseMessage(Message);
+    return;
+  }
   switch (Message.Msg) {
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK:
-    case WM_MOUSEWHEEL:
-    case WM_CONTEXTMENU:
-      HandleMouseMessage(Message);
-      return;
     case WM_SETTEXT:
       FText = Message.LParam ? reinterpret_cast<const wchar_t*>(Message.LParam) : L"";
       DefaultHandler(Message);
@@ -443,7 +434,7 @@ void TControl::HandleMouseMessage(TMessage& Message) {
       TRect C = ClientRect();
       bool Inside = X >= C.Left && X < C.Right && Y >= C.Top && Y < C.Bottom;
       if (WasClicked && Inside) Click();
-      if (!Destroying()) MouseUp(mbLeft, Shift, X, Y);
+      MouseUp(mbLeft, Shift, X, Y);
       break;
     }
     case WM_RBUTTONDOWN:

@@ -6,6 +6,11 @@
 
 namespace qv {
 
+// WM_MOUSEMOVE and the button messages of the client area (WM_MOUSEMOVE..WM_MBUTTONDBLCLK).
+inline bool IsClientMouseMessage(uint32_t Msg) {
+  return Msg >= WM_MOUSEMOVE && Msg <= WM_MBUTTONDBLCLK;
+}
+
 // Shift state of the keyboard and, from a mouse message's WParam, of the buttons.
 TShiftState KeysToShiftState(WPARAM Keys);
 TShiftState KeyDataToShiftState(LPARAM KeyData);

@@ -1,5 +1,6 @@
 #include <map>
 
+#include "host/Colors.h"
 #include "host/ControlsPlatform.h"
 
 namespace qv {
@@ -35,8 +36,7 @@ TShiftState CurrentShiftState() {
 }
 
 COLORREF ColorToPlatform(TColor Color) {
-  if (Color < 0) return GetSysColor(int(Color & 0xFF));
-  return COLORREF(Color & 0xFFFFFF);
+  return COLORREF(ColorToRGB(Color) & 0xFFFFFF);
 }
 
 HCURSOR CursorHandle(TCursor Cursor) {

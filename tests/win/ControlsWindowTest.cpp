@@ -226,6 +226,62 @@ TEST_F(WindowTest, WindowTextFollowsTheControlBothWays) {
   EXPECT_STREQ(Buffer, L"After");
 }
 
+class TColorBox : public TGraphicControl {
+ public:
+  using TGraphicControl::TGraphicControl;
+  String ClassName() const override { return L"TColorBox"; }
+  bool SawCopy = false;
+
+ protected:
+  void Paint() override {
+    SawCopy = ControlState().Contains(csPaintCopy);
+    Canvas()->Brush().SetColor(clBlue);
+    Canvas()->FillRect(ClientRect());
+  }
+};
+
+class TColorPanel : public TCustomControl {
+ public:
+  explicit TColorPanel(TComponent* AOwner) : TCustomControl(AOwner) {
+    FControlStyle.Include(csAcceptsControls);
+  }
+  String ClassName() const override { return L"TColorPanel"; }
+
+ protected:
+  void Paint() override {
+    Canvas()->Brush().SetColor(clRed);
+    Canvas()->FillRect(ClientRect());
+  }
+};
+
+TEST_F(WindowTest, PaintToDrawsTheControlAndItsChildrenAsACopy) {
+  auto Form = std::make_unique<TForm>(nullptr);
+  Form->SetBorderStyle(bsNone);
+  Form->SetBounds(0, 0, 100, 60);
+  Form->SetColor(clLime);
+  auto* Panel = new TColorPanel(Form.get());
+  Panel->SetBounds(10, 10, 50, 40);
+  Panel->SetParent(Form.get());
+  auto* Box = new TColorBox(Form.get());
+  Box->SetBounds(5, 5, 10, 10);
+  Box->SetParent(Panel);
+  HDC Screen = GetDC(nullptr);
+  HDC Mem = CreateCompatibleDC(Screen);
+  HBITMAP Bmp = CreateCompatibleBitmap(Screen, 120, 80);
+  HGDIOBJ Old = SelectObject(Mem, Bmp);
+  Form->PaintTo(Mem, 10, 10);                        // not shown: a copy all the same
+  EXPECT_EQ(GetPixel(Mem, 12, 12), RGB(0, 255, 0));  // the form's background
+  EXPECT_EQ(GetPixel(Mem, 22, 40), RGB(255, 0, 0));  // the panel
+  EXPECT_EQ(GetPixel(Mem, 27, 27), RGB(0, 0, 255));  // the graphic child inside it
+  EXPECT_TRUE(Box->SawCopy);
+  EXPECT_FALSE(Box->ControlState().Contains(csPaintCopy));
+  EXPECT_FALSE(Form->ControlState().Contains(csPaintCopy));
+  SelectObject(Mem, Old);
+  DeleteObject(Bmp);
+  DeleteDC(Mem);
+  ReleaseDC(nullptr, Screen);
+}
+
 // A platform button underneath a control: its notifications come back reflected.
 class TNativeButton : public TWinControl {
  public:
