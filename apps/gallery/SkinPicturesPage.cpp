@@ -2,7 +2,7 @@
 // that transparency shows.
 #include <algorithm>
 
-#include "GalleryPage.h"
+#include "BufferedPage.h"
 #include "raster/Bitmap32.h"
 #include "resources/DefaultSkinTable.h"
 #include "resources/QvSkinResManager.h"
@@ -14,7 +14,6 @@ namespace {
 constexpr int kPad = 10;
 constexpr int kLabelHeight = 26;
 constexpr int kMinCellWidth = 172;
-const wchar_t* const kClassName = L"QvSkinGalleryPictures";
 
 void FillChecker(qv::TBitmap32& B, const qv::TRect& R) {
   constexpr int kSquare = 6;
@@ -27,59 +26,17 @@ void FillChecker(qv::TBitmap32& B, const qv::TRect& R) {
 }
 
 // Shows the pictures First..Last (1-based, table order).
-class TSkinPicturesPage : public TGalleryPage {
+class TSkinPicturesPage : public TBufferedPage {
  public:
   TSkinPicturesPage(int First, int Last) : FFirst(First), FLast(Last) {}
   qv::String Title() const override {
     return L"Default skin " + std::to_wstring(FFirst) + L"-" + std::to_wstring(FLast);
   }
 
-  void Show(HWND Parent, const RECT& R) override {
-    static bool Registered = false;
-    if (!Registered) {
-      WNDCLASSEXW WC{};
-      WC.cbSize = sizeof(WC);
-      WC.lpfnWndProc = &TSkinPicturesPage::WndProc;
-      WC.hInstance = GetModuleHandleW(nullptr);
-      WC.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-      WC.lpszClassName = kClassName;
-      RegisterClassExW(&WC);
-      Registered = true;
-    }
-    FWindow = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, R.left, R.top,
-                              R.right - R.left, R.bottom - R.top, Parent, nullptr,
-                              GetModuleHandleW(nullptr), this);
-  }
-
-  void Hide() override {
-    if (FWindow) DestroyWindow(FWindow);
-    FWindow = nullptr;
-  }
-
- private:
-  static LRESULT CALLBACK WndProc(HWND Wnd, UINT Msg, WPARAM W, LPARAM L) {
-    if (Msg == WM_NCCREATE)
-      SetWindowLongPtrW(Wnd, GWLP_USERDATA,
-                        LONG_PTR(reinterpret_cast<CREATESTRUCTW*>(L)->lpCreateParams));
-    auto* Self = reinterpret_cast<TSkinPicturesPage*>(GetWindowLongPtrW(Wnd, GWLP_USERDATA));
-    if (Self && Msg == WM_PAINT) {
-      PAINTSTRUCT PS;
-      HDC DC = BeginPaint(Wnd, &PS);
-      RECT R;
-      GetClientRect(Wnd, &R);
-      Self->Compose(R.right, R.bottom);
-      Self->FBuffer.DrawTo(DC, 0, 0);
-      EndPaint(Wnd, &PS);
-      return 0;
-    }
-    if (Msg == WM_ERASEBKGND) return 1;
-    return DefWindowProcW(Wnd, Msg, W, L);
-  }
-
-  void Compose(int Width, int Height) {
-    FBuffer.SetSize(Width, Height);
-    FBuffer.Clear(qv::Color32(255, 255, 255));
-    HDC DC = HDC(FBuffer.Handle());
+ protected:
+  void Compose(int Width, int Height) override {
+    Buffer().Clear(qv::Color32(255, 255, 255));
+    HDC DC = HDC(Buffer().Handle());
     HFONT Font = CreateFontW(-10, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
                              ANTIALIASED_QUALITY, 0, L"Tahoma");
     HGDIOBJ Old = SelectObject(DC, Font);
@@ -99,8 +56,8 @@ class TSkinPicturesPage : public TGalleryPage {
         Y += RowHeight + kPad;
         RowHeight = 0;
       }
-      FillChecker(FBuffer, qv::Bounds(X, Y, W, H));
-      if (Image) FBuffer.Draw(X, Y, Image);
+      FillChecker(Buffer(), qv::Bounds(X, Y, W, H));
+      if (Image) Buffer().Draw(X, Y, Image);
       GdiFlush();
       std::wstring Label = std::wstring(Entry.ResID) + L"\n" + std::to_wstring(W) + L" x " +
                            std::to_wstring(H) + (Entry.Opaque ? L"  opaque" : L"");
@@ -115,8 +72,6 @@ class TSkinPicturesPage : public TGalleryPage {
   }
 
   int FFirst, FLast;
-  HWND FWindow = nullptr;
-  qv::TBitmap32 FBuffer;
 };
 
 const TPageRegistration gFirstHalf(10, [] {

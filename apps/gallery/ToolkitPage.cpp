@@ -3,7 +3,7 @@
 // the box blur and a few shapes, all composed on one surface.
 #include <algorithm>
 
-#include "GalleryPage.h"
+#include "BufferedPage.h"
 #include "graphics/BitmapHelper.h"
 #include "graphics/QvGR32LibColor.h"
 #include "graphics/QvGR32LibShapes.h"
@@ -18,62 +18,20 @@ namespace {
 
 using namespace qv;
 
-const wchar_t* const kClassName = L"QvSkinGalleryToolkit";
 constexpr int kPad = 16;
 constexpr TColor32 kInk = Color32(60, 66, 74);
 
-class TToolkitPage : public TGalleryPage {
+class TToolkitPage : public TBufferedPage {
  public:
   String Title() const override { return L"Drawing toolkit"; }
 
-  void Show(HWND Parent, const RECT& R) override {
-    static bool Registered = false;
-    if (!Registered) {
-      WNDCLASSEXW WC{};
-      WC.cbSize = sizeof(WC);
-      WC.lpfnWndProc = &TToolkitPage::WndProc;
-      WC.hInstance = GetModuleHandleW(nullptr);
-      WC.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-      WC.lpszClassName = kClassName;
-      RegisterClassExW(&WC);
-      Registered = true;
-    }
-    FWindow =
-        CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, R.left, R.top, R.right - R.left,
-                        R.bottom - R.top, Parent, nullptr, GetModuleHandleW(nullptr), this);
-  }
-
-  void Hide() override {
-    if (FWindow) DestroyWindow(FWindow);
-    FWindow = nullptr;
-  }
-
- private:
-  static LRESULT CALLBACK WndProc(HWND Wnd, UINT Msg, WPARAM W, LPARAM L) {
-    if (Msg == WM_NCCREATE)
-      SetWindowLongPtrW(Wnd, GWLP_USERDATA,
-                        LONG_PTR(reinterpret_cast<CREATESTRUCTW*>(L)->lpCreateParams));
-    auto* Self = reinterpret_cast<TToolkitPage*>(GetWindowLongPtrW(Wnd, GWLP_USERDATA));
-    if (Self && Msg == WM_PAINT) {
-      PAINTSTRUCT PS;
-      HDC DC = BeginPaint(Wnd, &PS);
-      RECT R;
-      GetClientRect(Wnd, &R);
-      Self->Compose(R.right, R.bottom);
-      Self->FBuffer.DrawTo(DC, 0, 0);
-      EndPaint(Wnd, &PS);
-      return 0;
-    }
-    if (Msg == WM_ERASEBKGND) return 1;
-    return DefWindowProcW(Wnd, Msg, W, L);
-  }
-
+ protected:
   // ---- helpers ----
 
   void Caption(int X, int Y, const String& Text, bool Heading = false) {
-    FBuffer.Font()->SetStyle(Heading ? TFontStyles{fsBold} : TFontStyles{});
-    FBuffer.Font()->SetColor(Heading ? TColor(0x4A3A20) : WinColor(kInk));
-    FBuffer.Textout(X, Y, Text);
+    Buffer().Font()->SetStyle(Heading ? TFontStyles{fsBold} : TFontStyles{});
+    Buffer().Font()->SetColor(Heading ? TColor(0x4A3A20) : WinColor(kInk));
+    Buffer().Textout(X, Y, Text);
   }
 
   // A checkerboard under Area, so that transparency shows: one tile, repeated.
@@ -85,12 +43,12 @@ class TToolkitPage : public TGalleryPage {
     Tile.FillRectS(6, 6, 12, 12, Color32(226, 229, 233));
     Board.SetSize(Area.Width(), Area.Height());
     TileBitmap(&Tile, &Board);
-    FBuffer.Draw(Area.Left, Area.Top, &Board);
+    Buffer().Draw(Area.Left, Area.Top, &Board);
   }
 
   void Place(TCustomBitmap32& Picture, int X, int Y) {
     Checker(Bounds(X, Y, Picture.Width(), Picture.Height()));
-    FBuffer.Draw(X, Y, &Picture);
+    Buffer().Draw(X, Y, &Picture);
   }
 
   // A picture of the default skin cut from its strip.
@@ -128,7 +86,7 @@ class TToolkitPage : public TGalleryPage {
       }
       String Label = S.ResID + String(L": ") + S.Names;
       Caption(X, Y + 2 * Source->Height() + 12, Label);
-      X = std::max({X + Source->Width(), CX, X + FBuffer.TextWidth(Label)}) + 2 * kPad;
+      X = std::max({X + Source->Width(), CX, X + Buffer().TextWidth(Label)}) + 2 * kPad;
     }
     return Y + 2 * 27 + 40;
   }
@@ -215,7 +173,7 @@ class TToolkitPage : public TGalleryPage {
     Caption(kPad, Y, L"Glowing text (DrawEffectText), gradients (FillGradient) and ColorBlend",
             true);
     Y += 22;
-    HDC DC = HDC(FBuffer.Handle());
+    HDC DC = HDC(Buffer().Handle());
     struct Box {
       TColor From, To, Glow, Text;
       int Strength;
@@ -229,7 +187,7 @@ class TToolkitPage : public TGalleryPage {
     int X = kPad;
     for (const Box& B : Boxes) {
       TRect R = Bounds(X, Y, 220, 56);
-      FillGradient(&FBuffer, B.From, B.To, false, R);
+      FillGradient(&Buffer(), B.From, B.To, false, R);
       HGDIOBJ Old = SelectObject(DC, Font);
       DrawEffectText(DC, R, B.Caption, DT_CENTER | DT_VCENTER | DT_SINGLELINE, 0, B.Glow,
                      B.Strength);
@@ -243,8 +201,8 @@ class TToolkitPage : public TGalleryPage {
     }
     DeleteObject(Font);
     // A horizontal and a vertical gradient with a half-transparent sheet over them.
-    FillGradient(&FBuffer, clBlack, clWhite, true, Bounds(X, Y, 160, 26));
-    FillGradient(&FBuffer, 0xFF8000, 0x0080FF, false, Bounds(X, Y + 30, 160, 26));
+    FillGradient(&Buffer(), clBlack, clWhite, true, Bounds(X, Y, 160, 26));
+    FillGradient(&Buffer(), 0xFF8000, 0x0080FF, false, Bounds(X, Y + 30, 160, 26));
     ColorBlend(DC, Bounds(X + 100, Y, 60, 56), 0x00FFFF, 128);
     GdiFlush();
     return Y + 56 + 28;
@@ -293,11 +251,10 @@ class TToolkitPage : public TGalleryPage {
     return Y + 170;
   }
 
-  void Compose(int Width, int Height) {
-    FBuffer.SetSize(Width, Height);
-    FBuffer.Clear(Color32(255, 255, 255));
-    FBuffer.Font()->SetName(L"Tahoma");
-    FBuffer.Font()->SetHeight(-12);
+  void Compose(int Width, int Height) override {
+    Buffer().Clear(Color32(255, 255, 255));
+    Buffer().Font()->SetName(L"Tahoma");
+    Buffer().Font()->SetHeight(-12);
     int Y = kPad;
     Y = Strips(Y);
     Y = Stretching(Y);
@@ -306,8 +263,6 @@ class TToolkitPage : public TGalleryPage {
     BlurAndShapes(Y);
   }
 
-  HWND FWindow = nullptr;
-  TBitmap32 FBuffer;
 };
 
 const TPageRegistration gRegistration(20, [] {

@@ -10,6 +10,8 @@
 
 namespace qv {
 
+class TCanvas;
+
 enum TSmoothSide { ssLeft, ssTop, ssRight, ssBottom };
 using TSmoothSides = TSet<TSmoothSide>;
 
@@ -46,10 +48,15 @@ void SetBitmapAlpha(TCustomBitmap32* Bitmap, uint8_t Alpha);
 // rectangle of negative size. N and Flag are not consulted.
 void DrawEffectText(TPlatformDC DC, TRect& Rect, const String& Text, Cardinal Format, Integer N,
                     TColor GlowColor, Integer Strength, Integer Flag = 0);
+// The same on a canvas, with the canvas's font.
+void DrawEffectText(TCanvas& Canvas, TRect& Rect, const String& Text, Cardinal Format, Integer N,
+                    TColor GlowColor, Integer Strength, Integer Flag = 0);
 // Blends Color over Rect of DC with constant opacity Alpha (0..255).
 void ColorBlend(TPlatformDC DC, const TRect& Rect, TColor Color, uint8_t Alpha);
 // FillGradient drawn onto a device context at Rect's top-left corner.
 void FillGradient(TPlatformDC DC, TColor StartColor, TColor EndColor, bool Horizontal,
+                  const TRect& Rect);
+void FillGradient(TCanvas& Canvas, TColor StartColor, TColor EndColor, bool Horizontal,
                   const TRect& Rect);
 // Width and height of the rectangle DrawText computes (DT_CALCRECT) for Text.
 Integer CalcTextWidthW(TPlatformDC DC, const String& Text);

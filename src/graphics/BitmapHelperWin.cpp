@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "graphics/BitmapHelper.h"
+#include "host/Canvas.h"
 
 namespace qv {
 
@@ -12,8 +13,11 @@ HDC AsDC(TPlatformDC DC) {
 }
 }  // namespace
 
-void DrawEffectText(TPlatformDC DC, TRect& Rect, const String& Text, Cardinal Format, Integer,
-                    TColor GlowColor, Integer Strength, Integer) {
+namespace {
+
+// The glow of Text in Font over Rect of DC.
+void PaintGlow(HDC DC, HGDIOBJ Font, const TRect& Rect, const String& Text, Cardinal Format,
+               TColor GlowColor, Integer Strength) {
   const Integer W = Rect.Width(), H = Rect.Height();
   if (!DC || Trim(Text).empty() || W <= 0 || H <= 0) return;
   // What lies under the rectangle now. 32-bit surfaces keep the alpha byte of a 32-bit
@@ -22,10 +26,10 @@ void DrawEffectText(TPlatformDC DC, TRect& Rect, const String& Text, Cardinal Fo
   Background.SetSize(W, H);
   Mask.SetSize(W, H);
   HDC BackDC = AsDC(Background.Handle()), MaskDC = AsDC(Mask.Handle());
-  BitBlt(BackDC, 0, 0, W, H, AsDC(DC), Rect.Left, Rect.Top, SRCCOPY);
+  BitBlt(BackDC, 0, 0, W, H, DC, Rect.Left, Rect.Top, SRCCOPY);
   // The text in red on white with the context's font, blurred into a grey halo.
   Mask.Clear(0xFFFFFFFF);
-  HGDIOBJ OldFont = SelectObject(MaskDC, GetCurrentObject(AsDC(DC), OBJ_FONT));
+  HGDIOBJ OldFont = SelectObject(MaskDC, Font);
   SetTextColor(MaskDC, RGB(255, 0, 0));
   SetBkMode(MaskDC, TRANSPARENT);
   RECT R{0, 0, W, H};
@@ -34,7 +38,21 @@ void DrawEffectText(TPlatformDC DC, TRect& Rect, const String& Text, Cardinal Fo
   GdiFlush();
   QvBoxBlur(&Mask, 1, 2);
   GlowBlend(Background, Mask, GlowColor, Strength);
-  BitBlt(AsDC(DC), Rect.Left, Rect.Top, W, H, BackDC, 0, 0, SRCCOPY);
+  BitBlt(DC, Rect.Left, Rect.Top, W, H, BackDC, 0, 0, SRCCOPY);
+}
+
+}  // namespace
+
+void DrawEffectText(TPlatformDC DC, TRect& Rect, const String& Text, Cardinal Format, Integer,
+                    TColor GlowColor, Integer Strength, Integer) {
+  if (!DC) return;
+  PaintGlow(AsDC(DC), GetCurrentObject(AsDC(DC), OBJ_FONT), Rect, Text, Format, GlowColor,
+            Strength);
+}
+
+void DrawEffectText(TCanvas& Canvas, TRect& Rect, const String& Text, Cardinal Format, Integer,
+                    TColor GlowColor, Integer Strength, Integer) {
+  PaintGlow(Canvas.Handle(), Canvas.Font().Handle(), Rect, Text, Format, GlowColor, Strength);
 }
 
 void ColorBlend(TPlatformDC DC, const TRect& Rect, TColor Color, uint8_t Alpha) {
@@ -56,6 +74,11 @@ void FillGradient(TPlatformDC DC, TColor StartColor, TColor EndColor, bool Horiz
   FillGradient(&Bitmap, StartColor, EndColor, Horizontal, Bitmap.BoundsRect());
   BitBlt(AsDC(DC), Rect.Left, Rect.Top, Bitmap.Width(), Bitmap.Height(), AsDC(Bitmap.Handle()), 0,
          0, SRCCOPY);
+}
+
+void FillGradient(TCanvas& Canvas, TColor StartColor, TColor EndColor, bool Horizontal,
+                  const TRect& Rect) {
+  FillGradient(TPlatformDC(Canvas.Handle()), StartColor, EndColor, Horizontal, Rect);
 }
 
 namespace {

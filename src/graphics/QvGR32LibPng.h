@@ -7,6 +7,9 @@
 
 namespace qv {
 
+class TPicture;
+class TPngImage;
+
 // True when the PNG carries transparency: an alpha channel or a transparency chunk.
 bool PngHasTransparency(const TDecodedImage& Png);
 // A new PNG of W x H (transparent black) with Png's header.
@@ -72,5 +75,13 @@ void Pngs2Bmps(const TPngArray& Pngs, TBmp32Array& Bmps);
 // Nine new surfaces from a row-major 3 x 3 PNG array into Bmp9[column][row]; with
 // SetDrawMode each gets dmBlend when its PNG carries transparency, else dmOpaque.
 void Pngs2Bmps(const TPngArray9Block& Png9, TBmp32Array9Block& Bmp9, bool SetDrawMode);
+
+// ---- platform pictures (Windows; elsewhere there are none) ----
+
+// The pixels and header of a loaded PNG picture, for the routines above.
+TDecodedImage PngImageToDecoded(const TPngImage& Png);
+// Nothing without a graphic; a PNG as DrawPng(Png, X, Y, Dst); any other graphic through a
+// temporary surface it is assigned to, drawn at (X, Y).
+void DrawPicture(TPicture* Picture, Integer X, Integer Y, TCustomBitmap32* Dst);
 
 }  // namespace qv
