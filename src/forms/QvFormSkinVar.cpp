@@ -1,0 +1,7 @@
+#include "forms/QvFormSkinVar.h"
+
+namespace qv {
+
+THSBRec gHSB;
+
+}  // namespace qv

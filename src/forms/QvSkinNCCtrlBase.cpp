@@ -1,0 +1,7 @@
+#include "forms/QvSkinNCCtrlBase.h"
+
+namespace qv {
+
+bool gHookedCursor = false;
+
+}  // namespace qv
