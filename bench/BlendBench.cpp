@@ -7,6 +7,7 @@
 #include <random>
 #include <vector>
 
+#include "PixmanScale.h"
 #include "raster/Bitmap32.h"
 
 using namespace qv;
@@ -36,15 +37,6 @@ void FillSource(TColor32* P, TContent Content, int Width = W, int Height = H) {
       }
       P[size_t(Y) * Width + X] = C | A << 24;
     }
-}
-
-// pixman works on premultiplied pixels: give it the same alphas with valid colours.
-void Premultiply(TColor32* P, size_t N) {
-  for (size_t I = 0; I < N; ++I) {
-    uint32_t A = P[I] >> 24;
-    auto M = [&](int S) { return ((P[I] >> S & 0xFF) * A + 127) / 255 << S; };
-    P[I] = A << 24 | M(16) | M(8) | M(0);
-  }
 }
 
 void BM_QvBlend(benchmark::State& State) {
@@ -135,22 +127,8 @@ void BM_PixmanStretch(benchmark::State& State) {
   std::vector<TColor32> Src(size_t(W / 2) * (H / 2)), Dst(size_t(W) * H);
   FillSource(Src.data(), ctSkin, W / 2, H / 2);
   Premultiply(Src.data(), Src.size());
-  pixman_image_t* S =
-      pixman_image_create_bits(PIXMAN_a8r8g8b8, W / 2, H / 2, Src.data(), W / 2 * 4);
-  pixman_image_t* D = pixman_image_create_bits(PIXMAN_a8r8g8b8, W, H, Dst.data(), W * 4);
-  pixman_transform_t T;
-  pixman_transform_init_scale(&T, pixman_double_to_fixed(0.5), pixman_double_to_fixed(0.5));
-  pixman_image_set_transform(S, &T);
-  pixman_image_set_filter(S, State.range(0) ? PIXMAN_FILTER_BILINEAR : PIXMAN_FILTER_NEAREST,
-                          nullptr, 0);
-  pixman_image_set_repeat(S, PIXMAN_REPEAT_PAD);
-  for (auto _ : State) {
-    pixman_image_composite32(PIXMAN_OP_SRC, S, nullptr, D, 0, 0, 0, 0, 0, 0, W, H);
-    benchmark::ClobberMemory();
-  }
-  pixman_image_unref(S);
-  pixman_image_unref(D);
-  State.SetBytesProcessed(int64_t(State.iterations()) * W * H * 4);
+  RunPixmanScaled(State, Src, W / 2, H / 2, Dst, W, H,
+                  State.range(0) ? PIXMAN_FILTER_BILINEAR : PIXMAN_FILTER_NEAREST, PIXMAN_OP_SRC);
 }
 
 }  // namespace

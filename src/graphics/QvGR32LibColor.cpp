@@ -28,69 +28,16 @@ void ForEachPixel(TCustomBitmap32* Bitmap, TOp Op) {
 
 // ---- HSL ----
 
-void RGBToHSLInt(int R, int G, int B, int& H, int& S, int& L) {
-  int Max = std::max({R, G, B}), Min = std::min({R, G, B});
-  L = (Max + Min) / 2;
-  if (Max == Min) {
-    H = 0;
-    S = 0;
-    return;
-  }
-  int D = (Max - Min) * 255;
-  S = Max + Min <= 255 ? D / (Max + Min) : D / (510 - Max - Min);
-  D *= 6;
-  if (R == Max)
-    H = (G - B) * 65025 / D;
-  else if (G == Max)
-    H = 85 + (B - R) * 65025 / D;
-  else
-    H = 170 + (R - G) * 65025 / D;
-  if (H < 0) H += 510;
-  H &= 0xFF;
-}
-
-TColor32 HSLToRGBInt(int H, int S, int L, uint8_t A) {
-  int V = L <= 127 ? (L * (S + 256)) >> 8 : L + S - int((int64_t(L) * S * 32897) >> 23);
-  // Lightness 0 is black; the pixel keeps its opacity.
-  if (V <= 0) return Color32(0, 0, 0, A);
-  int M = 2 * L - V;
-  int H6 = 6 * H;
-  int F = ((V - M) * (H6 & 0xFF)) >> 8;
-  int M1 = M + F, M2 = V - F;
-  int R, G, B;
-  switch (H6 >> 8) {
-    case 0:
-      R = V, G = M1, B = M;
-      break;
-    case 1:
-      R = M2, G = V, B = M;
-      break;
-    case 2:
-      R = M, G = V, B = M1;
-      break;
-    case 3:
-      R = M, G = M2, B = V;
-      break;
-    case 4:
-      R = M1, G = M, B = V;
-      break;
-    default:
-      R = V, G = M, B = M2;
-      break;
-  }
-  return Color32(uint8_t(Clamp255(R)), uint8_t(Clamp255(G)), uint8_t(Clamp255(B)), A);
-}
-
 void ApplyHSL(TCustomBitmap32* Bitmap, int DH, int DS, int DL) {
   ForEachPixel(Bitmap, [&](TColor32& P) {
     uint8_t A = AlphaComponent(P);
     if (A == 0) return;
-    int H, S, L;
-    RGBToHSLInt(RedComponent(P), GreenComponent(P), BlueComponent(P), H, S, L);
-    H = int(((int64_t(H) + DH) % 256 + 256) % 256);
+    uint8_t H8, S8, L8;
+    RGBtoHSL(P, H8, S8, L8);
+    int64_t H = ((int64_t(H8) + DH) % 256 + 256) % 256, S = S8, L = L8;
     S = DS <= 0 ? Clamp255(S + int64_t(DS) * S / 100) : Clamp255(int64_t(S) + DS);
     L = Clamp255(int64_t(L) + DL);
-    P = HSLToRGBInt(H, S, L, A);
+    P = HSLtoRGB(int(H), int(S), int(L), A);
   });
 }
 

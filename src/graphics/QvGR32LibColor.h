@@ -7,11 +7,6 @@
 
 namespace qv {
 
-// The integer HSL model the shifts use: hue, saturation and lightness on 0..255.
-void RGBToHSLInt(int R, int G, int B, int& H, int& S, int& L);
-// Back to a pixel with alpha A.
-TColor32 HSLToRGBInt(int H, int S, int L, uint8_t A);
-
 // Shifts every pixel with alpha ≠ 0: hue by DH (wrapping), saturation by DS (DS <= 0: by
 // DS percent of itself; DS > 0: by DS), lightness by DL; alpha is kept.
 void ApplyHSL(TCustomBitmap32* Bitmap, int DH, int DS, int DL);

@@ -16,53 +16,53 @@ TColor WinColor(TColor32 C) {
   return TColor(BlueComponent(C)) << 16 | TColor(GreenComponent(C)) << 8 | RedComponent(C);
 }
 
+// Hue, saturation and lightness on 0..255, in integers; skin colour shifts depend on
+// exactly these truncations.
 void RGBtoHSL(TColor32 RGB, uint8_t& H, uint8_t& S, uint8_t& L) {
-  int R = RedComponent(RGB), G = GreenComponent(RGB), B = BlueComponent(RGB);
-  int Max = std::max({R, G, B}), Min = std::min({R, G, B});
-  L = uint8_t((Max + Min + 1) / 2);
+  const int R = RedComponent(RGB), G = GreenComponent(RGB), B = BlueComponent(RGB);
+  const int Max = std::max({R, G, B}), Min = std::min({R, G, B});
+  L = uint8_t((Max + Min) / 2);
   if (Max == Min) {
     H = 0;
     S = 0;
     return;
   }
-  int D = Max - Min;
-  int Sum = Max + Min;
-  S = uint8_t(Sum <= 255 ? (D * 255 + Sum / 2) / Sum : (D * 255 + (510 - Sum) / 2) / (510 - Sum));
-  // Hue in sixths of the circle, scaled by D: 0..6D.
-  int Hv;
+  int D = (Max - Min) * 255;
+  S = uint8_t(Max + Min <= 255 ? D / (Max + Min) : D / (510 - Max - Min));
+  D *= 6;
+  int Hue;
   if (R == Max)
-    Hv = G - B;
+    Hue = (G - B) * 65025 / D;
   else if (G == Max)
-    Hv = 2 * D + B - R;
+    Hue = 85 + (B - R) * 65025 / D;
   else
-    Hv = 4 * D + R - G;
-  if (Hv < 0) Hv += 6 * D;
-  H = uint8_t(((Hv * 256 + 3 * D) / (6 * D)) & 0xFF);
+    Hue = 170 + (R - G) * 65025 / D;
+  if (Hue < 0) Hue += 510;
+  H = uint8_t(Hue & 0xFF);
 }
-
-namespace {
-// One channel from the two HSL levels; Hue on 0..1535 (6 × 256).
-int HueToChannel(int V1, int V2, int Hue) {
-  Hue = (Hue % 1536 + 1536) % 1536;
-  if (Hue < 256) return V1 + ((V2 - V1) * Hue + 128) / 256;
-  if (Hue < 768) return V2;
-  if (Hue < 1024) return V1 + ((V2 - V1) * (1024 - Hue) + 128) / 256;
-  return V1;
-}
-}  // namespace
 
 TColor32 HSLtoRGB(int H, int S, int L, uint8_t A) {
   H &= 0xFF;
   S = std::clamp(S, 0, 255);
   L = std::clamp(L, 0, 255);
-  if (S == 0) return Gray32(uint8_t(L), A);
-  int V2 = L <= 127 ? (L * (255 + S) + 127) / 255 : L + S - (L * S + 127) / 255;
-  int V1 = 2 * L - V2;
-  int Hue = H * 6;
-  auto Ch = [&](int Shift) {
-    return uint8_t(std::clamp(HueToChannel(V1, V2, Hue + Shift), 0, 255));
-  };
-  return Color32(Ch(512), Ch(0), Ch(-512), A);
+  const int V = L <= 127 ? (L * (S + 256)) >> 8 : L + S - int((int64_t(L) * S * 32897) >> 23);
+  // Lightness 0 is black; the pixel keeps its opacity, so translucent edges stay soft.
+  if (V <= 0) return Color32(0, 0, 0, A);
+  const int M = 2 * L - V;
+  const int H6 = 6 * H;
+  const int F = ((V - M) * (H6 & 0xFF)) >> 8;
+  const int M1 = M + F, M2 = V - F;
+  int R, G, B;
+  switch (H6 >> 8) {
+    case 0: R = V, G = M1, B = M; break;
+    case 1: R = M2, G = V, B = M; break;
+    case 2: R = M, G = V, B = M1; break;
+    case 3: R = M, G = M2, B = V; break;
+    case 4: R = M1, G = M, B = V; break;
+    default: R = V, G = M, B = M2; break;
+  }
+  auto Ch = [](int V) { return uint8_t(std::clamp(V, 0, 255)); };
+  return Color32(Ch(R), Ch(G), Ch(B), A);
 }
 
 }  // namespace qv

@@ -21,7 +21,7 @@ const String kBitmapPrefix = L"Bitmap.";
 // ---- TQvSkinBitmapItem -----------------------------------------------------
 
 TQvSkinBitmapItem::TQvSkinBitmapItem(TCollection* ACollection)
-    : TCollectionItem(ACollection), FBitmap(std::make_unique<TQvSkinImage>()) {}
+    : TQvSkinNamedItem(ACollection), FBitmap(std::make_unique<TQvSkinImage>()) {}
 
 TQvSkinBitmapItem::~TQvSkinBitmapItem() {
   FBitmapCache.Data.reset();
@@ -115,8 +115,7 @@ void TQvSkinBitmapItem::AssignTo(TPersistent* Dest) {
     TCollectionItem::AssignTo(Dest);
     return;
   }
-  D->FResID = FResID;
-  D->FDescription = FDescription;
+  D->AssignNames(*this);
   if (FBitmap) {
     D->SetBitmap(FBitmap.get());
   } else {
@@ -140,14 +139,7 @@ void TQvSkinBitmapItem::WriteProperties(TPropertyWriter& Writer) const {
 }
 
 bool TQvSkinBitmapItem::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"ResID")) {
-    FResID = Value.AsString();
-    return true;
-  }
-  if (SameText(Name, L"Description")) {
-    FDescription = Value.AsString();
-    return true;
-  }
+  if (ReadNameProperty(Name, Value)) return true;
   if (Name.size() > kBitmapPrefix.size() &&
       SameText(Name.substr(0, kBitmapPrefix.size()), kBitmapPrefix)) {
     if (FCacheMode) DisableCacheMode();

@@ -5,6 +5,7 @@
 
 #include "host/Classes.h"
 #include "resources/QvSkinIntf.h"
+#include "resources/QvSkinNamedItem.h"
 
 namespace qv {
 
@@ -22,17 +23,13 @@ struct TBitmapCache {
   TColor32 OuterColor = 0;
 };
 
-class TQvSkinBitmapItem : public TCollectionItem {
+class TQvSkinBitmapItem : public TQvSkinNamedItem {
  public:
   explicit TQvSkinBitmapItem(TCollection* ACollection);
   ~TQvSkinBitmapItem() override;
   String ClassName() const override { return L"TQvSkinBitmapItem"; }
-  String DisplayName() const override { return FResID.empty() ? ClassName() : FResID; }
 
-  // Stored as given; lookups compare it trimmed and case-folded.
-  const String& ResID() const { return FResID; }
   void SetResID(const String& Value) { FResID = Value; }
-  const String& Description() const { return FDescription; }
   void SetDescription(const String& Value) { FDescription = Value; }
 
   // The image; in cache mode the first read rebuilds it from the cache. Once read, the
@@ -62,8 +59,6 @@ class TQvSkinBitmapItem : public TCollectionItem {
   void CacheBitmap();
   void RestoreInto(TCustomBitmap32& Target) const;
 
-  String FResID;
-  String FDescription;
   TBitmapCache FBitmapCache;
   std::unique_ptr<TQvSkinImage> FBitmap;
   bool FCacheMode = false;

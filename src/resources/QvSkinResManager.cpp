@@ -245,15 +245,7 @@ TQvSkinImage* TQvSkinResManager::MakeGrayscaleImageByID(const TQvResID& ResID, b
     BackupImageByID(ResID);
   else
     ReplaceRes(ResID, GetImageByName(BackupID, false));  // start from the saved colours
-  if (!Image->Empty()) {
-    TColor32* P = Image->Bits();
-    TColor32* End = P + size_t(Image->Width()) * size_t(Image->Height());
-    for (; P != End; ++P) {
-      const uint32_t C = *P;
-      const uint32_t I = (((C >> 16) & 0xFF) * 61 + ((C >> 8) & 0xFF) * 174 + (C & 0xFF) * 21) >> 8;
-      *P = (C & 0xFF000000) | I << 16 | I << 8 | I;
-    }
-  }
+  ColorToGrayscale(Image, Image);
   Image->Changed();
   return Image;
 }

@@ -72,7 +72,7 @@ bool TSkSvgBrush::ReadProperty(const String& Name, const TPropValue& Value) {
 // ---- TQvSkinSvgImageItem ---------------------------------------------------
 
 TQvSkinSvgImageItem::TQvSkinSvgImageItem(TCollection* ACollection)
-    : TCollectionItem(ACollection), FSVGData(std::make_unique<TSkSvgBrush>()) {}
+    : TQvSkinNamedItem(ACollection), FSVGData(std::make_unique<TSkSvgBrush>()) {}
 
 TQvSkinSvgImageItem::~TQvSkinSvgImageItem() = default;
 
@@ -97,8 +97,7 @@ void TQvSkinSvgImageItem::SetSVGData(TSkSvgBrush* Value) {
 void TQvSkinSvgImageItem::AssignTo(TPersistent* Dest) {
   auto* D = dynamic_cast<TQvSkinSvgImageItem*>(Dest);
   if (!D) return TCollectionItem::AssignTo(Dest);
-  D->FResID = FResID;
-  D->FDescription = FDescription;
+  D->AssignNames(*this);
   D->FSVGData->Assign(FSVGData.get());
 }
 
@@ -109,14 +108,7 @@ void TQvSkinSvgImageItem::WriteProperties(TPropertyWriter& Writer) const {
 }
 
 bool TQvSkinSvgImageItem::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"ResID")) {
-    FResID = Value.AsString();
-    return true;
-  }
-  if (SameText(Name, L"Description")) {
-    FDescription = Value.AsString();
-    return true;
-  }
+  if (ReadNameProperty(Name, Value)) return true;
   if (ReadNestedProperty(Name, L"SVGData", *FSVGData, Value)) return true;
   return TCollectionItem::ReadProperty(Name, Value);
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "host/Classes.h"
+#include "resources/QvSkinNamedItem.h"
 
 namespace qv {
 
@@ -46,17 +47,14 @@ class TSkSvgBrush : public TPersistent {
   Integer FViewHeight = 0;
 };
 
-class TQvSkinSvgImageItem : public TCollectionItem {
+class TQvSkinSvgImageItem : public TQvSkinNamedItem {
  public:
   explicit TQvSkinSvgImageItem(TCollection* ACollection);
   ~TQvSkinSvgImageItem() override;
   String ClassName() const override { return L"TQvSkinSvgImageItem"; }
-  String DisplayName() const override { return FResID.empty() ? ClassName() : FResID; }
 
   // The setters store a different value and mark the item changed.
-  const String& ResID() const { return FResID; }
   void SetResID(const String& Value);
-  const String& Description() const { return FDescription; }
   void SetDescription(const String& Value);
   // Owned, created empty with the item. Setting copies Value's data into it (nil: nothing).
   TSkSvgBrush* SVGData() const { return FSVGData.get(); }
@@ -69,9 +67,7 @@ class TQvSkinSvgImageItem : public TCollectionItem {
   void AssignTo(TPersistent* Dest) override;
 
  private:
-  String FResID;
   std::unique_ptr<TSkSvgBrush> FSVGData;
-  String FDescription;
 };
 
 class TQvSkinSvgImageCollection : public TOwnedCollection<TQvSkinSvgImageItem> {

@@ -133,13 +133,14 @@ TEST(Color32, ConversionsAndHSL) {
   RGBtoHSL(0xFF808080, H, S, L);
   EXPECT_EQ(S, 0);
   EXPECT_EQ(HSLtoRGB(0, 0, 77), Gray32(77));
-  // Round trips stay within half a hue step (up to 3 levels for vivid colours) plus rounding.
+  // The model truncates at every step and keeps hue in 256 steps (up to 6 levels of a
+  // vivid channel each): a round trip moves a channel by at most 13 levels.
   std::mt19937 Rng(3);
   for (int I = 0; I < 2000; ++I) {
     TColor32 C = Rng() | 0xFF000000;
     RGBtoHSL(C, H, S, L);
     TColor32 Back = HSLtoRGB(H, S, L);
     for (int Sh = 0; Sh < 24; Sh += 8)
-      ASSERT_NEAR(int(C >> Sh & 0xFF), int(Back >> Sh & 0xFF), 5) << std::hex << C;
+      ASSERT_NEAR(int(C >> Sh & 0xFF), int(Back >> Sh & 0xFF), 13) << std::hex << C;
   }
 }
