@@ -9,6 +9,7 @@
 
 #include "PixmanScale.h"
 #include "raster/Bitmap32.h"
+#include "raster/ResamplersLinear.h"
 
 using namespace qv;
 
@@ -109,30 +110,66 @@ void BM_QvBlendFill(benchmark::State& State) {
   State.SetBytesProcessed(int64_t(State.iterations()) * W * H * 4);
 }
 
-// Upscaling a 960×540 picture to full HD; bytes/s of the destination.
-void BM_QvStretch(benchmark::State& State) {
+// Scaled drawing of an SW×SH skin-like picture onto the whole of a DW×DH surface, nearest
+// (range 0) or bilinear (range 1); bytes/s of the destination. Rows, when given, runs the
+// bilinear stretch with that kernel set instead of the resampler's choice.
+void RunQvScaled(benchmark::State& State, int SW, int SH, int DW, int DH,
+                 const linear_stretch::TRows* Rows = nullptr) {
   TBitmap32 Src, Dst;
-  Src.SetSize(W / 2, H / 2);
-  FillSource(Src.Bits(), ctSkin, W / 2, H / 2);
-  Dst.SetSize(W, H);
+  Src.SetSize(SW, SH);
+  FillSource(Src.Bits(), ctSkin, SW, SH);
+  Dst.SetSize(DW, DH);
   if (State.range(0)) Src.SetResamplerClassName(L"TLinearResampler");
   for (auto _ : State) {
-    Dst.Draw(Dst.BoundsRect(), Src.BoundsRect(), &Src);
+    if (Rows)
+      linear_stretch::Stretch(Src, Dst, Dst.BoundsRect(), Dst.BoundsRect(), Src.BoundsRect(),
+                              *Rows);
+    else
+      Dst.Draw(Dst.BoundsRect(), Src.BoundsRect(), &Src);
     benchmark::ClobberMemory();
   }
-  State.SetBytesProcessed(int64_t(State.iterations()) * W * H * 4);
+  State.SetBytesProcessed(int64_t(State.iterations()) * DW * DH * 4);
 }
 
-void BM_PixmanStretch(benchmark::State& State) {
-  std::vector<TColor32> Src(size_t(W / 2) * (H / 2)), Dst(size_t(W) * H);
-  FillSource(Src.data(), ctSkin, W / 2, H / 2);
+void RunPixmanSkinScaled(benchmark::State& State, int SW, int SH, int DW, int DH) {
+  std::vector<TColor32> Src(size_t(SW) * SH), Dst(size_t(DW) * DH);
+  FillSource(Src.data(), ctSkin, SW, SH);
   Premultiply(Src.data(), Src.size());
-  RunPixmanScaled(State, Src, W / 2, H / 2, Dst, W, H,
+  RunPixmanScaled(State, Src, SW, SH, Dst, DW, DH,
                   State.range(0) ? PIXMAN_FILTER_BILINEAR : PIXMAN_FILTER_NEAREST, PIXMAN_OP_SRC);
+}
+
+// Upscaling a 960×540 picture to full HD.
+void BM_QvStretch(benchmark::State& State) {
+  RunQvScaled(State, W / 2, H / 2, W, H);
+}
+void BM_PixmanStretch(benchmark::State& State) {
+  RunPixmanSkinScaled(State, W / 2, H / 2, W, H);
+}
+
+// Shrinking full HD to 800×450, a factor of 2.4.
+void BM_QvShrink(benchmark::State& State) {
+  RunQvScaled(State, W, H, 800, 450);
+}
+void BM_PixmanShrink(benchmark::State& State) {
+  RunPixmanSkinScaled(State, W, H, 800, 450);
+}
+
+// The bilinear upscale with each kernel set: 1 + index into AvailableRows (scalar, SSE2,
+// AVX2 where the processor has them).
+void BM_QvStretchRows(benchmark::State& State) {
+  const auto& Sets = linear_stretch::AvailableRows();
+  if (size_t(State.range(0)) > Sets.size()) return State.SkipWithError("not on this processor");
+  const linear_stretch::TRows& Rows = Sets[size_t(State.range(0)) - 1];
+  State.SetLabel(Rows.Name);
+  RunQvScaled(State, W / 2, H / 2, W, H, &Rows);
 }
 
 }  // namespace
 
+BENCHMARK(BM_QvStretchRows)->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QvShrink)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PixmanShrink)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QvStretch)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PixmanStretch)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QvBlend)->Arg(ctRandom)->Arg(ctSkin)->Unit(benchmark::kMillisecond);

@@ -4,6 +4,8 @@
 #include <map>
 #include <vector>
 
+#include "raster/ResamplersLinear.h"
+
 namespace qv {
 
 TCustomResampler::TCustomResampler(TCustomBitmap32* Bitmap) : FBitmap(Bitmap) {
@@ -116,59 +118,23 @@ void TLinearResampler::Resample(TCustomBitmap32& Dst, const TRect& DstRect, cons
                                 const TRect& SrcRect) const {
   // Destination pixel centres map onto the source rectangle; sample positions are
   // clamped to it unless samples outside the picture are meant to be transparent.
-  bool Clamp = PixelAccessMode() != pamTransparentEdge;
-  auto Positions = [&](Integer DstLo, Integer DstW, Integer ClipLo, Integer ClipHi, Integer SrcLo,
-                       Integer SrcHi) {
-    std::vector<int64_t> P(size_t(ClipHi - ClipLo));
-    int64_t SW = int64_t(SrcHi) - SrcLo;
-    for (Integer X = ClipLo; X < ClipHi; ++X) {
-      // ((X − DstLo + 0.5)·SW/DW − 0.5) in 1/256 pixel, plus SrcLo.
-      int64_t V =
-          ((2 * (int64_t(X) - DstLo) + 1) * SW * 256 / DstW - 256) / 2 + int64_t(SrcLo) * 256;
-      if (Clamp) V = std::clamp<int64_t>(V, int64_t(SrcLo) * 256, (int64_t(SrcHi) - 1) * 256);
-      P[size_t(X - ClipLo)] = V;
-    }
-    return P;
-  };
-  std::vector<int64_t> Xs = Positions(DstRect.Left, DstRect.Width(), DstClip.Left, DstClip.Right,
-                                      SrcRect.Left, SrcRect.Right);
-  std::vector<int64_t> Ys = Positions(DstRect.Top, DstRect.Height(), DstClip.Top, DstClip.Bottom,
-                                      SrcRect.Top, SrcRect.Bottom);
-  std::vector<TColor32> Buf(Xs.size());
-  if (!Clamp) {
-    for (size_t R = 0; R < Ys.size(); ++R) {
-      for (size_t I = 0; I < Xs.size(); ++I) Buf[I] = SampleFixed(Xs[I], Ys[R]);
-      Bitmap()->CombineLine(Buf.data(), Dst.PixelPtr(DstClip.Left, DstClip.Top + Integer(R)),
-                            int(Buf.size()));
-    }
+  if (PixelAccessMode() != pamTransparentEdge) {
+    // Every sample lies inside SrcRect: the row-wise stretch gives the same bits.
+    linear_stretch::Stretch(*Bitmap(), Dst, DstRect, DstClip, SrcRect,
+                            linear_stretch::FastestRows());
     return;
   }
-  // Every sample lies inside SrcRect: interpolate whole source rows vertically, then
-  // each destination pixel horizontally from that row.
-  const TCustomBitmap32& Src = *Bitmap();
-  std::vector<TColor32> Row(size_t(SrcRect.Width())), Left(Xs.size()), Right(Xs.size());
-  std::vector<uint32_t> Weights(Xs.size());
-  std::vector<Integer> Index(Xs.size());
-  for (size_t I = 0; I < Xs.size(); ++I) {
-    Index[I] = Integer(Xs[I] >> 8) - SrcRect.Left;
-    Weights[I] = uint32_t(Xs[I] & 0xFF);
-  }
+  std::vector<int64_t> Xs =
+      linear_stretch::Positions(DstRect.Left, DstRect.Width(), DstClip.Left, DstClip.Right,
+                                SrcRect.Left, SrcRect.Right, false);
+  std::vector<int64_t> Ys =
+      linear_stretch::Positions(DstRect.Top, DstRect.Height(), DstClip.Top, DstClip.Bottom,
+                                SrcRect.Top, SrcRect.Bottom, false);
+  std::vector<TColor32> Buf(Xs.size());
   for (size_t R = 0; R < Ys.size(); ++R) {
-    Integer IY = Integer(Ys[R] >> 8);
-    uint32_t FY = uint32_t(Ys[R] & 0xFF);
-    const TColor32* Top = Src.PixelPtr(SrcRect.Left, IY);
-    const TColor32* Line = Top;
-    if (FY) {
-      LerpLine(Top, Src.PixelPtr(SrcRect.Left, IY + 1), Row.data(), int(Row.size()), FY);
-      Line = Row.data();
-    }
-    for (size_t I = 0; I < Xs.size(); ++I) {
-      Left[I] = Line[Index[I]];
-      Right[I] = Line[Index[I] + (Weights[I] != 0)];
-    }
-    LerpLineW(Left.data(), Right.data(), Weights.data(), Buf.data(), int(Buf.size()));
-    Src.CombineLine(Buf.data(), Dst.PixelPtr(DstClip.Left, DstClip.Top + Integer(R)),
-                    int(Buf.size()));
+    for (size_t I = 0; I < Xs.size(); ++I) Buf[I] = SampleFixed(Xs[I], Ys[R]);
+    Bitmap()->CombineLine(Buf.data(), Dst.PixelPtr(DstClip.Left, DstClip.Top + Integer(R)),
+                          int(Buf.size()));
   }
 }
 
