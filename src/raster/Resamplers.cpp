@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "raster/ResamplersLinear.h"
+#include "raster/ResamplersRows.h"
 
 namespace qv {
 
@@ -81,17 +82,12 @@ void TNearestResampler::Resample(TCustomBitmap32& Dst, const TRect& DstRect, con
                                          SrcRect.Left, SrcRect.Right);
   std::vector<Integer> Rows = NearestMap(DstRect.Top, DstRect.Height(), DstClip.Top, DstClip.Bottom,
                                          SrcRect.Top, SrcRect.Bottom);
-  std::vector<TColor32> Buf(Cols.size());
-  Integer LastRow = -1;
-  for (size_t R = 0; R < Rows.size(); ++R) {
-    if (Rows[R] != LastRow) {
-      const TColor32* S = Src.ScanLine(Rows[R]);
-      for (size_t I = 0; I < Cols.size(); ++I) Buf[I] = S[Cols[I]];
-      LastRow = Rows[R];
-    }
-    Src.CombineLine(Buf.data(), Dst.PixelPtr(DstClip.Left, DstClip.Top + Integer(R)),
-                    int(Buf.size()));
-  }
+  StretchRows(
+      Src, Dst, DstClip, [&](Integer R) { return Rows[size_t(R)]; },
+      [&](Integer R, TColor32* Out) {
+        const TColor32* S = Src.ScanLine(Rows[size_t(R)]);
+        for (size_t I = 0; I < Cols.size(); ++I) Out[I] = S[Cols[I]];
+      });
 }
 
 TColor32 TLinearResampler::SampleFixed(int64_t X8, int64_t Y8) const {
@@ -130,12 +126,11 @@ void TLinearResampler::Resample(TCustomBitmap32& Dst, const TRect& DstRect, cons
   std::vector<int64_t> Ys =
       linear_stretch::Positions(DstRect.Top, DstRect.Height(), DstClip.Top, DstClip.Bottom,
                                 SrcRect.Top, SrcRect.Bottom, false);
-  std::vector<TColor32> Buf(Xs.size());
-  for (size_t R = 0; R < Ys.size(); ++R) {
-    for (size_t I = 0; I < Xs.size(); ++I) Buf[I] = SampleFixed(Xs[I], Ys[R]);
-    Bitmap()->CombineLine(Buf.data(), Dst.PixelPtr(DstClip.Left, DstClip.Top + Integer(R)),
-                          int(Buf.size()));
-  }
+  StretchRows(
+      *Bitmap(), Dst, DstClip, [&](Integer R) { return Ys[size_t(R)]; },
+      [&](Integer R, TColor32* Out) {
+        for (size_t I = 0; I < Xs.size(); ++I) Out[I] = SampleFixed(Xs[I], Ys[size_t(R)]);
+      });
 }
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstring>
 
 #include "raster/Blend.h"
+#include "raster/ResamplersRows.h"
 
 namespace qv::linear_stretch {
 
@@ -53,8 +53,8 @@ void Stretch(const TCustomBitmap32& Src, TCustomBitmap32& Dst, const TRect& DstR
   int N = int(Xs.size());
   if (N == 0 || Ys.empty()) return;
 
-  // Column tables. A weight of 0 on the last column reads as 256 on the column before, so
-  // both columns a pixel reads lie inside SrcRect (unless SrcRect is one column wide).
+  // Column tables. A weight of 0 reads as 256 on the column before, so both columns a pixel
+  // reads lie inside SrcRect even at its right edge (unless SrcRect is one column wide).
   std::vector<int32_t> Index(Xs.size());
   std::vector<uint32_t> Weight(Xs.size());
   Integer Lo = INT32_MAX, Hi = INT32_MIN;  // columns read: Lo..Hi
@@ -76,36 +76,22 @@ void Stretch(const TCustomBitmap32& Src, TCustomBitmap32& Dst, const TRect& DstR
   bool Pad = Cols < Hi - Lo + 1;
   std::vector<TColor32> Row(size_t(Hi - Lo + 1));
 
-  // dmOpaque rows are plain copies: write them straight into the destination.
-  bool Direct = &Dst != &Src &&
-                (Src.DrawMode() == dmOpaque || (Src.DrawMode() == dmCustom && !Src.OnPixelCombine));
-  std::vector<TColor32> Buf(Direct ? 0 : size_t(N));
-  int64_t LastY = INT64_MIN;
-  TColor32* LastOut = nullptr;
-  for (size_t R = 0; R < Ys.size(); ++R) {
-    TColor32* Target = Dst.PixelPtr(DstClip.Left, DstClip.Top + Integer(R));
-    TColor32* Out = Direct ? Target : Buf.data();
-    if (Ys[R] != LastY) {
-      // A new pair of source rows or weight; otherwise the row repeats the one above.
-      Integer IY = Integer(Ys[R] >> 8);
-      uint32_t FY = uint32_t(Ys[R] & 0xFF);
-      const TColor32* Line = Src.PixelPtr(Lo, IY);
-      if (FY) {
-        Rows.Lerp(Line, Src.PixelPtr(Lo, IY + 1), Row.data(), Cols, FY);
-        Line = Row.data();
-      } else if (Pad) {
-        std::copy_n(Line, Cols, Row.data());
-        Line = Row.data();
-      }
-      if (Pad) Row[size_t(Cols)] = Row[size_t(Cols) - 1];
-      Rows.Stretch(Line, Index.data(), Weight.data(), Out, N);
-      LastY = Ys[R];
-    } else if (Direct) {
-      std::memcpy(Out, LastOut, size_t(N) * sizeof(TColor32));
-    }
-    LastOut = Out;
-    if (!Direct) Src.CombineLine(Buf.data(), Target, N);
-  }
+  StretchRows(
+      Src, Dst, DstClip, [&](Integer R) { return Ys[size_t(R)]; },
+      [&](Integer R, TColor32* Out) {
+        Integer IY = Integer(Ys[size_t(R)] >> 8);
+        uint32_t FY = uint32_t(Ys[size_t(R)] & 0xFF);
+        const TColor32* Line = Src.PixelPtr(Lo, IY);
+        if (FY) {
+          Rows.Lerp(Line, Src.PixelPtr(Lo, IY + 1), Row.data(), Cols, FY);
+          Line = Row.data();
+        } else if (Pad) {
+          std::copy_n(Line, Cols, Row.data());
+          Line = Row.data();
+        }
+        if (Pad) Row[size_t(Cols)] = Row[size_t(Cols) - 1];
+        Rows.Stretch(Line, Index.data(), Weight.data(), Out, N);
+      });
 }
 
 }  // namespace qv::linear_stretch

@@ -1,5 +1,5 @@
-// The row-wise bilinear stretch against the per-pixel rule, for every kernel set this
-// processor runs: random pictures, scaling up and down, odd sizes, clipping and edges.
+// The row-wise stretches against their per-pixel rules (bilinear for every kernel set this
+// processor runs): random pictures, scaling up and down, odd sizes, clipping and edges.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,10 +20,11 @@ void Fill(TCustomBitmap32& B, int W, int H, std::mt19937& Rng) {
 
 // The sample position of destination position D, in 1/256 source pixel from pixel centres,
 // clamped to the centres of SrcRect.
-int64_t Position(Integer D, Integer DstLo, Integer DstW, Integer SrcLo, Integer SrcHi) {
+int64_t Position(Integer D, Integer DstLo, Integer DstW, Integer SrcLo, Integer SrcHi,
+                 bool Clamp = true) {
   int64_t SW = int64_t(SrcHi) - SrcLo;
   int64_t V = ((2 * (int64_t(D) - DstLo) + 1) * SW * 256 / DstW - 256) / 2 + int64_t(SrcLo) * 256;
-  return std::clamp<int64_t>(V, int64_t(SrcLo) * 256, (int64_t(SrcHi) - 1) * 256);
+  return Clamp ? std::clamp<int64_t>(V, int64_t(SrcLo) * 256, (int64_t(SrcHi) - 1) * 256) : V;
 }
 
 // The rule for one pixel: the two rows mixed by the vertical weight, then the two columns
@@ -37,19 +38,41 @@ TColor32 Sample(const TCustomBitmap32& S, int64_t X8, int64_t Y8) {
   return FX ? CombineReg(Column(X + 1), Column(X), FX) : Column(X);
 }
 
+// The nearest rule: destination position D maps to SrcLo + trunc((D − DstLo)·SW/DW); a
+// one-pixel-wide destination takes the middle.
+Integer NearestIndex(Integer D, Integer DstLo, Integer DstW, Integer SrcLo, Integer SrcHi) {
+  if (DstW < 2) return Integer((int64_t(SrcLo) + SrcHi - 1) / 2);
+  return Integer(SrcLo + (int64_t(D) - DstLo) * (int64_t(SrcHi) - SrcLo) / DstW);
+}
+
+enum TSampling { smLinear, smNearest, smLinearTransparentEdge };
+
+// The colour the rule gives destination pixel (X, Y).
+TColor32 RuleSample(const TCustomBitmap32& Src, TSampling Sampling, Integer X, Integer Y,
+                    const TRect& DstRect, const TRect& SrcRect) {
+  if (Sampling == smNearest)
+    return Src.Pixel(NearestIndex(X, DstRect.Left, DstRect.Width(), SrcRect.Left, SrcRect.Right),
+                     NearestIndex(Y, DstRect.Top, DstRect.Height(), SrcRect.Top, SrcRect.Bottom));
+  bool Clamp = Sampling == smLinear;
+  int64_t X8 = Position(X, DstRect.Left, DstRect.Width(), SrcRect.Left, SrcRect.Right, Clamp);
+  int64_t Y8 = Position(Y, DstRect.Top, DstRect.Height(), SrcRect.Top, SrcRect.Bottom, Clamp);
+  if (Clamp) return Sample(Src, X8, Y8);
+  // Beyond the picture's edge pixels: the resampler's own sampling, which mixes with
+  // transparent black.
+  return Src.Resampler()->GetSampleFloat(X8 / 256.0 + 0.5, Y8 / 256.0 + 0.5);
+}
+
 // Dst as the rule leaves it: every pixel of Clip combined by Src's draw mode.
 std::vector<TColor32> Expected(const TCustomBitmap32& Src, const TCustomBitmap32& Dst,
-                               const TRect& DstRect, const TRect& Clip, const TRect& SrcRect) {
+                               const TRect& DstRect, const TRect& Clip, const TRect& SrcRect,
+                               TSampling Sampling = smLinear) {
   std::vector<TColor32> E(Dst.Bits(), Dst.Bits() + size_t(Dst.Width()) * Dst.Height());
-  for (Integer Y = Clip.Top; Y < Clip.Bottom; ++Y) {
-    int64_t Y8 = Position(Y, DstRect.Top, DstRect.Height(), SrcRect.Top, SrcRect.Bottom);
+  for (Integer Y = Clip.Top; Y < Clip.Bottom; ++Y)
     for (Integer X = Clip.Left; X < Clip.Right; ++X) {
-      int64_t X8 = Position(X, DstRect.Left, DstRect.Width(), SrcRect.Left, SrcRect.Right);
-      TColor32 F = Sample(Src, X8, Y8);
+      TColor32 F = RuleSample(Src, Sampling, X, Y, DstRect, SrcRect);
       TColor32& P = E[size_t(Y) * Dst.Width() + X];
       P = Src.DrawMode() == dmBlend ? BlendRegEx(F, P, Src.MasterAlpha()) : F;
     }
-  }
   return E;
 }
 
@@ -130,20 +153,27 @@ TEST(LinearStretch, EveryKernelSetGivesTheBitsOfTheRule) {
   });
 }
 
-TEST(LinearStretch, DrawUsesTheRuleThroughTheClipRect) {
+TEST(Stretch, DrawGivesTheRuleThroughTheClipRect) {
   std::mt19937 Rng(12);
   TBitmap32 Dst;
-  ForEachCase([&](TBitmap32& Src, TRect DstRect, TRect Clip, TRect SrcRect, std::string Label) {
-    Fill(Dst, 64, 64, Rng);
-    Dst.SetClipRect(Clip);
-    Src.SetResamplerClassName(L"TLinearResampler");
-    Src.SetDrawMode(dmOpaque);
-    TRect Visible;
-    if (!IntersectRect(Visible, Dst.ClipRect(), DstRect)) return;
-    std::vector<TColor32> E = Expected(Src, Dst, DstRect, Visible, SrcRect);
-    Dst.Draw(DstRect, SrcRect, &Src);
-    ASSERT_EQ(Pixels(Dst), E) << Label;
-  });
+  for (TSampling Sampling : {smLinear, smNearest, smLinearTransparentEdge})
+    ForEachCase([&](TBitmap32& Src, TRect DstRect, TRect Clip, TRect SrcRect, std::string Label) {
+      Src.SetResamplerClassName(Sampling == smNearest ? L"TNearestResampler" : L"TLinearResampler");
+      Src.Resampler()->SetPixelAccessMode(Sampling == smLinearTransparentEdge ? pamTransparentEdge
+                                                                              : pamSafe);
+      Fill(Dst, 64, 64, Rng);
+      Dst.SetClipRect(Clip);
+      TRect Visible;
+      if (!IntersectRect(Visible, Dst.ClipRect(), DstRect)) return;
+      for (TDrawMode Mode : {dmOpaque, dmBlend}) {
+        Src.SetDrawMode(Mode);
+        Src.SetMasterAlpha(Mode == dmBlend ? Rng() & 0xFF : 255);
+        std::vector<TColor32> E = Expected(Src, Dst, DstRect, Visible, SrcRect, Sampling);
+        Dst.Draw(DstRect, SrcRect, &Src);
+        ASSERT_EQ(Pixels(Dst), E) << Label << ", sampling " << int(Sampling) << ", mode "
+                                  << int(Mode);
+      }
+    });
 }
 
 TEST(LinearStretch, TheTestRuleIsTheResamplersRule) {
