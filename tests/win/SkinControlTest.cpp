@@ -191,3 +191,53 @@ TEST_F(SkinControl, RegistryHoldsLiveControls) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SkinControl, LayerControlCapturesItsBackgroundIntoItsPicture) {
+  auto* Panel = Add<TQvSkinPanel>(Form.get(), 20, 20, 185, 114);
+  auto* Layer = Add<TQvSkinCustomLayerControl>(Panel, 0, 10, 60, 40);
+  Layer->SetColor(clYellow);
+  ShowForm();
+  TBitmap32* Picture = Layer->Bitmap();
+  EXPECT_FALSE(Layer->RedrawBackground());
+  ASSERT_EQ(Picture->Width(), 60);
+  EXPECT_EQ(Rgb(*Picture, 5, 5), 0xFFFF00u);  // not transparent: the control's colour
+  EXPECT_EQ(Rgb(*Layer->Buffer(), 5, 5), 0xFFFF00u);
+
+  Layer->SetTransparent(true);
+  Pump(30);
+  EXPECT_EQ(Rgb(*Picture, 0, 20), 0xBACBD9u);  // the panel's border
+  EXPECT_EQ(Picture->Pixel(30, 20), Panel->Buffer()->Pixel(30, 30));
+  EXPECT_EQ(Rgb(*Layer->Buffer(), 0, 20), 0xBACBD9u);
+
+  // Drawn over, the picture stays until the parent asks for a new capture.
+  Picture->FillRectS(0, 0, 10, 10, Color32(0, 255, 0));
+  Pump(30);
+  EXPECT_EQ(Rgb(*Layer->Buffer(), 5, 5), 0x00FF00u);
+  PostMessageW(Layer->Handle(), CWM_CHECKPARENTBG, 0, 0);
+  Pump(30);
+  EXPECT_EQ(Picture->Pixel(5, 5), Panel->Buffer()->Pixel(5, 15));
+}
+
+TEST_F(SkinControl, PlainBufferedControlRepaintsOnCheckParentBg) {
+  struct TCounting : TQvCustomControl {
+    using TQvCustomControl::TQvCustomControl;
+    String ClassName() const override { return L"TQvTestCounting"; }
+    int Painted = 0;
+    void DoPaintBuffer() override {
+      ++Painted;
+      TQvCustomControl::DoPaintBuffer();
+    }
+  };
+  auto* C = Add<TCounting>(Form.get(), 10, 10, 40, 30);
+  EXPECT_TRUE(C->DoubleBuffered());
+  ShowForm();
+  EXPECT_TRUE(GetWindowLongW(C->Handle(), GWL_STYLE) & WS_CLIPCHILDREN);
+  int Painted = C->Painted;
+  PostMessageW(C->Handle(), CWM_CHECKPARENTBG, 0, 0);
+  Pump(30);
+  EXPECT_EQ(C->Painted, Painted + 1);
+}
+
+}  // namespace
