@@ -176,7 +176,7 @@ TEST_F(SkinControl, DelayedRefreshHoldsTheBodyWhileSizing) {
   EXPECT_EQ(Probe->Buffer()->Width(), 70);  // no oversize: exactly the control
 }
 
-TEST_F(SkinControl, RegistryHoldsLiveControls) {
+TEST_F(SkinControl, RegistryHoldsLiveControlsAndVisibilityIsReported) {
   TQvWinControlHelper* Registry = TQvWinControlHelperObj();
   ASSERT_NE(Registry, nullptr);
   int Count = Registry->Count();
@@ -184,6 +184,13 @@ TEST_F(SkinControl, RegistryHoldsLiveControls) {
   auto* Layer = Add<TQvSkinCustomLayerControl>(Panel, 0, 0, 10, 10);
   EXPECT_EQ(Registry->Count(), Count + 2);
   EXPECT_GE(Registry->IndexOf(Layer), 0);
+  int Visibility = 0;
+  Panel->OnVisibleChanged = [&](TObject*) { ++Visibility; };
+  Panel->Hide();
+  Panel->SetDesigning(true, false);
+  Panel->Show();  // not at design time
+  EXPECT_EQ(Visibility, 1);
+  Panel->SetDesigning(false, false);
   delete Layer;
   delete Panel;
   EXPECT_EQ(Registry->Count(), Count);

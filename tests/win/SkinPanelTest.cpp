@@ -59,20 +59,25 @@ TEST_F(SkinPanel, AlphaDecidesTheFillAndOnCustomDraw) {
     ++Draws;
   };
   ShowForm();
+  P->SetColor(clYellow);
   struct {
     Byte Alpha;
-    bool Designing;
+    bool Designing, Transparent;
     bool Draws;
     uint32_t Centre;
   } Cases[] = {
-      {255, false, false, 0xFFFFFF},
-      {254, false, true, Rgb(BlendReg(Color32(255, 255, 255, 254), kFormBlue))},
-      {254, true, false, 0xFFFFFF},  // designing: full opacity, no call
-      {0, false, true, 0x0000FF},
+      {255, false, true, false, 0xFFFF00},
+      {254, false, true, true, Rgb(BlendReg(Color32(255, 255, 0, 254), kFormBlue))},
+      {254, true, true, false, 0xFFFF00},  // designing: full opacity, no call
+      {0, false, true, true, 0x0000FF},
+      // Not transparent: the base's colour, white, not the panel's own.
+      {0, false, false, true, 0xFFFFFF},
   };
   for (auto& C : Cases) {
-    SCOPED_TRACE(testing::Message() << int(C.Alpha) << (C.Designing ? " designing" : ""));
+    SCOPED_TRACE(testing::Message() << int(C.Alpha) << (C.Designing ? " designing" : "")
+                                    << (C.Transparent ? "" : " opaque"));
     P->SetDesigning(C.Designing);
+    P->SetTransparent(C.Transparent);
     P->SetAlpha(C.Alpha);
     int Before = Draws;
     P->Invalidate();
@@ -182,6 +187,11 @@ TEST_F(SkinPanel, BorderPanelFrameIsTwoPixelsAndLightsUpUnderTheMouse) {
   Pump(30);
   EXPECT_EQ(FrameMismatches(P, Hot), 0);
   P->SetActiveHotFrame(false);
+  Pump(30);
+  EXPECT_EQ(FrameMismatches(P, Normal), 0);
+  // Not transparent, the border panel still shows the parent's picture.
+  P->SetTransparent(false);
+  P->Invalidate();
   Pump(30);
   EXPECT_EQ(FrameMismatches(P, Normal), 0);
 
