@@ -71,15 +71,7 @@ void OneCycle() {
   // Windows and painting without showing: under Wine without a window manager every
   // hidden top-level window costs a wait.
   Form->HandleNeeded();
-  HDC Screen = GetDC(nullptr);
-  HDC Mem = CreateCompatibleDC(Screen);
-  HBITMAP Bmp = CreateCompatibleBitmap(Screen, 300, 200);
-  HGDIOBJ Old = SelectObject(Mem, Bmp);
-  Form->PaintTo(Mem, 0, 0);
-  SelectObject(Mem, Old);
-  DeleteObject(Bmp);
-  DeleteDC(Mem);
-  ReleaseDC(nullptr, Screen);
+  qvtest::PaintOffScreen(Form.get());
   Pump(5);
 }
 

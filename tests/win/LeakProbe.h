@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "host/WinControl.h"
+
 namespace qvtest {
 
 struct TSlots {
@@ -35,6 +37,21 @@ inline TSlots Probe() {
   for (HBRUSH H : B) DeleteObject(H);
   for (HWND H : W) DestroyWindow(H);
   return S;
+}
+
+// Paints a control and its children into a memory device context: the painting code runs
+// without the control being shown.
+inline void PaintOffScreen(qv::TWinControl* Control) {
+  HDC Screen = GetDC(nullptr);
+  HDC Mem = CreateCompatibleDC(Screen);
+  HBITMAP Bmp =
+      CreateCompatibleBitmap(Screen, std::max(Control->Width(), 1), std::max(Control->Height(), 1));
+  HGDIOBJ Old = SelectObject(Mem, Bmp);
+  Control->PaintTo(Mem, 0, 0);
+  SelectObject(Mem, Old);
+  DeleteObject(Bmp);
+  DeleteDC(Mem);
+  ReleaseDC(nullptr, Screen);
 }
 
 }  // namespace qvtest

@@ -36,15 +36,7 @@ void OneSkinnedCycle() {
   Form->HandleNeeded();
   for (TWinControl* W : std::initializer_list<TWinControl*>{Outer, Border, Child, Gradient, Layer})
     W->HandleNeeded();
-  HDC Screen = GetDC(nullptr);
-  HDC Mem = CreateCompatibleDC(Screen);
-  HBITMAP Bmp = CreateCompatibleBitmap(Screen, 300, 200);
-  HGDIOBJ Old = SelectObject(Mem, Bmp);
-  Form->PaintTo(Mem, 0, 0);
-  SelectObject(Mem, Old);
-  DeleteObject(Bmp);
-  DeleteDC(Mem);
-  ReleaseDC(nullptr, Screen);
+  qvtest::PaintOffScreen(Form.get());
   Application->ProcessMessages();
 }
 
