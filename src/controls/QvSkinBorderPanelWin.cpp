@@ -1,0 +1,104 @@
+#include "controls/QvSkinBorderPanel.h"
+#include "controls/QvSkinCtrlsStreaming.h"
+#include "graphics/QvGR32LibSlicing.h"
+#include "resources/QvSkinResManager.h"
+
+namespace qv {
+
+namespace {
+
+const bool kRegistered = (RegisterComponentClass<TQvSkinBorderPanel>(), true);
+
+constexpr int kFrame = 2;  // the frame is this wide whatever NCSize is
+
+TQvSkinImage* SkinImage(const TQvResID& ResID) {
+  TQvSkinResManager* Manager = TQvSkinResManagerObj();
+  return Manager ? Manager->GetImageByName(ResID, true) : nullptr;
+}
+
+}  // namespace
+
+TQvSkinBorderPanel::TQvSkinBorderPanel(TComponent* AOwner) : TQvSkinPanel(AOwner) {
+  SetAlpha(0);
+  SetBorderSides({sdLeft, sdTop, sdRight, sdBottom});
+}
+
+bool TQvSkinBorderPanel::HotFrame() {
+  return (FInControl || FOverControl || Focused()) && FActiveHotFrame;
+}
+
+void TQvSkinBorderPanel::UpdateFrame(bool ViaMouse, bool InFocus) {
+  if (Designing()) return;
+  (ViaMouse ? FOverControl : FInControl) = InFocus;
+  Invalidate();
+}
+
+void TQvSkinBorderPanel::AdjustClientRect(TRect& Rect) {
+  // Replaces the panel's border insets, and does not repaint.
+  TCustomPaintBox32_qv::AdjustClientRect(Rect);
+  Rect.Left += FNCSize;
+  Rect.Top += FNCSize;
+  Rect.Right -= FNCSize;
+  Rect.Bottom -= FNCSize;
+}
+
+void TQvSkinBorderPanel::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case CM_MOUSEENTER:
+      TQvSkinPanel::WndProc(Message);
+      if (FCMMouse || !FInControl) UpdateFrame(true, true);
+      return;
+    case CM_MOUSELEAVE:
+      TQvSkinPanel::WndProc(Message);
+      if (FCMMouse) UpdateFrame(true, false);
+      return;
+  }
+  TQvSkinPanel::WndProc(Message);
+}
+
+void TQvSkinBorderPanel::DrawBody(TBitmap32* Bitmap) {
+  if (Designing()) {
+    TQvSkinPanel::DrawBody(Bitmap);
+    return;
+  }
+  const int W = Width(), H = Height();
+  if (!Transparent()) DrawParentImage(this, Bitmap, BackgroundRect());
+  Bitmap->FillRectTS(kFrame, kFrame, W - kFrame, H - kFrame,
+                     qv::SetAlpha(Color32(Color()), Alpha()));
+  if (!BackgroundImage().empty()) TQvSkinPanel::DrawBody(Bitmap);
+
+  TCustomBitmap32 Temp;
+  Temp.Assign(Bitmap);
+  Temp.SetDrawMode(dmOpaque);
+  if (TQvSkinImage* Frame = SkinImage(HotFrame() ? FBorderEffectHot : FBorderEffectNormal))
+    StretchBitmap(Frame, &Temp, false);
+  DrawCaption(Bitmap);
+  // Only the frame strips come back: the picture's inside never shows.
+  const TRect Strips[] = {
+      {0, 0, W, kFrame}, {0, H - kFrame, W, H}, {0, 0, kFrame, H}, {W - kFrame, 0, W, H}};
+  for (const TRect& R : Strips) Bitmap->Draw(R.Left, R.Top, R, &Temp);
+}
+
+// ---- object text form ---------------------------------------------------------------
+
+void TQvSkinBorderPanel::WriteProperties(TPropertyWriter& W) const {
+  TQvSkinPanel::WriteProperties(W);
+  if (!FActiveHotFrame) W.WriteBoolean(L"ActiveHotFrame", false);
+  if (FBorderEffectHot != L"QvSkinBorderHot") W.WriteString(L"BorderEffectHot", FBorderEffectHot);
+  if (FBorderEffectNormal != L"QvSkinBorderNormal")
+    W.WriteString(L"BorderEffectNormal", FBorderEffectNormal);
+}
+
+bool TQvSkinBorderPanel::ReadProperty(const String& Name, const TPropValue& Value) {
+  if (SameText(Name, L"ActiveHotFrame"))
+    SetActiveHotFrame(Value.AsBoolean());
+  else if (SameText(Name, L"BorderEffectHot"))
+    SetBorderEffectHot(Value.AsString());
+  else if (SameText(Name, L"BorderEffectNormal"))
+    SetBorderEffectNormal(Value.AsString());
+  else
+    return TQvSkinPanel::ReadProperty(Name, Value);
+  return true;
+}
+
+}  // namespace qv

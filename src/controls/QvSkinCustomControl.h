@@ -1,0 +1,102 @@
+#pragma once
+// TQvSkinCustomControl: the see-through skinned control every skinned windowed control
+// builds on. Each paint of an invalid buffer captures what lies behind the control (the
+// parent's picture) or fills it with Color, lets the control draw its body over that
+// (DrawBody), and the paint box copies the buffer 1:1 to the window. The buffer is also
+// the surface skinned children take their own background from.
+#include <functional>
+
+#include "graphics/QvCommParentImage.h"
+#include "raster/PaintBox32.h"
+
+namespace qv {
+
+// Sender, the buffer about to receive its background, Handled: set when the handler
+// painted the background itself.
+using TQvBackgroundEvent =
+    std::function<void(TObject* Sender, TBitmap32* Background, bool& Handled)>;
+// ACanvas is the control's 32-bit buffer.
+using TQvCustomDrawEvent = std::function<void(TObject* Sender, TBitmap32* ACanvas)>;
+using TQvDPIChangedEvent = std::function<void(TObject* Sender, int NewPPI)>;
+
+class TQvSkinCustomControl : public TCustomPaintBox32_qv, public IQvBackgroundSource {
+  QV_CLASS(TQvSkinCustomControl)
+ public:
+  // Window timer of the delayed refresh.
+  static constexpr uintptr_t kDelayRefreshTimer = 10000;
+
+  explicit TQvSkinCustomControl(TComponent* AOwner);
+  ~TQvSkinCustomControl() override;
+
+  // Background from the parent's picture (true) or from Color. Takes effect on the next
+  // repaint.
+  bool Transparent() const { return FTransparent; }
+  void SetTransparent(bool Value) { FTransparent = Value; }
+  // Background colour when not transparent, and what the buffer is cleared to on resize.
+  // Hides the framework's colour; setting it always repaints.
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value);
+  // Moving the control repaints it and tells its windowed children to capture again.
+  bool AutoInvalidate() const { return FAutoInvalidate; }
+  void SetAutoInvalidate(bool Value) { FAutoInvalidate = Value; }
+  // WM_ERASEBKGND with lParam 1 draws the buffer into the message's device context.
+  bool EraseBackground() const { return FEraseBackground; }
+  void SetEraseBackground(bool Value) { FEraseBackground = Value; }
+  // While sizing, FStopDrawBody is set until no WM_SIZE came for 10 ms.
+  bool DelayRefresh() const { return FDelayRefresh; }
+  void SetDelayRefresh(bool Value) { FDelayRefresh = Value; }
+  TBitmap32* BackgroundPicture() { return GetBackgroundPicture(); }
+
+  // The buffer, brought up to date first when it is invalid and the control can paint,
+  // so that a child never copies a stale picture of its parent.
+  TBitmap32* GetBackgroundPicture() override;
+  // A copy of the last finished body kept by some controls; nil here.
+  virtual TBitmap32* GetDoubleBuffer() { return nullptr; }
+  // Rescales kept pixel sizes after a DPI change (called by the application).
+  virtual void ScaleControlsForDpi(int NewPPI) {}
+
+  // Repaints the non-client part when the control has one.
+  void InvalidateNC();
+  // With All false, posts CWM_CHECKPARENTBG to every windowed child so that skinned
+  // children capture the background again. All true does nothing.
+  void RefreshSubControl(bool All);
+
+  void WndProc(TMessage& Message) override;
+  void AdjustClientRect(TRect& Rect) override;
+  void WriteProperties(TPropertyWriter& Writer) const override;
+  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+
+  TQvBackgroundEvent OnBackgroundChanging;
+  TQvCustomDrawEvent OnBackgroundChanged;
+  TNotifyEvent OnVisibleChanged;
+  // Stored for the application; the control never raises it.
+  TQvDPIChangedEvent OnDPIChanged;
+
+ protected:
+  // Draws the control over the prepared background.
+  virtual void DrawBody(TBitmap32* Bitmap) {}
+  virtual void DoOnBackgroundChanging(TBitmap32* Bitmap, bool& Handled);
+  virtual void DoOnBackgroundChanged(TBitmap32* Bitmap);
+  virtual void DoVisibleChanged();
+
+  void CreateParams(TCreateParams& Params) override;
+  void Resize() override;
+  void DoPaintBuffer() override;
+  void DoBufferResized(int OldWidth, int OldHeight) override;
+  // The part of the parent's picture behind the control: its bounds moved by the offsets.
+  TRect BackgroundRect() const;
+
+  bool FStopDrawBody = false;
+  int FXOffset = 0;
+  int FYOffset = 0;
+
+ private:
+  bool FTransparent = true;
+  TColor FColor = clWhite;
+  bool FAutoInvalidate = false;
+  bool FEraseBackground = false;
+  bool FDelayRefresh = false;
+  bool FPaintingBuffer = false;
+};
+
+}  // namespace qv

@@ -1,0 +1,200 @@
+#include <windows.h>
+
+#include "controls/QvSkinCtrlsStreaming.h"
+#include "controls/QvSkinCustomControl.h"
+#include "forms/QvMessages.h"
+#include "forms/QvSkinHelper.h"
+
+namespace qv {
+
+TQvSkinCustomControl::TQvSkinCustomControl(TComponent* AOwner) : TCustomPaintBox32_qv(AOwner) {
+  // The buffer has exactly the control's size: no pixels are wasted.
+  SetBufferOversize(0);
+  if (!Designing())
+    if (TQvWinControlHelper* Registry = TQvWinControlHelperObj()) Registry->Add(this);
+}
+
+TQvSkinCustomControl::~TQvSkinCustomControl() {
+  if (TQvWinControlHelper* Registry = TQvWinControlHelperObj()) Registry->Remove(this);
+}
+
+void TQvSkinCustomControl::SetColor(TColor Value) {
+  FColor = Value;
+  Invalidate();
+}
+
+TBitmap32* TQvSkinCustomControl::GetBackgroundPicture() {
+  if (!BufferValid() && !FPaintingBuffer && Parent()) DoPaintBuffer();
+  return Buffer();
+}
+
+TRect TQvSkinCustomControl::BackgroundRect() const {
+  return TRect{Left() + FXOffset, Top() + FYOffset, Left() + Width() + FXOffset,
+               Top() + Height() + FYOffset};
+}
+
+// ---- painting ---------------------------------------------------------------------
+
+void TQvSkinCustomControl::DoPaintBuffer() {
+  TBitmap32* B = Buffer();
+  FPaintingBuffer = true;
+  B->BeginUpdate();
+  try {
+    bool Handled = false;
+    DoOnBackgroundChanging(B, Handled);
+    if (!Handled) {
+      if (FTransparent)
+        DrawParentImage(this, B, BackgroundRect());
+      else
+        B->FillRectS(0, 0, Width(), Height(), Color32(FColor));
+    }
+    DoOnBackgroundChanged(B);
+    DrawBody(B);
+  } catch (...) {
+    B->EndUpdate();
+    FPaintingBuffer = false;
+    throw;
+  }
+  B->EndUpdate();
+  FPaintingBuffer = false;
+  TCustomPaintBox32_qv::DoPaintBuffer();
+  // A control reaching out of its parent renders again on every paint.
+  TWinControl* P = Parent();
+  SetBufferValid(P && Left() >= 0 && Top() >= 0 && P->Width() >= Left() + Width() &&
+                 P->Height() >= Top() + Height());
+}
+
+void TQvSkinCustomControl::DoBufferResized(int OldWidth, int OldHeight) {
+  TCustomPaintBox32_qv::DoBufferResized(OldWidth, OldHeight);
+}
+
+void TQvSkinCustomControl::DoOnBackgroundChanging(TBitmap32* Bitmap, bool& Handled) {
+  if (OnBackgroundChanging) OnBackgroundChanging(this, Bitmap, Handled);
+}
+
+void TQvSkinCustomControl::DoOnBackgroundChanged(TBitmap32* Bitmap) {
+  if (OnBackgroundChanged) OnBackgroundChanged(this, Bitmap);
+}
+
+void TQvSkinCustomControl::DoVisibleChanged() {
+  if (!Designing() && OnVisibleChanged) OnVisibleChanged(this);
+}
+
+void TQvSkinCustomControl::Resize() {
+  TBitmap32* B = Buffer();
+  B->BeginUpdate();
+  try {
+    TCustomPaintBox32_qv::Resize();
+    B->Clear(Color32(FColor));
+  } catch (...) {
+    B->EndUpdate();
+    throw;
+  }
+  B->EndUpdate();
+}
+
+// ---- window ------------------------------------------------------------------------
+
+void TQvSkinCustomControl::CreateParams(TCreateParams& Params) {
+  TCustomPaintBox32_qv::CreateParams(Params);
+  Params.Style |= WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+}
+
+void TQvSkinCustomControl::AdjustClientRect(TRect& Rect) {
+  TCustomPaintBox32_qv::AdjustClientRect(Rect);
+  // Every re-alignment of the children repaints the control.
+  if (!Designing()) Invalidate();
+}
+
+void TQvSkinCustomControl::InvalidateNC() {
+  if (!HandleAllocated()) return;
+  if (ClientWidth() != Width() || ClientHeight() != Height())
+    SendMessageW(Handle(), WM_NCPAINT, 0, 0);
+}
+
+void TQvSkinCustomControl::RefreshSubControl(bool All) {
+  if (Designing() || All) return;
+  for (int I = 0; I < ControlCount(); ++I)
+    if (auto* W = dynamic_cast<TWinControl*>(Controls(I)); W && W->HandleAllocated())
+      PostMessageW(W->Handle(), CWM_CHECKPARENTBG, 0, 0);
+}
+
+void TQvSkinCustomControl::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_ERASEBKGND:
+      if (FEraseBackground && Message.WParam != 0 && Message.LParam == 1)
+        Buffer()->DrawTo(reinterpret_cast<void*>(Message.WParam), 0, 0);
+      Message.Result = 1;
+      return;
+    case WM_MOVE:
+      TCustomPaintBox32_qv::WndProc(Message);
+      if (FAutoInvalidate) {
+        Invalidate();
+        RefreshSubControl(false);
+      }
+      return;
+    case WM_SIZE:
+      if (FDelayRefresh && !Designing()) {
+        FStopDrawBody = true;
+        if (HandleAllocated()) {
+          KillTimer(Handle(), kDelayRefreshTimer);
+          SetTimer(Handle(), kDelayRefreshTimer, 10, nullptr);
+        }
+      }
+      break;
+    case WM_TIMER:
+      if (Message.WParam == kDelayRefreshTimer) {
+        if (HandleAllocated()) KillTimer(Handle(), kDelayRefreshTimer);
+        FStopDrawBody = false;
+        Invalidate();
+        return;
+      }
+      break;
+    case WM_WINDOWPOSCHANGED:
+      if (!Designing() && !Destroying()) ResizeBuffer();
+      SetBufferValid(false);
+      break;
+    case CM_ENABLEDCHANGED:
+    case CM_TEXTCHANGED:
+      TCustomPaintBox32_qv::WndProc(Message);
+      Invalidate();
+      return;
+    case CM_VISIBLECHANGED:
+      TCustomPaintBox32_qv::WndProc(Message);
+      DoVisibleChanged();
+      return;
+    case CWM_CHECKPARENTBG:
+      if (!Designing()) {
+        Invalidate();
+        InvalidateNC();
+      }
+      return;
+  }
+  TCustomPaintBox32_qv::WndProc(Message);
+}
+
+// ---- object text form ---------------------------------------------------------------
+
+void TQvSkinCustomControl::WriteProperties(TPropertyWriter& Writer) const {
+  TCustomPaintBox32_qv::WriteProperties(Writer);
+  if (FAutoInvalidate) Writer.WriteBoolean(L"AutoInvalidate", true);
+  if (FColor != clWhite) WriteColorProperty(Writer, L"Color", FColor);
+  if (FEraseBackground) Writer.WriteBoolean(L"EraseBackground", true);
+  if (!FTransparent) Writer.WriteBoolean(L"Transparent", false);
+}
+
+bool TQvSkinCustomControl::ReadProperty(const String& Name, const TPropValue& Value) {
+  if (SameText(Name, L"AutoInvalidate"))
+    SetAutoInvalidate(Value.AsBoolean());
+  else if (SameText(Name, L"Color"))
+    SetColor(ReadColorProperty(Value));
+  else if (SameText(Name, L"EraseBackground"))
+    SetEraseBackground(Value.AsBoolean());
+  else if (SameText(Name, L"Transparent"))
+    SetTransparent(Value.AsBoolean());
+  else
+    return TCustomPaintBox32_qv::ReadProperty(Name, Value);
+  return true;
+}
+
+}  // namespace qv

@@ -1,0 +1,77 @@
+#include <windows.h>
+
+#include "controls/QvSkinLayerControl.h"
+#include "forms/QvMessages.h"
+#include "forms/QvSkinHelper.h"
+#include "graphics/QvCommParentImage.h"
+#include "host/ObjectText.h"
+
+namespace qv {
+
+TQvSkinCustomLayerControl::TQvSkinCustomLayerControl(TComponent* AOwner)
+    : TCustomImage32_qv(AOwner) {
+  if (!Designing())
+    if (TQvWinControlHelper* Registry = TQvWinControlHelperObj()) Registry->Add(this);
+}
+
+TQvSkinCustomLayerControl::~TQvSkinCustomLayerControl() {
+  if (TQvWinControlHelper* Registry = TQvWinControlHelperObj()) Registry->Remove(this);
+}
+
+void TQvSkinCustomLayerControl::SetTransparent(bool Value) {
+  if (FTransparent == Value) return;
+  FTransparent = Value;
+  FRedrawBackground = true;
+  Invalidate();
+}
+
+void TQvSkinCustomLayerControl::DoPaintBuffer() {
+  TCustomImage32_qv::DoPaintBuffer();
+  if (!FHookPaintBufferProc || !FRedrawBackground || Designing() || Width() <= 0 || Height() <= 0)
+    return;
+  FRedrawBackground = false;
+  // The picture changes, so the buffer is painted once more with it.
+  TBitmap32* B = Bitmap();
+  B->BeginUpdate();
+  try {
+    B->SetSize(Width(), Height());
+    if (FTransparent)
+      DrawParentImage(this, B, BoundsRect());
+    else
+      B->Clear(Color32(Color()));
+  } catch (...) {
+    B->EndUpdate();
+    throw;
+  }
+  B->EndUpdate();
+  B->Changed();
+}
+
+void TQvSkinCustomLayerControl::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_MOVE:
+    case WM_SIZE:
+      FRedrawBackground = true;
+      break;
+    case CWM_CHECKPARENTBG:
+      if (!Designing()) {
+        FRedrawBackground = true;
+        Invalidate();
+      }
+      return;
+  }
+  TCustomImage32_qv::WndProc(Message);
+}
+
+void TQvSkinCustomLayerControl::WriteProperties(TPropertyWriter& Writer) const {
+  TCustomImage32_qv::WriteProperties(Writer);
+  if (FTransparent) Writer.WriteBoolean(L"Transparent", true);
+}
+
+bool TQvSkinCustomLayerControl::ReadProperty(const String& Name, const TPropValue& Value) {
+  if (!SameText(Name, L"Transparent")) return TCustomImage32_qv::ReadProperty(Name, Value);
+  SetTransparent(Value.AsBoolean());
+  return true;
+}
+
+}  // namespace qv
