@@ -7,3 +7,8 @@
 #include "controls/QvSkinCustomControl.h"
 #include "controls/QvSkinLayerControl.h"
 #include "controls/QvSkinPanel.h"
+// Decorative controls: lines, shapes, pictures in a circle, image-list animations.
+#include "controls/QvSkinAnimation.h"
+#include "controls/QvSkinCircleShape.h"
+#include "controls/QvSkinLine.h"
+#include "controls/QvSkinShape.h"

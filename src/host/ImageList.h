@@ -1,6 +1,8 @@
 #pragma once
 // A list of equally sized images drawn by index, backed by the platform image list.
 // Windows only (ImageListWin.cpp).
+#include <vector>
+
 #include "host/Graphics.h"
 
 struct _IMAGELIST;
@@ -8,6 +10,24 @@ struct _IMAGELIST;
 namespace qv {
 
 enum TColorDepth { cdDeviceDependent, cd4Bit, cd8Bit, cd16Bit, cd24Bit, cd32Bit };
+
+class TCustomImageList;
+
+// Tells a user of an image list of the list's changes (RegisterChanges). A link
+// unregisters itself when freed; a freed list lets go of its links.
+class TChangeLink {
+ public:
+  TChangeLink() = default;
+  ~TChangeLink();
+  TChangeLink(const TChangeLink&) = delete;
+  TChangeLink& operator=(const TChangeLink&) = delete;
+  TCustomImageList* Sender() const { return FSender; }
+  TNotifyEvent OnChange;
+
+ private:
+  friend class TCustomImageList;
+  TCustomImageList* FSender = nullptr;
+};
 
 class TCustomImageList : public TComponent {
   QV_CLASS(TCustomImageList)
@@ -44,6 +64,10 @@ class TCustomImageList : public TComponent {
   void WriteProperties(TPropertyWriter& Writer) const override;
   bool ReadProperty(const String& Name, const TPropValue& Value) override;
 
+  // Every change then also calls Value's OnChange with the list as sender.
+  void RegisterChanges(TChangeLink* Value);
+  void UnRegisterChanges(TChangeLink* Value);
+
   TNotifyEvent OnChange;
 
  private:
@@ -54,6 +78,7 @@ class TCustomImageList : public TComponent {
   TColorDepth FColorDepth = cd32Bit;
   TColor FBkColor = clNone;
   _IMAGELIST* FHandle = nullptr;
+  std::vector<TChangeLink*> FClients;
 };
 
 }  // namespace qv

@@ -13,7 +13,26 @@ namespace qv {
 TCustomImageList::TCustomImageList(TComponent* AOwner) : TComponent(AOwner) {}
 
 TCustomImageList::~TCustomImageList() {
+  for (TChangeLink* Link : FClients) Link->FSender = nullptr;
   FreeHandle();
+}
+
+TChangeLink::~TChangeLink() {
+  if (FSender) FSender->UnRegisterChanges(this);
+}
+
+void TCustomImageList::RegisterChanges(TChangeLink* Value) {
+  if (!Value || Value->FSender == this) return;
+  if (Value->FSender) Value->FSender->UnRegisterChanges(Value);
+  Value->FSender = this;
+  FClients.push_back(Value);
+}
+
+void TCustomImageList::UnRegisterChanges(TChangeLink* Value) {
+  auto It = std::find(FClients.begin(), FClients.end(), Value);
+  if (It == FClients.end()) return;
+  FClients.erase(It);
+  Value->FSender = nullptr;
 }
 
 void TCustomImageList::FreeHandle() {
@@ -23,6 +42,11 @@ void TCustomImageList::FreeHandle() {
 
 void TCustomImageList::Changed() {
   if (OnChange) OnChange(this);
+  // A handler may unregister (or free) links: each is called only while still registered.
+  const std::vector<TChangeLink*> Clients = FClients;
+  for (TChangeLink* Link : Clients)
+    if (std::find(FClients.begin(), FClients.end(), Link) != FClients.end() && Link->OnChange)
+      Link->OnChange(this);
 }
 
 HIMAGELIST TCustomImageList::Handle() {
