@@ -67,6 +67,7 @@ void TQvSkinCustomAnimation::Start() {
   FTimer->SetEnabled(true);
   if (FReverse && !FImages) return;
   FCurFrame = AnimationStartFrame(FImages ? FImages->Count() : 0, FLoop, FReverse);
+  Invalidate();  // the first frame shows now, not one tick later
 }
 
 void TQvSkinCustomAnimation::Stop() {

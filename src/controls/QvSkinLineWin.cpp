@@ -9,8 +9,6 @@ namespace {
 
 const bool kRegistered = (RegisterComponentClass<TQvSkinLine>(), true);
 
-const wchar_t* const kPenStyleNames[] = {L"psSolid", L"psDot", L"psDash"};
-
 }  // namespace
 
 TQvSkinLine::TQvSkinLine(TComponent* AOwner) : TQvSkinCustomControl(AOwner) {
@@ -68,7 +66,7 @@ void TQvSkinLine::WriteProperties(TPropertyWriter& W) const {
   if (FLook.GradientStartColor != D.GradientStartColor)
     WriteColorProperty(W, L"GradientStartColor", FLook.GradientStartColor);
   if (FLook.Kind != D.Kind) W.WriteIdent(L"Kind", EnumToIdent(FLook.Kind, TLineKindNames));
-  if (FLook.Style != D.Style) W.WriteIdent(L"Style", EnumToIdent(FLook.Style, kPenStyleNames));
+  if (FLook.Style != D.Style) W.WriteIdent(L"Style", EnumToIdent(FLook.Style, TQvPenStyleNames));
 }
 
 bool TQvSkinLine::ReadProperty(const String& Name, const TPropValue& Value) {
@@ -88,7 +86,7 @@ bool TQvSkinLine::ReadProperty(const String& Name, const TPropValue& Value) {
   else if (Is(L"Kind"))
     SetKind(ReadEnumProperty<TLineKind>(Value, TLineKindNames));
   else if (Is(L"Style"))
-    SetStyle(ReadEnumProperty<TQvPenStyle>(Value, kPenStyleNames));
+    SetStyle(ReadEnumProperty<TQvPenStyle>(Value, TQvPenStyleNames));
   else
     return TQvSkinCustomControl::ReadProperty(Name, Value);
   return true;

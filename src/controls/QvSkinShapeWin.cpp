@@ -7,6 +7,20 @@ namespace {
 
 const bool kRegistered = (RegisterComponentClass<TQvSkinShape>(), true);
 
+// A new shape's pen, which differs from a new pen.
+constexpr TColor kPenColor = TColor(0x566FF8);
+constexpr int kPenWidth = 2;
+
+// The pen's settings that differ from a new shape's pen. Written against the pen's own
+// defaults, a visible pen would read back hidden.
+void WritePen(TPropertyWriter& W, const TQvPen& Pen) {
+  if (Pen.Color() != kPenColor) WriteColorProperty(W, L"Pen.Color", Pen.Color());
+  if (Pen.Visible()) W.WriteBoolean(L"Pen.Visible", true);
+  if (Pen.Width() != kPenWidth) W.WriteInteger(L"Pen.Width", Pen.Width());
+  if (Pen.Style() != TQvPenStyle::psSolid)
+    W.WriteIdent(L"Pen.Style", EnumToIdent(Pen.Style(), TQvPenStyleNames));
+}
+
 }  // namespace
 
 TQvSkinCustomShape::TQvSkinCustomShape(TComponent* AOwner)
@@ -16,8 +30,8 @@ TQvSkinCustomShape::TQvSkinCustomShape(TComponent* AOwner)
   SetControlStyle({csAcceptsControls, csCaptureMouse, csClickEvents, csDoubleClicks});
   SetBounds(Left(), Top(), 65, 65);
   FPen->SetVisible(false);
-  FPen->SetColor(TColor(0x566FF8));
-  FPen->SetWidth(2);
+  FPen->SetColor(kPenColor);
+  FPen->SetWidth(kPenWidth);
   auto Repaint = [this](TObject*) { Invalidate(); };
   FBrush->SetOnChanged(Repaint);
   FPen->SetOnChanged(Repaint);
@@ -66,7 +80,7 @@ void TQvSkinCustomShape::WriteProperties(TPropertyWriter& W) const {
   const TQvShapeLook D;
   if (FLook.Alpha != D.Alpha) W.WriteInteger(L"Alpha", FLook.Alpha);
   W.WriteNested(L"Brush", *FBrush);
-  W.WriteNested(L"Pen", *FPen);
+  WritePen(W, *FPen);
   if (FLook.RoundRadius != D.RoundRadius) W.WriteInteger(L"RoundRadius", FLook.RoundRadius);
   if (FLook.Shape != D.Shape) W.WriteIdent(L"Shape", EnumToIdent(FLook.Shape, TQvShapeKindNames));
   if (!FLook.SvgPath.empty()) W.WriteString(L"SvgPath", FLook.SvgPath);

@@ -62,14 +62,10 @@ bool TQvBrush::ReadProperty(const String& Name, const TPropValue& Value) {
   return true;
 }
 
-namespace {
-const wchar_t* const PenStyleNames[] = {L"psSolid", L"psDot", L"psDash"};
-}
-
 void TQvPen::WriteProperties(TPropertyWriter& Writer) const {
   TQvBrush::WriteProperties(Writer);
   if (FWidth != 1) Writer.WriteInteger(L"Width", FWidth);
-  if (FStyle != TQvPenStyle::psSolid) Writer.WriteIdent(L"Style", PenStyleNames[int(FStyle)]);
+  if (FStyle != TQvPenStyle::psSolid) Writer.WriteIdent(L"Style", TQvPenStyleNames[int(FStyle)]);
 }
 
 bool TQvPen::ReadProperty(const String& Name, const TPropValue& Value) {
@@ -77,7 +73,7 @@ bool TQvPen::ReadProperty(const String& Name, const TPropValue& Value) {
     SetWidth(Integer(Value.AsInteger()));
   } else if (SameText(Name, L"Style")) {
     for (int I = 0; I < 3; ++I)
-      if (SameText(Value.AsString(), PenStyleNames[I])) {
+      if (SameText(Value.AsString(), TQvPenStyleNames[I])) {
         SetStyle(TQvPenStyle(I));
         return true;
       }

@@ -45,6 +45,7 @@ class TQvBrush : public TPersistent {
 
 // Scoped: the host's TPenStyle has members of the same names in another order.
 enum class TQvPenStyle { psSolid, psDot, psDash };
+inline constexpr const wchar_t* TQvPenStyleNames[] = {L"psSolid", L"psDot", L"psDash"};
 
 // Outline settings of a vector shape.
 class TQvPen : public TQvBrush {
