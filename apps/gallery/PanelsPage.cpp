@@ -5,9 +5,9 @@
 #include <memory>
 #include <vector>
 
+#include "ControlsHost.h"
 #include "GalleryPage.h"
 #include "controls/QvSkinCtrls.h"
-#include "host/CustomControl.h"
 #include "host/Font.h"
 #include "raster/Polygons.h"
 #include "resources/QvSkinResManager.h"
@@ -21,7 +21,6 @@ using namespace qv;
 const wchar_t* const kBackdrop = L"GalleryPanelsBackdrop";
 const wchar_t* const kTile = L"GalleryPanelsTile";
 constexpr TColor kInk = TColor(0x4A423C);
-constexpr TColor kHeading = TColor(0x4A3A20);
 
 // An evening landscape: sky, sun, two ranges of hills and a lake.
 void DrawBackdrop(TBitmap32& B) {
@@ -71,56 +70,13 @@ void EnsurePictures() {
   }
 }
 
-// The page's surface: a light ground, a checkered band behind the colour fills, and the
-// headings and labels. The panels on it take their background from this painting.
-class TPanelsHost : public TCustomControl {
- public:
-  explicit TPanelsHost(TComponent* AOwner) : TCustomControl(AOwner) {
-    FControlStyle.Include(csAcceptsControls);
-    SetDoubleBuffered(true);
-  }
-  String ClassName() const override { return L"TGalleryPanelsHost"; }
-
-  struct TText {
-    int X, Y;
-    String Text;
-    bool Heading;
-  };
-  std::vector<TText> Texts;
-  TRect Checker;
-
- protected:
-  void Paint() override {
-    TCanvas& C = *Canvas();
-    C.Brush().SetColor(TColor(0xF8F6F3));
-    C.FillRect(ClientRect());
-    // A busy band so that the opacity of the colour fills shows.
-    for (int Y = Checker.Top; Y < Checker.Bottom; Y += 14)
-      for (int X = Checker.Left; X < Checker.Right; X += 14) {
-        bool Dark = ((X - Checker.Left) / 14 + (Y - Checker.Top) / 14) % 2 != 0;
-        C.Brush().SetColor(Dark ? TColor(0xC8C2BA) : TColor(0xEDE9E4));
-        C.FillRect(Rect(X, Y, std::min(X + 14, Checker.Right), std::min(Y + 14, Checker.Bottom)));
-      }
-    C.Brush().SetColor(TColor(0x3C8CF0));
-    C.FillRect(Rect(Checker.Left, Checker.Top + 46, Checker.Right, Checker.Top + 62));
-    C.Brush().SetStyle(bsClear);
-    C.Font().SetName(L"Tahoma");
-    for (const TText& T : Texts) {
-      C.Font().SetHeight(T.Heading ? -14 : -12);
-      C.Font().SetStyle(T.Heading ? TFontStyles{fsBold} : TFontStyles{});
-      C.Font().SetColor(T.Heading ? kHeading : kInk);
-      C.TextOut(T.X, T.Y, T.Text);
-    }
-  }
-};
-
 class TPanelsPage : public TGalleryPage {
  public:
   String Title() const override { return L"Panels"; }
 
   void Show(HWND Parent, const RECT& R) override {
     EnsurePictures();
-    FHost = std::make_unique<TPanelsHost>(nullptr);
+    FHost = std::make_unique<TControlsHost>(nullptr);
     FHost->SetVisible(false);
     FHost->SetBounds(R.left, R.top, R.right - R.left, R.bottom - R.top);
     int Y = 16;
@@ -135,8 +91,8 @@ class TPanelsPage : public TGalleryPage {
   void Hide() override { FHost.reset(); }
 
  private:
-  void Heading(int Y, const String& Text) { FHost->Texts.push_back({kPad, Y, Text, true}); }
-  void Label(int X, int Y, const String& Text) { FHost->Texts.push_back({X, Y, Text, false}); }
+  void Heading(int Y, const String& Text) { FHost->Heading(kPad, Y, Text); }
+  void Label(int X, int Y, const String& Text) { FHost->Label(X, Y, Text); }
 
   template <typename T>
   T* Add(TWinControl* Parent, int X, int Y, int W, int H) {
@@ -159,7 +115,18 @@ class TPanelsPage : public TGalleryPage {
   int ColourFills(int Y) {
     Heading(Y, L"Colour fill at several opacities: Alpha 255, 192, 128, 64 and 0");
     Y += 24;
-    FHost->Checker = Rect(kPad, Y, kPad + 5 * kStep + 8, Y + 130);
+    FHost->OnPaintGround = [Checker = Rect(kPad, Y, kPad + 5 * kStep + 8, Y + 130)](TCanvas& C) {
+      // A busy band so that the opacity of the colour fills shows.
+      for (int Top = Checker.Top; Top < Checker.Bottom; Top += 14)
+        for (int Left = Checker.Left; Left < Checker.Right; Left += 14) {
+          bool Dark = ((Left - Checker.Left) / 14 + (Top - Checker.Top) / 14) % 2 != 0;
+          C.Brush().SetColor(Dark ? TColor(0xC8C2BA) : TColor(0xEDE9E4));
+          C.FillRect(Rect(Left, Top, std::min(Left + 14, Checker.Right),
+                          std::min(Top + 14, Checker.Bottom)));
+        }
+      C.Brush().SetColor(TColor(0x3C8CF0));
+      C.FillRect(Rect(Checker.Left, Checker.Top + 46, Checker.Right, Checker.Top + 62));
+    };
     const Byte Alphas[] = {255, 192, 128, 64, 0};
     int X = kPad + 8;
     for (Byte A : Alphas) {
@@ -264,8 +231,7 @@ class TPanelsPage : public TGalleryPage {
     Frame->Font()->SetColor(clWhite);
 
     const int X = kPad + 8 + 620 + 48;
-    FHost->Texts.push_back(
-        {X, Y, L"Border panels: normal, lit, NCSize 5 with a client panel", true});
+    FHost->Heading(X, Y, L"Border panels: normal, lit, NCSize 5 with a client panel");
     Label(X, Y + 24 + 100 + 6, L"normal: hover to light it");
     auto* Normal = Add<TQvSkinBorderPanel>(FHost.get(), X, Y + 24, 240, 100);
     Normal->SetCaption(L"Hover me");
@@ -289,7 +255,7 @@ class TPanelsPage : public TGalleryPage {
 
   static constexpr int kPad = 16;
   static constexpr int kStep = 235;
-  std::unique_ptr<TPanelsHost> FHost;
+  std::unique_ptr<TControlsHost> FHost;
 };
 
 const TPageRegistration gRegistration(40, [] {

@@ -42,11 +42,10 @@ class TQvSkinLine : public TQvSkinCustomControl {
   void DrawBody(TBitmap32* Bitmap) override;
 
  private:
+  // Repaints when Field changes.
   template <typename T>
   void Change(T& Field, const T& Value) {
-    if (Field == Value) return;
-    Field = Value;
-    Invalidate();
+    if (UpdateField(Field, Value)) Invalidate();
   }
   TQvLineLook FLook;
 };

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "controls/QvSkinCtrlsStreaming.h"
 #include "controls/QvSkinShape.h"
 
@@ -40,28 +42,20 @@ TQvSkinCustomShape::TQvSkinCustomShape(TComponent* AOwner)
 TQvSkinCustomShape::~TQvSkinCustomShape() = default;
 
 void TQvSkinCustomShape::SetShape(TQvShapeKind Value) {
-  if (Value == FLook.Shape) return;
-  FLook.Shape = Value;
-  Invalidate();
+  if (UpdateField(FLook.Shape, Value)) Invalidate();
 }
 
 void TQvSkinCustomShape::SetAlpha(Byte Value) {
-  if (Value == FLook.Alpha) return;
-  FLook.Alpha = Value;
-  Invalidate();
+  if (UpdateField(FLook.Alpha, Value)) Invalidate();
 }
 
 void TQvSkinCustomShape::SetRoundRadius(int Value) {
-  if (Value <= 0) Value = 1;
-  if (Value == FLook.RoundRadius) return;
-  FLook.RoundRadius = Value;
-  if (FLook.Shape == skRoundRect || FLook.Shape == skRoundSquare) Invalidate();
+  const bool Rounded = FLook.Shape == skRoundRect || FLook.Shape == skRoundSquare;
+  if (UpdateField(FLook.RoundRadius, std::max(Value, 1)) && Rounded) Invalidate();
 }
 
 void TQvSkinCustomShape::SetSvgPath(const String& Value) {
-  if (Value == FLook.SvgPath) return;
-  FLook.SvgPath = Value;
-  if (FLook.Shape == skSVG) Invalidate();
+  if (UpdateField(FLook.SvgPath, Value) && FLook.Shape == skSVG) Invalidate();
 }
 
 void TQvSkinCustomShape::DrawBody(TBitmap32* Bitmap) {

@@ -1,0 +1,36 @@
+#pragma once
+// The surface of a gallery page that hosts real controls: a plain ground, whatever the
+// page paints on it, then headings and labels. The see-through controls on it take their
+// background from this painting.
+#include <functional>
+#include <vector>
+
+#include "host/CustomControl.h"
+
+namespace gallery {
+
+class TControlsHost : public qv::TCustomControl {
+ public:
+  explicit TControlsHost(qv::TComponent* AOwner);
+  qv::String ClassName() const override { return L"TGalleryControlsHost"; }
+
+  void Heading(int X, int Y, const qv::String& Text) { FTexts.push_back({X, Y, Text, true}); }
+  void Label(int X, int Y, const qv::String& Text) { FTexts.push_back({X, Y, Text, false}); }
+
+  qv::TColor Ground = qv::TColor(0xF8F6F3);
+  // Paints over the ground, below the texts.
+  std::function<void(qv::TCanvas&)> OnPaintGround;
+
+ protected:
+  void Paint() override;
+
+ private:
+  struct TText {
+    int X, Y;
+    qv::String Text;
+    bool Heading;
+  };
+  std::vector<TText> FTexts;
+};
+
+}  // namespace gallery
