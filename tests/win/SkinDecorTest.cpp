@@ -1,7 +1,9 @@
 // The decorative controls on a form: lines, shapes and the picture in a circle painted over
-// the form's background into their buffers, their setter and size rules, and all of them
-// (the animation with its image list) in the object text form.
+// the form's background into their buffers, their setter and size rules, all of them (the
+// animation with its image list) in the object text form, and what they release.
+#include "LeakProbe.h"
 #include "SkinControlsTestSupport.h"
+#include "graphics/QvSimpleTimer.h"
 #include "host/ImageList.h"
 #include "host/ObjectText.h"
 #include "raster/Blend.h"
@@ -357,6 +359,51 @@ TEST_F(SkinDecor, DecorativeControlsRoundTripThroughTheObjectTextForm) {
                                L"skTriangle\n end\nend\n",
                                Bad),
                EReadError);
+}
+
+// One form with every decorative control painted once, a running animation among them.
+void OneDecorativeCycle() {
+  auto Form = std::make_unique<TForm>(nullptr);
+  Form->SetBounds(50, 50, 300, 200);
+  auto* Images = new TCustomImageList(Form.get());
+  TBitmap Strip(32, 16, pf24bit);
+  Images->Add(&Strip, nullptr);
+  auto* Anim = new TQvSkinAnimation(Form.get());
+  Anim->SetParent(Form.get());
+  Anim->SetImages(Images);
+  Anim->Start();
+  auto* Line = new TQvSkinLine(Form.get());
+  Line->SetParent(Form.get());
+  Line->SetStyle(TQvPenStyle::psDash);
+  auto* Shape = new TQvSkinShape(Form.get());
+  Shape->SetParent(Form.get());
+  Shape->SetShape(skSVG);
+  Shape->SetSvgPath(L"M0 0 L40 0 L20 30 Z");
+  auto* Circle = new TQvSkinCircleShape(Form.get());
+  Circle->SetParent(Form.get());
+  Circle->SetPicture(L"QvSkinMsgIcon_Info");
+  Form->HandleNeeded();
+  for (TWinControl* W : std::initializer_list<TWinControl*>{Anim, Line, Shape, Circle})
+    W->HandleNeeded();
+  qvtest::PaintOffScreen(Form.get());
+  Application->ProcessMessages();
+}
+
+using SkinDecorLeak = qvtest::ControlsTest;
+
+TEST_F(SkinDecorLeak, DecorativeControlsReleaseWhatTheyCreate) {
+  for (int I = 0; I < 3; ++I) OneDecorativeCycle();
+  const int Registered = TQvWinControlHelperObj()->Count();
+  const int Timers = QvSimpleTimer::GetSimpleTimerCount();
+  qvtest::TSlots Before = qvtest::Probe();
+  const unsigned Limit = 100;  // a leak of one object per cycle moves a slot by 300
+  for (int I = 0; I < 300; ++I) OneDecorativeCycle();
+  qvtest::TSlots After = qvtest::Probe();
+  EXPECT_LT(After.Window, Before.Window + Limit) << "windows leak";
+  EXPECT_LT(After.Gdi, Before.Gdi + Limit) << "GDI objects leak";
+  EXPECT_EQ(TQvWinControlHelperObj()->Count(), Registered);
+  EXPECT_EQ(QvSimpleTimer::GetSimpleTimerCount(), Timers);
+  EXPECT_EQ(QvSimpleTimer::GetSimpleTimerActiveCount(), 0);
 }
 
 }  // namespace
