@@ -170,6 +170,8 @@ void ShareFormStyle(const TQvFormSkinRes& Source) {
 
 namespace {
 
+const bool kRegistered = (RegisterComponentClass<TQvSkinRes>(), true);
+
 #ifdef _WIN32
 constexpr wchar_t kDelim = L'\\';
 #else

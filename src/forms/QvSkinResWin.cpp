@@ -1,6 +1,8 @@
 // Win32 side of the skin configuration: telling the skinned forms, warning the designer.
 #include <windows.h>
 
+#include <vector>
+
 #include "forms/QvMessages.h"
 #include "forms/QvSkinHelper.h"
 #include "forms/QvSkinRes.h"
@@ -10,16 +12,16 @@
 namespace qv {
 
 void SendSkinResChanged() {
-  // Forms may come and go while messages are handled, so the registry is consulted
-  // afresh at every step instead of holding on to a pair.
   const TQvFormSkinHelper* Registry = TQvFormSkinHelperObj();
-  for (int I = Registry ? Registry->Count() - 1 : -1; I >= 0; --I) {
+  if (!Registry) return;
+  std::vector<TCustomForm*> Forms;
+  for (int I = 0; I < Registry->Count(); ++I) Forms.push_back(Registry->Items(I)->Form);
+  for (auto It = Forms.rbegin(); It != Forms.rend(); ++It) {
     if (Application) Application->ProcessMessages();
+    // A form freed while messages were handled has left the registry by now.
     Registry = TQvFormSkinHelperObj();
     if (!Registry) return;
-    if (I >= Registry->Count()) continue;
-    if (TCustomForm* Form = Registry->Items(I)->Form)
-      SendMessageW(Form->Handle(), MM_SKINRESCHANGED, 0, 0);
+    if (*It && Registry->IndexOf(*It) >= 0) SendMessageW((*It)->Handle(), MM_SKINRESCHANGED, 0, 0);
   }
 }
 

@@ -42,7 +42,9 @@ class SkinRes : public ::testing::Test {
     gQvFormStyle->Assign(&Defaults);
   }
   String App() const { return Dir.Path().wstring(); }
-  fs::path SkinPath(const wchar_t* Rel) const { return Dir.Path() / L"Skin" / Rel; }
+  fs::path SkinPath(const wchar_t* Rel) const {
+    return (Dir.Path() / L"Skin" / Rel).make_preferred();
+  }
   void Put(const wchar_t* Rel, const std::string& Content) {
     fs::create_directories(SkinPath(Rel).parent_path());
     WriteFileBytes(SkinPath(Rel).wstring(), Bytes(Content));
