@@ -5,12 +5,11 @@
 // hold them; the alpha byte is left alone unless a routine says otherwise.
 //
 // The device-context forms (text glow, colour blend, gradients on a canvas, text
-// measuring) are Windows glue; elsewhere they do nothing and measure 0.
+// measuring) are in BitmapHelperDC.h.
+#include "graphics/BitmapHelperDC.h"
 #include "raster/Bitmap32.h"
 
 namespace qv {
-
-class TCanvas;
 
 enum TSmoothSide { ssLeft, ssTop, ssRight, ssBottom };
 using TSmoothSides = TSet<TSmoothSide>;
@@ -40,26 +39,5 @@ void FillGradient(TCustomBitmap32* Target, TColor StartColor, TColor EndColor, b
 
 // Every pixel becomes (A = Alpha, R = G = B = 0).
 void SetBitmapAlpha(TCustomBitmap32* Bitmap, uint8_t Alpha);
-
-// ---- device-context glue ----
-
-// Paints the glow of Text (drawn with DrawText Format and the context's current font) over
-// Rect of DC; the caller draws the text itself afterwards. Nothing for blank text or a
-// rectangle of negative size. N and Flag are not consulted.
-void DrawEffectText(TPlatformDC DC, TRect& Rect, const String& Text, Cardinal Format, Integer N,
-                    TColor GlowColor, Integer Strength, Integer Flag = 0);
-// The same on a canvas, with the canvas's font.
-void DrawEffectText(TCanvas& Canvas, TRect& Rect, const String& Text, Cardinal Format, Integer N,
-                    TColor GlowColor, Integer Strength, Integer Flag = 0);
-// Blends Color over Rect of DC with constant opacity Alpha (0..255).
-void ColorBlend(TPlatformDC DC, const TRect& Rect, TColor Color, uint8_t Alpha);
-// FillGradient drawn onto a device context at Rect's top-left corner.
-void FillGradient(TPlatformDC DC, TColor StartColor, TColor EndColor, bool Horizontal,
-                  const TRect& Rect);
-void FillGradient(TCanvas& Canvas, TColor StartColor, TColor EndColor, bool Horizontal,
-                  const TRect& Rect);
-// Width and height of the rectangle DrawText computes (DT_CALCRECT) for Text.
-Integer CalcTextWidthW(TPlatformDC DC, const String& Text);
-Integer CalcTextHeightW(TPlatformDC DC, const String& Text);
 
 }  // namespace qv

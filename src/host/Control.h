@@ -20,6 +20,13 @@ class TCustomForm;
 class TPopupMenu;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+// Horizontal and vertical placement of text in a rectangle.
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum TVerticalAlignment { taAlignTop, taAlignBottom, taVerticalCenter };
+inline constexpr const wchar_t* TAlignmentNames[] = {L"taLeftJustify", L"taRightJustify",
+                                                     L"taCenter"};
+inline constexpr const wchar_t* TVerticalAlignmentNames[] = {L"taAlignTop", L"taAlignBottom",
+                                                             L"taVerticalCenter"};
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
 using TAnchors = TSet<TAnchorKind>;
 inline const TAnchors AnchorAlign[7] = {{akLeft, akTop},

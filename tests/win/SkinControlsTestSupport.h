@@ -117,3 +117,78 @@ class SkinFormTest : public ControlsTest {
 };
 
 }  // namespace qvtest
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+#include "host/Font.h"
+
+namespace qvtest {
+
+// The smallest rectangle of Area (clipped to the surface) holding every pixel whose colour
+// part differs from Background by more than Tolerance in a channel: where text or a shape
+// was drawn. Empty when there is none.
+inline qv::TRect InkBounds(const qv::TCustomBitmap32& B, uint32_t Background, qv::TRect Area,
+                           int Tolerance = 24) {
+  GdiFlush();
+  qv::TRect R{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+  const int X2 = std::min(Area.Right, B.Width()), Y2 = std::min(Area.Bottom, B.Height());
+  for (int Y = std::max(Area.Top, 0); Y < Y2; ++Y)
+    for (int X = std::max(Area.Left, 0); X < X2; ++X) {
+      const uint32_t C = Rgb(B, X, Y);
+      bool Ink = false;
+      for (int S = 0; S < 24; S += 8)
+        Ink |= std::abs(int(C >> S & 0xFF) - int(Background >> S & 0xFF)) > Tolerance;
+      if (!Ink) continue;
+      R.Left = std::min(R.Left, X);
+      R.Top = std::min(R.Top, Y);
+      R.Right = std::max(R.Right, X + 1);
+      R.Bottom = std::max(R.Bottom, Y + 1);
+    }
+  return R.Left == INT32_MAX ? qv::TRect{} : R;
+}
+inline qv::TRect InkBounds(const qv::TCustomBitmap32& B, uint32_t Background) {
+  return InkBounds(B, Background, B.BoundsRect());
+}
+
+// How many pixels of Area have exactly the colour part Color.
+inline int CountColor(const qv::TCustomBitmap32& B, uint32_t Color, qv::TRect Area) {
+  GdiFlush();
+  int N = 0;
+  const int X2 = std::min(Area.Right, B.Width()), Y2 = std::min(Area.Bottom, B.Height());
+  for (int Y = std::max(Area.Top, 0); Y < Y2; ++Y)
+    for (int X = std::max(Area.Left, 0); X < X2; ++X) N += Rgb(B, X, Y) == Color;
+  return N;
+}
+
+// The platform's measures of a font (with Style instead of its own): the extent of a text
+// and the cell height.
+struct TFontMeasure {
+  explicit TFontMeasure(const qv::TFont& Source) : TFontMeasure(Source, Source.Style()) {}
+  TFontMeasure(const qv::TFont& Source, qv::TFontStyles Style) : DC(CreateCompatibleDC(nullptr)) {
+    Font.Assign(const_cast<qv::TFont*>(&Source));
+    Font.SetStyle(Style);
+    Old = SelectObject(DC, Font.Handle());
+    TEXTMETRICW M{};
+    GetTextMetricsW(DC, &M);
+    Height = M.tmHeight;
+  }
+  ~TFontMeasure() {
+    SelectObject(DC, Old);
+    DeleteDC(DC);
+  }
+  TFontMeasure(const TFontMeasure&) = delete;
+  TFontMeasure& operator=(const TFontMeasure&) = delete;
+  int Width(const qv::String& Text) const {
+    SIZE S{};
+    GetTextExtentPoint32W(DC, Text.c_str(), int(Text.size()), &S);
+    return S.cx;
+  }
+  qv::TFont Font;
+  HDC DC;
+  HGDIOBJ Old;
+  int Height = 0;
+};
+
+}  // namespace qvtest
