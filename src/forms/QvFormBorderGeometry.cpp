@@ -101,10 +101,15 @@ void QvBuildBorderPieces(TCustomBitmap32* Image, TQvStretchKind Kind,
   Frame.SetSize(Layout.FrameWidth, Layout.FrameHeight);
   Frame.Clear(0);
   if (!Frame.Empty()) {
+    // Copied, not blended: blending onto the transparent frame would darken and thin every
+    // translucent pixel of the shadow.
+    TBitmap32 Source;
+    Source.Assign(Image);
+    Source.SetDrawMode(dmOpaque);
     if (Kind == skTile)
-      TileBitmap(Image, &Frame);
+      TileBitmap(&Source, &Frame);
     else
-      StretchBitmap(Image, &Frame, false);
+      StretchBitmap(&Source, &Frame, false);
   }
   for (int I = 0; I < 4; ++I) Pieces[I] = CutPiece(Frame, Layout.Source[I]);
 }

@@ -64,8 +64,10 @@ TEST(FormBorderGeometry, WindowsAndSourcesForATableOfForms) {
   }
 }
 
-// Opaque pixel naming its position.
-TColor32 At(int X, int Y) { return Color32(uint8_t(X * 3), uint8_t(Y * 2), 0x55); }
+// Pixel naming its position, mostly translucent: the frame keeps it exactly.
+TColor32 At(int X, int Y) {
+  return Color32(uint8_t(X * 3), uint8_t(Y * 2), 0x55, uint8_t(20 + (X + Y) % 236));
+}
 
 void Fill(TBitmap32& B, int W, int H) {
   B.SetSize(W, H);

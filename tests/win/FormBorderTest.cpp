@@ -146,6 +146,18 @@ TEST_F(FormBorderTest, ShowWithFormPlacesFourLayeredWindowsShowingTheImage) {
   }
 }
 
+TEST_F(FormBorderTest, TransparentTilingDropsTheInflateForGood) {
+  Border->SetStretchKind(skTile);
+  Border->ShowWithForm({});
+  const TQvBorderSize& I = *Border->InflateSize();
+  EXPECT_EQ(std::vector<int>({I.Left(), I.Top(), I.Right(), I.Bottom()}),
+            std::vector<int>({0, 0, 0, 0}));
+  EXPECT_EQ(WindowRect(Wnd(mpflLeft)).top, 100);  // the sides start at the form's top edge
+  // Tiled from the frame's top-left: the image repeats along the top piece.
+  TBitmap32* Top = Border->Piece(mpflTop);
+  EXPECT_EQ(Top->Pixel(kImgSize + 3, 2), At(3, 2));
+}
+
 TEST_F(FormBorderTest, WindowsFollowTheFormWhenResizedAndMoved) {
   Border->ShowWithForm({});
   HWND Before = Wnd(mpflTop);
