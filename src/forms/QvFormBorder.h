@@ -117,8 +117,8 @@ class TQvFormLayerBorder : public TComponent {
 
   TCustomForm* FForm = nullptr;
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
-  TQvBorderPieces FPieces;                     // indexed by TqvFormLayerBorderType
-  TqvFormLayerWindow* FWindows[4] = {};        // owned (components of the border)
+  TQvBorderPieces FPieces;               // indexed by TqvFormLayerBorderType
+  TqvFormLayerWindow* FWindows[4] = {};  // owned (components of the border)
   bool FVisible = false;
   bool FHide = false;
   bool FMinimized = false;

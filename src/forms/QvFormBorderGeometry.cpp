@@ -93,8 +93,8 @@ std::unique_ptr<TBitmap32> CutPiece(const TBitmap32& Frame, const TRect& R) {
 
 }  // namespace
 
-void QvBuildBorderPieces(TCustomBitmap32* Image, TQvStretchKind Kind,
-                         const TQvBorderLayout& Layout, TQvBorderPieces& Pieces) {
+void QvBuildBorderPieces(TCustomBitmap32* Image, TQvStretchKind Kind, const TQvBorderLayout& Layout,
+                         TQvBorderPieces& Pieces) {
   for (auto& P : Pieces) P.reset();
   if (!Image || Image->Empty()) return;
   TBitmap32 Frame;

@@ -18,7 +18,10 @@ class TQvBorderSize : public TPersistent {
   static constexpr const wchar_t* StaticClassName = L"TQvBorderSize";
   String ClassName() const override { return StaticClassName; }
   TQvBorderSize(Integer ALeft = 8, Integer ATop = 8, Integer ARight = 8, Integer ABottom = 8)
-      : FLeft(ALeft), FTop(ATop), FRight(ARight), FBottom(ABottom),
+      : FLeft(ALeft),
+        FTop(ATop),
+        FRight(ARight),
+        FBottom(ABottom),
         FDefault{ALeft, ATop, ARight, ABottom} {}
   Integer Left() const { return FLeft; }
   void SetLeft(Integer Value) { FLeft = Value; }
@@ -60,7 +63,7 @@ using TQvBorderPieces = std::array<std::unique_ptr<TBitmap32>, 4>;
 // Fills a FrameWidth x FrameHeight surface from Image (nine-block stretch for skAuto, tiled
 // for skTile) and cuts the four pieces as copies of their source rectangles. Nil Image:
 // every piece is nil.
-void QvBuildBorderPieces(TCustomBitmap32* Image, TQvStretchKind Kind,
-                         const TQvBorderLayout& Layout, TQvBorderPieces& Pieces);
+void QvBuildBorderPieces(TCustomBitmap32* Image, TQvStretchKind Kind, const TQvBorderLayout& Layout,
+                         TQvBorderPieces& Pieces);
 
 }  // namespace qv

@@ -15,10 +15,12 @@ namespace {
 constexpr UINT kRaiseFlags = 0x613;
 // SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW
 constexpr UINT kPlaceFlags = 0x51;
-constexpr WPARAM kDragCommand = 0xF011;   // SC_MOVE from the mouse
+constexpr WPARAM kDragCommand = 0xF011;  // SC_MOVE from the mouse
 constexpr WPARAM kCaptionDrag = 0xF012;  // SC_MOVE | HTCAPTION
 
-HWND Wnd(TWinControl* C) { return HWND(C->Handle()); }
+HWND Wnd(TWinControl* C) {
+  return HWND(C->Handle());
+}
 
 }  // namespace
 
@@ -33,8 +35,12 @@ struct TQvFormLayerBorder::TFormLink {
 // ---- TqvFormLayerWindow ----
 
 TqvFormLayerWindow::TqvFormLayerWindow(TQvFormLayerBorder* ABorder, TqvFormLayerBorderType AType)
-    : TForm(ABorder), BorderType(AType), Drag(ABorder->DragEnabled()),
-      FTransparent(ABorder->Transparent()), FLayerBorder(ABorder), FForm(ABorder->Form()) {
+    : TForm(ABorder),
+      BorderType(AType),
+      Drag(ABorder->DragEnabled()),
+      FTransparent(ABorder->Transparent()),
+      FLayerBorder(ABorder),
+      FForm(ABorder->Form()) {
   SetScaled(false);
   SetBorderStyle(bsNone);
   if (FForm && FForm->FormStyle() == fsStayOnTop) SetFormStyle(fsStayOnTop);
@@ -263,8 +269,7 @@ void TQvFormLayerBorder::ReAlign() {
 
 void TQvFormLayerBorder::SetBoundsWithForm() {
   if (!FForm || FFormClosed) return;
-  if (FForm->WindowState() == wsMaximized ||
-      (FForm->HandleAllocated() && IsZoomed(Wnd(FForm)))) {
+  if (FForm->WindowState() == wsMaximized || (FForm->HandleAllocated() && IsZoomed(Wnd(FForm)))) {
     Minimizing();
     return;
   }
@@ -309,8 +314,7 @@ void TQvFormLayerBorder::PlaceWindows(int ALeft, int ATop, bool Deferred) {
   HWND Anchor = FormWnd;
   bool TopMost = false;
   if (FForm->FormStyle() == fsStayOnTop) {
-    if (GetActiveWindow() == FormWnd)
-      SetWindowPos(FormWnd, HWND_TOP, 0, 0, 0, 0, kRaiseFlags);
+    if (GetActiveWindow() == FormWnd) SetWindowPos(FormWnd, HWND_TOP, 0, 0, 0, 0, kRaiseFlags);
     if (FormMinimized()) Anchor = GetWindow(FormWnd, GW_HWNDPREV);
   } else if (GetWindowLongPtrW(FormWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) {
     SetWindowPos(FormWnd, HWND_TOPMOST, 0, 0, 0, 0, kRaiseFlags);

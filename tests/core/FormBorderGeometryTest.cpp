@@ -20,6 +20,7 @@ struct TLayoutCase {
   TWin Left, Top, Right, Bottom;
 };
 
+// clang-format off
 const TLayoutCase kCases[] = {
     {"defaults transparent", Bounds(100, 100, 400, 300), {8, 8, 8, 8}, {5, 5, -5, -5}, true,
      {92, 105, 13, 290}, {92, 92, 416, 13}, {495, 105, 13, 290}, {92, 395, 416, 13}},
@@ -37,6 +38,7 @@ const TLayoutCase kCases[] = {
     {"form shorter than its inflates", Bounds(0, 0, 40, 6), {8, 8, 8, 8}, {5, 5, 5, 5}, true,
      {-8, 5, 13, 0}, {-8, -8, 56, 13}, {35, 5, 13, 0}, {-8, 1, 56, 13}},
 };
+// clang-format on
 
 TEST(FormBorderGeometry, WindowsAndSourcesForATableOfForms) {
   for (const auto& C : kCases) {

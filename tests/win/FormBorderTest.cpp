@@ -18,7 +18,9 @@ const wchar_t* const kImage = L"FormBorderTestImage";
 constexpr int kImgSize = 30;
 
 // Opaque pixel naming its position, so the screen shows it exactly.
-TColor32 At(int X, int Y) { return Color32(uint8_t(X * 8), uint8_t(Y * 8), 0x40); }
+TColor32 At(int X, int Y) {
+  return Color32(uint8_t(X * 8), uint8_t(Y * 8), 0x40);
+}
 
 void RegisterImage() {
   static bool Done = false;
@@ -78,8 +80,8 @@ class FormBorderTest : public qvtest::ControlsTest {
 
   // Every window's screen rectangle is the layout's around the form's current bounds.
   void ExpectPlacedAround(const TRect& FormBounds) {
-    TQvBorderLayout L = QvBorderLayout(FormBounds, *Border->Size(), *Border->InflateSize(),
-                                       Border->Transparent());
+    TQvBorderLayout L =
+        QvBorderLayout(FormBounds, *Border->Size(), *Border->InflateSize(), Border->Transparent());
     for (auto Side : {mpflLeft, mpflTop, mpflRight, mpflBottom}) {
       SCOPED_TRACE(Side);
       ASSERT_NE(Border->Window(Side), nullptr);
@@ -141,8 +143,8 @@ TEST_F(FormBorderTest, ShowWithFormPlacesFourLayeredWindowsShowingTheImage) {
     std::set<HWND> Below;
     HWND H = HWND(Form->Handle());
     for (int I = 0; I < 4; ++I) Below.insert(H = GetWindow(H, GW_HWNDNEXT));
-    EXPECT_EQ(Below, (std::set<HWND>{Wnd(mpflLeft), Wnd(mpflTop), Wnd(mpflRight),
-                                     Wnd(mpflBottom)}));
+    EXPECT_EQ(Below,
+              (std::set<HWND>{Wnd(mpflLeft), Wnd(mpflTop), Wnd(mpflRight), Wnd(mpflBottom)}));
   }
 }
 
