@@ -10,9 +10,12 @@
 #include "ControlsHost.h"
 #include "GalleryPage.h"
 #include "forms/QvFormBorder.h"
+#include "forms/QvFormBorderGeometry.h"
 #include "host/Canvas.h"
 #include "host/Font.h"
 #include "host/Timer.h"
+#include "raster/Bitmap32.h"
+#include "resources/QvSkinResManager.h"
 
 namespace gallery {
 
@@ -35,6 +38,9 @@ class TLayeredBorderPage : public TGalleryPage {
     FHost->Label(16, 370,
                  L"The shadow is translucent (alpha up to 51). An X server without a compositor "
                  L"shows every pixel that is not fully transparent solid, so here it looks dark.");
+    FHost->Heading(16, 410, L"The same shadow composed by the library's own blend");
+    FHost->Label(60, 650, L"The four pieces blended onto the page, as Windows composes them");
+    FHost->OnPaintGround = [this](TCanvas& Canvas) { PaintComposedShadow(Canvas, 60, 440); };
     FHost->SetParentWindow(Parent);
     FHost->SetVisible(true);
     POINT Origin{R.left, R.top};
@@ -62,6 +68,33 @@ class TLayeredBorderPage : public TGalleryPage {
   }
 
  private:
+  // What the desktop shows on Windows: the border pieces blended over the page, the form
+  // drawn on top.
+  void PaintComposedShadow(TCanvas& Canvas, int X, int Y) {
+    const int FormW = 320, FormH = 180, Margin = 16;
+    TBitmap32 Scene;
+    Scene.SetSize(FormW + 2 * Margin, FormH + 2 * Margin);
+    Scene.Clear(Color32(FHost->Ground));
+    const TQvBorderSize Size;
+    const TQvBorderSize Inflate(5, 5, -5, -5);
+    const TQvBorderLayout Layout =
+        QvBorderLayout(Bounds(Margin, Margin, FormW, FormH), Size, Inflate, true);
+    TQvBorderPieces Pieces;
+    TQvSkinResManager* Manager = TQvSkinResManagerObj();
+    QvBuildBorderPieces(Manager ? Manager->GetImageByName(TQvFormLayerBorder::DefaultImage)
+                                : nullptr,
+                        skAuto, Layout, Pieces);
+    for (int Side = 0; Side < 4; ++Side)
+      if (Pieces[size_t(Side)]) {
+        Pieces[size_t(Side)]->SetDrawMode(dmBlend);
+        Pieces[size_t(Side)]->DrawTo(&Scene, Layout.Pos[size_t(Side)].X,
+                                     Layout.Pos[size_t(Side)].Y);
+      }
+    Scene.FillRectS(Margin, Margin, Margin + FormW, Margin + FormH, 0xFFFFFFFF);
+    Scene.FillRectS(Margin, Margin, Margin + FormW, Margin + 32, Color32(TColor(0xB07838)));
+    Scene.DrawTo(Canvas.Handle(), X, Y);
+  }
+
   void AddForm(int I, int X, int Y, const String& Caption, bool Transparent, int Size) {
     auto Form = std::make_unique<TForm>(nullptr);
     Form->SetBorderStyle(bsNone);
