@@ -109,7 +109,8 @@ bool TQvSkinExpandBox::CanResize(int& NewWidth, int& NewHeight) {
   const int T = ScaledTitleHeight();
   if (NewHeight < T)
     NewHeight = T;
-  else if (!FAllowCollapse)
+  else if (FExpand || !FAllowCollapse)
+    // Any size the open box takes is the one it unfolds to again.
     FExpandedHeight = NewHeight;
   return true;
 }
@@ -117,7 +118,9 @@ bool TQvSkinExpandBox::CanResize(int& NewWidth, int& NewHeight) {
 void TQvSkinExpandBox::WndProc(TMessage& Message) {
   TQvSkinCustomControl::WndProc(Message);
   switch (Message.Msg) {
-    case WM_LBUTTONDOWN: {
+    // The second of two quick clicks arrives as a double click: it is a press all the same.
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
       const TPoint P{short(LOWORD(Message.LParam)), short(HIWORD(Message.LParam))};
       const TRect R = TitleRect();
       if (P.X >= R.Left && P.X < R.Right && P.Y >= R.Top && P.Y < R.Bottom) {

@@ -96,7 +96,7 @@ TEST_F(SkinSplitter, DragResizesTheLeftNeighbourWithinItsLimits) {
   Drag({400});
   EXPECT_EQ(Panel->Width(), 367);
   // Below MinSize it snaps to nothing; the collapsed panel is still found and opens again.
-  Drag({-300});
+  Drag({-350});
   EXPECT_EQ(Panel->Width(), 0);
   EXPECT_EQ(Splitter->Left(), 0);
   Drag({50});
@@ -116,7 +116,7 @@ TEST_F(SkinSplitter, FarSidesMoveTheNeighboursEdge) {
   struct {
     TAlign Side;
     int Offset, Size;
-  } Cases[] = {{alBottom, -40, 120}, {alRight, 30, 70}, {alTop, 25, 125}};
+  } Cases[] = {{alBottom, -40, 140}, {alRight, 30, 70}, {alTop, 25, 125}};
   for (auto& C : Cases) {
     SCOPED_TRACE(C.Side);
     Form.reset();
@@ -205,12 +205,17 @@ TEST_F(SkinSplitter, GripAndRoundTrip) {
   qvtest::Pump(30);
   EXPECT_EQ(qvtest::Rgb(*Splitter->Buffer(), 0, 135), 0xFFFFFFu);
 
-  Form->SetName(L"SplitForm");
-  Splitter->SetName(L"Splitter1");
-  Splitter->SetMinSize(12);
-  Splitter->SetAutoSnap(false);
-  Splitter->SetDotColor(clRed);
-  const String Text = ComponentToText(*Form);
+  TForm Source(nullptr);
+  Source.SetName(L"SplitForm");
+  auto* S = new TQvSkinSplitter(&Source);
+  S->SetParent(&Source);
+  S->SetName(L"Splitter1");
+  S->SetAlign(alBottom);
+  S->SetMinSize(12);
+  S->SetAutoSnap(false);
+  S->SetDotColor(clRed);
+  S->SetResizeType(rtNone);
+  const String Text = ComponentToText(Source);
   TForm Copy(nullptr);
   TextToComponent(Text, Copy);
   auto* S2 = dynamic_cast<TQvSkinSplitter*>(Copy.FindComponent(L"Splitter1"));
@@ -219,6 +224,8 @@ TEST_F(SkinSplitter, GripAndRoundTrip) {
   EXPECT_FALSE(S2->AutoSnap());
   EXPECT_EQ(S2->DotColor(), clRed);
   EXPECT_EQ(S2->ResizeType(), rtNone);
+  EXPECT_EQ(S2->Align(), alBottom);
+  EXPECT_EQ(S2->Cursor(), crVSplit);
   EXPECT_EQ(ComponentToText(Copy), Text);
 }
 
