@@ -94,6 +94,7 @@ class TSplitterPage : public TGalleryPage {
     FHost->Heading(X, Y, L"TQvSkinExpandBox: click a title to fold or unfold");
     auto* A = Add<TQvSkinExpandBox>(FHost.get(), X, Y + 28, 300, 130);
     A->SetTitle(L"Expanded, see-through title");
+    A->TitleFont()->SetColor(TColor(0x5A3A1A));
     Content(A, L"The content follows the box.");
     auto* B = Add<TQvSkinExpandBox>(FHost.get(), X, Y + 170, 300, 130);
     B->SetTitle(L"Collapsed, opaque title");
