@@ -15,3 +15,6 @@
 #include "controls/QvSkinCircleShape.h"
 #include "controls/QvSkinLine.h"
 #include "controls/QvSkinShape.h"
+// Layout controls: the splitter and the expand box.
+#include "controls/QvSkinExpandBox.h"
+#include "controls/QvSkinSplitter.h"

@@ -1,0 +1,223 @@
+#include <windows.h>
+
+#include "controls/QvSkinCtrlsStreaming.h"
+#include "controls/QvSkinExpandBox.h"
+#include "graphics/QvComm.h"
+#include "resources/QvSkinResManager.h"
+
+namespace qv {
+
+namespace {
+
+const bool kRegistered = (RegisterComponentClass<TQvSkinExpandBox>(), true);
+
+TQvSkinImage* SkinPicture(const TQvResID& ID) {
+  if (ID.empty()) return nullptr;
+  TQvSkinResManager* Manager = TQvSkinResManagerObj();
+  return Manager ? Manager->GetImageByName(ID, true) : nullptr;
+}
+
+}  // namespace
+
+TQvSkinExpandBox::TQvSkinExpandBox(TComponent* AOwner)
+    : TQvSkinCustomControl(AOwner), FTitleFont(std::make_unique<TFont>()) {
+  SetControlStyle({csAcceptsControls, csCaptureMouse, csClickEvents, csDoubleClicks});
+  FTitleFont->SetSize(9);
+  FTitleFont->SetStyle({fsBold});
+  FTitleFont->SetColor(clWhite);
+  FTitleFont->OnChange = [this](TObject*) { Invalidate(); };
+  SetText(L" ");
+  FExpandedHeight = Height();
+}
+
+TQvSkinExpandBox::~TQvSkinExpandBox() {
+  FTitleFont->OnChange = nullptr;
+}
+
+int TQvSkinExpandBox::ScaledTitleHeight() const {
+  return GetDPIScaledPixels(this, FTitleHeight);
+}
+
+TRect TQvSkinExpandBox::TitleRect() const {
+  return Rect(0, 0, Width(), ScaledTitleHeight());
+}
+
+void TQvSkinExpandBox::SetTitle(const String& Value) {
+  if (FTitle == Value) return;
+  FTitle = Value;
+  DoChanged();
+}
+
+void TQvSkinExpandBox::SetTitleColor(TColor Value) {
+  if (FTitleColor == Value) return;
+  FTitleColor = Value;
+  DoChanged();
+}
+
+void TQvSkinExpandBox::SetTitleHeight(int Value) {
+  if (FTitleHeight == Value) return;
+  if (Value <= 0) Value = 1;
+  if (Value > Height()) Value = Height();
+  FTitleHeight = Value;
+  DoChanged();
+}
+
+void TQvSkinExpandBox::SetTitleFont(TFont* Value) {
+  FTitleFont->Assign(Value);
+}
+
+void TQvSkinExpandBox::ChangeIcon(TQvResID& Field, const TQvResID& Value) {
+  if (Field == Value) return;
+  Field = Value;
+  Invalidate();
+}
+
+void TQvSkinExpandBox::SetExpand(bool Value) {
+  if (Value == FExpand) return;
+  if (!Value && (!FAllowCollapse || Align() == alClient)) return;
+  FExpand = Value;
+  DoExpand();
+}
+
+void TQvSkinExpandBox::DoExpand() {
+  if (!Designing()) {
+    if (FExpand || !FAllowCollapse || Align() == alClient) {
+      SetHeight(FExpandedHeight);
+    } else {
+      FExpandedHeight = Height();
+      SetHeight(ScaledTitleHeight() + 1);
+    }
+  }
+  DoChanged();
+}
+
+void TQvSkinExpandBox::DoChanged() {
+  Invalidate();
+  if (OnChanged) OnChanged(this);
+}
+
+void TQvSkinExpandBox::AdjustClientRect(TRect& Rect) {
+  TQvSkinCustomControl::AdjustClientRect(Rect);
+  Rect.Top += ScaledTitleHeight();
+  Rect.Left += 1;
+  Rect.Right -= 1;
+  Rect.Bottom -= 1;
+}
+
+bool TQvSkinExpandBox::CanResize(int& NewWidth, int& NewHeight) {
+  TQvSkinCustomControl::CanResize(NewWidth, NewHeight);
+  const int T = ScaledTitleHeight();
+  if (NewHeight < T)
+    NewHeight = T;
+  else if (FExpand || !FAllowCollapse)
+    // Any size the open box takes is the one it unfolds to again.
+    FExpandedHeight = NewHeight;
+  return true;
+}
+
+void TQvSkinExpandBox::WndProc(TMessage& Message) {
+  TQvSkinCustomControl::WndProc(Message);
+  switch (Message.Msg) {
+    // The second of two quick clicks arrives as a double click: it is a press all the same.
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+      const TPoint P{short(LOWORD(Message.LParam)), short(HIWORD(Message.LParam))};
+      const TRect R = TitleRect();
+      if (P.X >= R.Left && P.X < R.Right && P.Y >= R.Top && P.Y < R.Bottom) {
+        // The title flips the flag even where collapsing is not allowed; DoExpand then
+        // keeps the height.
+        FExpand = !FExpand;
+        DoExpand();
+      }
+      break;
+    }
+    case WM_MOVE:
+      if (AutoInvalidate()) Invalidate();
+      break;
+    default:
+      break;
+  }
+}
+
+void TQvSkinExpandBox::DrawBody(TBitmap32* Bitmap) {
+  TQvSkinCustomControl::DrawBody(Bitmap);
+  const int W = Width(), H = Height(), T = ScaledTitleHeight();
+  const TColor32 Border = Color32(FBorderColor);
+  Bitmap->BeginUpdate();
+  try {
+    if (!Transparent()) Bitmap->FillRectS(0, 0, W, T, Color32(FTitleColor));
+    Bitmap->LineS(0, 0, W - 1, 0, Border);
+    if (FExpand) Bitmap->LineS(0, T - 1, W, T - 1, Border);
+    int TextLeft = 10;
+    if (TQvSkinImage* Icon = SkinPicture(FTitleIcon)) {
+      Bitmap->Draw(5, (T - Icon->Height()) / 2, Icon);
+      TextLeft += Icon->Width();
+    }
+    Bitmap->Font()->Assign(FTitleFont.get());
+    SetDPIScaledFont(this, Bitmap->Font());
+    Bitmap->Textout(Rect(TextLeft, 0, W, T), DT_VCENTER | DT_SINGLELINE, FTitle);
+    if (FAllowCollapse) {
+      if (TQvSkinImage* Icon = SkinPicture(FExpand ? FExpandIcon : FCollapseIcon))
+        Bitmap->Draw(W - Icon->Width() - 5, (T - Icon->Height()) / 2, Icon);
+    }
+    Bitmap->LineS(0, 0, 0, H, Border);
+    Bitmap->LineS(W - 1, 0, W - 1, H, Border);
+    Bitmap->LineS(0, H - 1, W - 1, H - 1, Border);
+  } catch (...) {
+    Bitmap->EndUpdate();
+    throw;
+  }
+  Bitmap->EndUpdate();
+}
+
+// ---- object text form ---------------------------------------------------------------
+
+void TQvSkinExpandBox::WriteProperties(TPropertyWriter& W) const {
+  // The expanded height first: the collapsed height read back must not replace it.
+  TQvSkinCustomControl::WriteProperties(W);
+  if (!FAllowCollapse) W.WriteBoolean(L"AllowCollapse", false);
+  if (FBorderColor != TColor(0x7F6223)) WriteColorProperty(W, L"BorderColor", FBorderColor);
+  if (FCollapseIcon != L"QvSkinExpand_1") W.WriteString(L"CollapseIcon", FCollapseIcon);
+  if (FExpandIcon != L"QvSkinExpand_2") W.WriteString(L"ExpandIcon", FExpandIcon);
+  if (!FExpand) {
+    W.WriteInteger(L"ExpandedHeight", FExpandedHeight);
+    W.WriteBoolean(L"Expand", false);
+  }
+  if (FTitle != L"Title") W.WriteString(L"Title", FTitle);
+  if (FTitleColor != TColor(0xAACF58)) WriteColorProperty(W, L"TitleColor", FTitleColor);
+  W.WriteNested(L"TitleFont", *FTitleFont);
+  if (FTitleHeight != 25) W.WriteInteger(L"TitleHeight", FTitleHeight);
+  if (!FTitleIcon.empty()) W.WriteString(L"TitleIcon", FTitleIcon);
+}
+
+bool TQvSkinExpandBox::ReadProperty(const String& Name, const TPropValue& Value) {
+  auto Is = [&](const wchar_t* N) { return SameText(Name, N); };
+  if (Is(L"AllowCollapse"))
+    SetAllowCollapse(Value.AsBoolean());
+  else if (Is(L"BorderColor"))
+    SetBorderColor(ReadColorProperty(Value));
+  else if (Is(L"CollapseIcon"))
+    SetCollapseIcon(Value.AsString());
+  else if (Is(L"ExpandIcon"))
+    SetExpandIcon(Value.AsString());
+  else if (Is(L"ExpandedHeight"))
+    FExpandedHeight = int(Value.AsInteger());
+  else if (Is(L"Expand"))
+    // The stored height is already the collapsed one: only the flag is read.
+    FExpand = Value.AsBoolean();
+  else if (Is(L"Title"))
+    SetTitle(Value.AsString());
+  else if (Is(L"TitleColor"))
+    SetTitleColor(ReadColorProperty(Value));
+  else if (ReadNestedProperty(Name, L"TitleFont", *FTitleFont, Value))
+    ;
+  else if (Is(L"TitleHeight"))
+    SetTitleHeight(int(Value.AsInteger()));
+  else if (Is(L"TitleIcon"))
+    SetTitleIcon(Value.AsString());
+  else
+    return TQvSkinCustomControl::ReadProperty(Name, Value);
+  return true;
+}
+
+}  // namespace qv
