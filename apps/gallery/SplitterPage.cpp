@@ -28,9 +28,9 @@ class TSplitterPage : public TGalleryPage {
     // Soft diagonal stripes, so that see-through parts show what lies under them.
     FHost->OnPaintGround = [](TCanvas& C) {
       C.Pen().SetColor(TColor(0xECE4DA));
-      for (int X = -600; X < 1600; X += 14) {
+      for (int X = -1200; X < 1600; X += 14) {
         C.MoveTo(X, 0);
-        C.LineTo(X + 600, 600);
+        C.LineTo(X + 1200, 1200);
       }
     };
     Workbench(kPad, 16);
@@ -66,6 +66,9 @@ class TSplitterPage : public TGalleryPage {
   TQvSkinSplitter* Splitter(TWinControl* Parent, TAlign Align, int X, int Y) {
     auto* S = Add<TQvSkinSplitter>(Parent, X, Y, 6, 6);
     S->SetAlign(Align);
+    // A new splitter is aligned left, so its first parent gave it a full-height bar; a
+    // bar across the pane needs its thickness back.
+    if (Align == alTop || Align == alBottom) S->SetHeight(6);
     S->SetTransparent(false);
     S->SetColor(TColor(0xF4EEE8));
     return S;
