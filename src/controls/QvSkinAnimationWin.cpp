@@ -12,14 +12,6 @@ namespace {
 
 const bool kRegistered = (RegisterComponentClass<TQvSkinAnimation>(), true);
 
-// The component a streamed reference names: owned by the referring component's owner or
-// by an owner further out.
-TComponent* FindReferenced(TComponent* From, const String& Name) {
-  for (TComponent* Scope = From->Owner(); Scope && !Name.empty(); Scope = Scope->Owner())
-    if (TComponent* C = Scope->FindComponent(Name)) return C;
-  return nullptr;
-}
-
 }  // namespace
 
 TQvSkinCustomAnimation::TQvSkinCustomAnimation(TComponent* AOwner)
@@ -113,7 +105,7 @@ void TQvSkinCustomAnimation::DrawBody(TBitmap32* Bitmap) {
 void TQvSkinCustomAnimation::Loaded() {
   TQvSkinCustomControl::Loaded();
   if (FPendingImages.empty()) return;
-  auto* List = dynamic_cast<TCustomImageList*>(FindReferenced(this, FPendingImages));
+  auto* List = dynamic_cast<TCustomImageList*>(FindReferencedComponent(this, FPendingImages));
   FPendingImages.clear();
   if (List) SetImages(List);
 }

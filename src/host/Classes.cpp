@@ -87,6 +87,13 @@ TComponent* TComponent::FindComponent(const String& AName) const {
   return nullptr;
 }
 
+TComponent* FindReferencedComponent(const TComponent* From, const String& Name) {
+  if (Name.empty()) return nullptr;
+  for (TComponent* Scope = From->Owner(); Scope; Scope = Scope->Owner())
+    if (TComponent* C = Scope->FindComponent(Name)) return C;
+  return nullptr;
+}
+
 int TComponent::ComponentIndex() const {
   if (!FOwner) return -1;
   auto& L = FOwner->FComponents;

@@ -30,6 +30,10 @@ class TObject {
   virtual String ClassName() const { return L"TObject"; }
 };
 
+// The component a streamed reference names: one owned by the referring component's owner,
+// or by an owner further out; nil when none (or Name is empty).
+TComponent* FindReferencedComponent(const TComponent* From, const String& Name);
+
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
 class TPersistent : public TObject {

@@ -75,15 +75,6 @@ TColor ReadColor(const TPropValue& Value) {
   return TColor(Value.AsInteger());
 }
 
-// The component a reference names: one owned by the referring component's owner, or
-// by an owner further out.
-TComponent* FindReference(TComponent* From, const String& Name) {
-  if (Name.empty()) return nullptr;
-  for (TComponent* Scope = From->Owner(); Scope; Scope = Scope->Owner())
-    if (TComponent* C = Scope->FindComponent(Name)) return C;
-  return nullptr;
-}
-
 struct TRegistrar {
   TRegistrar() {
     RegisterComponentClass<TForm>();
@@ -201,7 +192,7 @@ bool TControl::ReadProperty(const String& Name, const TPropValue& Value) {
 
 void TControl::ResolveReferences() {
   if (!FPendingPopupMenu.empty()) {
-    auto* Menu = dynamic_cast<TPopupMenu*>(FindReference(this, FPendingPopupMenu));
+    auto* Menu = dynamic_cast<TPopupMenu*>(FindReferencedComponent(this, FPendingPopupMenu));
     FPendingPopupMenu.clear();
     if (Menu) SetPopupMenu(Menu);
   }
@@ -404,7 +395,7 @@ TComponent* TMenu::GetChildOwner(TComponent* Root) {
 void TMenu::Loaded() {
   TComponent::Loaded();
   if (!FPendingImages.empty()) {
-    auto* Images = dynamic_cast<TCustomImageList*>(FindReference(this, FPendingImages));
+    auto* Images = dynamic_cast<TCustomImageList*>(FindReferencedComponent(this, FPendingImages));
     FPendingImages.clear();
     if (Images) SetImages(Images);
   }
