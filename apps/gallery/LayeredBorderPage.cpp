@@ -69,12 +69,16 @@ class TLayeredBorderPage : public TGalleryPage {
 
  private:
   // What the desktop shows on Windows: the border pieces blended over the page, the form
-  // drawn on top.
+  // drawn on top. Composed once; each paint only copies it.
   void PaintComposedShadow(TCanvas& Canvas, int X, int Y) {
+    if (FComposed.Empty()) ComposeShadow();
+    FComposed.DrawTo(Canvas.Handle(), X, Y);
+  }
+
+  void ComposeShadow() {
     const int FormW = 320, FormH = 180, Margin = 16;
-    TBitmap32 Scene;
-    Scene.SetSize(FormW + 2 * Margin, FormH + 2 * Margin);
-    Scene.Clear(Color32(FHost->Ground));
+    FComposed.SetSize(FormW + 2 * Margin, FormH + 2 * Margin);
+    FComposed.Clear(Color32(FHost->Ground));
     const TQvBorderSize Size;
     const TQvBorderSize Inflate(5, 5, -5, -5);
     const TQvBorderLayout Layout =
@@ -84,15 +88,13 @@ class TLayeredBorderPage : public TGalleryPage {
     QvBuildBorderPieces(Manager ? Manager->GetImageByName(TQvFormLayerBorder::DefaultImage)
                                 : nullptr,
                         skAuto, Layout, Pieces);
-    for (int Side = 0; Side < 4; ++Side)
-      if (Pieces[size_t(Side)]) {
-        Pieces[size_t(Side)]->SetDrawMode(dmBlend);
-        Pieces[size_t(Side)]->DrawTo(&Scene, Layout.Pos[size_t(Side)].X,
-                                     Layout.Pos[size_t(Side)].Y);
+    for (size_t Side = 0; Side < Pieces.size(); ++Side)
+      if (Pieces[Side]) {
+        Pieces[Side]->SetDrawMode(dmBlend);
+        Pieces[Side]->DrawTo(&FComposed, Layout.Pos[Side].X, Layout.Pos[Side].Y);
       }
-    Scene.FillRectS(Margin, Margin, Margin + FormW, Margin + FormH, 0xFFFFFFFF);
-    Scene.FillRectS(Margin, Margin, Margin + FormW, Margin + 32, Color32(TColor(0xB07838)));
-    Scene.DrawTo(Canvas.Handle(), X, Y);
+    FComposed.FillRectS(Margin, Margin, Margin + FormW, Margin + FormH, 0xFFFFFFFF);
+    FComposed.FillRectS(Margin, Margin, Margin + FormW, Margin + 32, Color32(TColor(0xB07838)));
   }
 
   void AddForm(int I, int X, int Y, const String& Caption, bool Transparent, int Size) {
@@ -127,6 +129,7 @@ class TLayeredBorderPage : public TGalleryPage {
   std::unique_ptr<TForm> FForms[2];
   std::unique_ptr<TQvFormLayerBorder> FBorders[2];
   std::unique_ptr<TTimer> FTimer;
+  TBitmap32 FComposed;
 };
 
 const TPageRegistration gRegistration(70, [] {
