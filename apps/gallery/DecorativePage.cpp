@@ -311,9 +311,10 @@ class TDecorativePage : public TGalleryPage {
       int Delay;
       bool Reverse;
       const wchar_t* Text;
-    } Anims[] = {{SpinnerFrames, 80, false, L"loop, 12 frames"},
-                 {BallFrames, 45, true, L"Reverse + Loop: swings"},
-                 {BarFrames, 110, false, L"loop, 8 frames"}};
+      int StillFrame;  // shown in screenshot mode
+    } Anims[] = {{SpinnerFrames, 80, false, L"loop, 12 frames", 4},
+                 {BallFrames, 45, true, L"Reverse + Loop: swings", 6},
+                 {BarFrames, 110, false, L"loop, 8 frames", 2}};
     for (int I = 0; I < 3; ++I) {
       const int AX = X + I * 170;
       auto* A = Add<TQvSkinAnimation>(AX, Y + 40, 10, 10);
@@ -322,7 +323,10 @@ class TDecorativePage : public TGalleryPage {
       A->SetBounds(AX, Y + 30, 120, 110);
       A->SetDelay(Anims[I].Delay);
       A->SetReverse(Anims[I].Reverse);
-      A->Start();
+      if (AnimationsFrozen())
+        A->SetCurrentFrame(Anims[I].StillFrame);
+      else
+        A->Start();
       FHost->Label(AX, Y + 156, Anims[I].Text);
     }
     return Y + 190;

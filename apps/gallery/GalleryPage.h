@@ -1,9 +1,9 @@
 #pragma once
 // One page of the gallery: a title and what it shows.
+#include <windows.h>
+
 #include <memory>
 #include <vector>
-
-#include <windows.h>
 
 #include "host/Types.h"
 
@@ -16,7 +16,13 @@ class TGalleryPage {
   // The page's content area: a child window of the gallery that fills ClientRect.
   virtual void Show(HWND Parent, const RECT& ClientRect) = 0;
   virtual void Hide() = 0;
+  // False while a step the page deferred after Show is still to come.
+  virtual bool Settled() const { return true; }
 };
+
+// In screenshot mode the pages hold their animations still, so every run paints the same.
+bool AnimationsFrozen();
+void FreezeAnimations();
 
 using TPageFactory = std::unique_ptr<TGalleryPage> (*)();
 

@@ -91,11 +91,20 @@ LRESULT TGalleryWindow::Handle(UINT Msg, WPARAM W, LPARAM L) {
 }
 
 namespace {
+bool gFrozen = false;
+
 std::vector<std::pair<int, TPageFactory>>& Registered() {
   static std::vector<std::pair<int, TPageFactory>> List;
   return List;
 }
 }  // namespace
+
+bool AnimationsFrozen() {
+  return gFrozen;
+}
+void FreezeAnimations() {
+  gFrozen = true;
+}
 
 TPageRegistration::TPageRegistration(int Order, TPageFactory Factory) {
   Registered().emplace_back(Order, Factory);

@@ -58,6 +58,8 @@ class TLayeredBorderPage : public TGalleryPage {
     FTimer->SetEnabled(true);
   }
 
+  bool Settled() const override { return !FTimer || !FTimer->Enabled(); }
+
   void Hide() override {
     FTimer.reset();
     for (int I = 0; I < 2; ++I) {

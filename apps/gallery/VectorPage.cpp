@@ -78,6 +78,7 @@ class TVectorPage : public TBufferedPage {
 
  private:
   void Shown() override {
+    if (AnimationsFrozen()) return;
     FStart = GetTickCount();
     FTimer = std::make_unique<TSimpleTimer>(40, [this](TObject*) {
       if (Window()) InvalidateRect(Window(), nullptr, FALSE);
@@ -103,7 +104,7 @@ class TVectorPage : public TBufferedPage {
     FStaticValid = true;
     FStatic.DrawTo(&FBuffer);
     // The markers: every curve at the same moment of a repeating run.
-    double T = double((GetTickCount() - FStart) % kPeriodMs) / kPeriodMs;
+    double T = AnimationsFrozen() ? 0.4 : double((GetTickCount() - FStart) % kPeriodMs) / kPeriodMs;
     for (int I = 0; I < EasingTypeCount; ++I) {
       TFloatRect P = PlotRect(I);
       double V = double(TQvAnimateEasing::GetEasingFunc(TEasingType(I))(T, 0, 1));
