@@ -1,11 +1,9 @@
 #include "graphics/QvGR32LibJpeg.h"
 
-#define STBI_WRITE_NO_STDIO
-#include <stb_image_write.h>
-
 #include <filesystem>
 
 #include "graphics/QvGR32LibSlicing.h"
+#include "host/ImageCodec.h"
 #include "host/Streams.h"
 
 namespace qv {
@@ -20,13 +18,11 @@ bool Bmp32ToJpg(const TCustomBitmap32* Bitmap, std::vector<uint8_t>& Jpeg) {
     RGB[3 * I + 1] = GreenComponent(P);
     RGB[3 * I + 2] = BlueComponent(P);
   }
-  std::vector<uint8_t> Out;
-  auto Write = [](void* Context, void* Data, int Size) {
-    auto* V = static_cast<std::vector<uint8_t>*>(Context);
-    V->insert(V->end(), static_cast<uint8_t*>(Data), static_cast<uint8_t*>(Data) + Size);
-  };
-  if (!stbi_write_jpg_to_func(Write, &Out, W, H, 3, RGB.data(), 90)) return false;
-  Jpeg = std::move(Out);
+  try {
+    Jpeg = EncodeJpeg(RGB.data(), W, H, 3);
+  } catch (const EInvalidGraphic&) {
+    return false;
+  }
   return true;
 }
 

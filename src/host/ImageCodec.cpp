@@ -180,4 +180,17 @@ std::vector<uint8_t> EncodePng(const uint8_t* Pixels, int Width, int Height, int
   return Out;
 }
 
+std::vector<uint8_t> EncodeJpeg(const uint8_t* Pixels, int Width, int Height, int Channels,
+                                int Quality) {
+  std::vector<uint8_t> Out;
+  auto Append = [](void* Context, void* Data, int Size) {
+    auto* V = static_cast<std::vector<uint8_t>*>(Context);
+    V->insert(V->end(), static_cast<uint8_t*>(Data), static_cast<uint8_t*>(Data) + Size);
+  };
+  if (Width <= 0 || Height <= 0 || (Channels != 3 && Channels != 4) ||
+      !stbi_write_jpg_to_func(Append, &Out, Width, Height, Channels, Pixels, Quality))
+    Invalid(L"The JPEG image cannot be encoded");
+  return Out;
+}
+
 }  // namespace qv

@@ -1,6 +1,6 @@
 #pragma once
 // Portable image decoding (PNG, JPEG, BMP, GIF) to straight RGBA, PNG header and
-// transparency inspection, and PNG encoding. Malformed input raises EInvalidGraphic.
+// transparency inspection, and PNG and JPEG encoding. Malformed input raises EInvalidGraphic.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -44,5 +44,10 @@ TDecodedImage DecodeImage(const uint8_t* Data, size_t Size);
 // Encodes Width·Height pixels of Channels bytes (3 = RGB, 4 = RGBA) as a PNG.
 std::vector<uint8_t> EncodePng(const uint8_t* Pixels, int Width, int Height, int Channels,
                                int CompressionLevel = 9);
+
+// Encodes Width·Height pixels of Channels bytes (3 = RGB, 4 = RGBA, alpha dropped) as a
+// baseline JPEG of Quality 1..100.
+std::vector<uint8_t> EncodeJpeg(const uint8_t* Pixels, int Width, int Height, int Channels,
+                                int Quality = 90);
 
 }  // namespace qv

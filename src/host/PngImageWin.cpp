@@ -1,5 +1,3 @@
-#include <stb_image_write.h>
-
 #include <algorithm>
 #include <cstring>
 
@@ -167,15 +165,7 @@ void TJPEGImage::Assign(TPersistent* Source) {
 
 void TJPEGImage::SaveToStream(TStream& Stream) {
   if (Empty()) throw EInvalidGraphic(L"Cannot save an empty JPEG image");
-  if (FData.empty()) {
-    auto Append = [](void* Context, void* Data, int Size) {
-      auto* Out = static_cast<std::vector<uint8_t>*>(Context);
-      Out->insert(Out->end(), static_cast<uint8_t*>(Data), static_cast<uint8_t*>(Data) + Size);
-    };
-    if (!stbi_write_jpg_to_func(Append, &FData, FImage.Width, FImage.Height, 4, FImage.RGBA.data(),
-                                90))
-      throw EInvalidGraphic(L"The JPEG image cannot be encoded");
-  }
+  if (FData.empty()) FData = EncodeJpeg(FImage.RGBA.data(), FImage.Width, FImage.Height, 4);
   Stream.WriteBuffer(FData.data(), int64_t(FData.size()));
 }
 
