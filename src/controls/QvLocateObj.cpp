@@ -29,9 +29,7 @@ void TQvLocateObj::SetAlign(TQvAlign Value) {
 }
 
 void TQvLocateObj::Assign(TPersistent* Source) {
-  if (auto* Other = dynamic_cast<TQvLocateObj*>(Source))
-    return TQvLocateObj::Properties().Copy(*this, *Other);
-  TPersistent::Assign(Source);
+  if (!AssignProperties(*this, Source)) TPersistent::Assign(Source);
 }
 
 const TPropTable& TQvLocateObj::Properties() const {

@@ -4,33 +4,41 @@
 // A class lists its published properties in one table: name, getter, setter, default and
 // the way the value is written. Writing (in table order, leaving out values at their
 // default), reading (names match whatever their case; "Font.Name" reaches into a nested
-// object), Assign and the design-time lists all work from that table:
+// object), Assign and the design-time lists (TPropTable::ResIDs) all work from that table:
 //
 //   class TQvSkinCustomPanel : public TQvSkinCustomControl {
 //    public:
-//     static constexpr Byte DefAlpha = 192;           // the one place of the default
+//     static constexpr Byte DefaultAlpha = 192;        // the one place of the default
 //     Byte Alpha() const { return FAlpha; }
 //     void SetAlpha(Byte Value);
 //     const TPropTable& Properties() const override;
 //    private:
-//     Byte FAlpha = DefAlpha;
+//     Byte FAlpha = DefaultAlpha;
 //   };
 //
 //   const TPropTable& TQvSkinCustomPanel::Properties() const {
 //     using C = TQvSkinCustomPanel;
 //     static const TPropTable Table = TQvSkinCustomControl::Properties().With({
-//         Prop(L"Alpha", &C::Alpha, &C::SetAlpha, C::DefAlpha),
+//         Prop(L"Alpha", &C::Alpha, &C::SetAlpha, DefaultAlpha),
 //         EnumProp(L"GradientAlign", &C::GradientAlign, &C::SetGradientAlign,
-//                  C::DefGradientAlign, TGradientAlignNames),
+//                  TGradientAlignNames),
 //         ResIDProp(L"BackgroundImage", &C::BackgroundImage, &C::SetBackgroundImage),
 //     });
 //     return Table;
 //   }
 //
+// A class whose state is its published properties assigns with them:
+//
+//   void TQvOffset::Assign(TPersistent* Source) {
+//     if (!AssignProperties(*this, Source)) TPersistent::Assign(Source);
+//   }
+//
 // The base class's properties come first, then the class's own in the order listed. A
 // class that declares a name its base declared replaces the base's declaration and writes
 // it at its own place. Getters and setters are member functions or lambdas taking the object
-// (a lambda in the class's own Properties() may reach private fields).
+// (a lambda in the class's own Properties() may reach private fields). Without a default
+// the default is the type's zero (0, false, empty, the first enumeration member); any other
+// default is a named constant of the class that the member's initialiser uses too.
 //
 // Kinds: Prop (integers, Booleans, floats, strings: chosen by the getter's type), ColorProp
 // (a colour name when it has one, else an integer), IdentIntProp (likewise with another name
@@ -39,12 +47,15 @@
 // CollectionProp, StringsProp (a string list, written as Name.Strings), RefProp (a component
 // named by its Name) and IgnoredProp (accepted when read and dropped).
 //
-// Modifiers, chained after the kind: Stored(F) writes the property when F answers true
-// instead of when it differs from its default (e.g. Stored(Always), Stored(Never)); ResID() marks a
-// resource ID; BesideBase() keeps the base's declaration of the same name writing by its own rule
-// at its own place while this one adds its rule and takes over reading; NoAssign() keeps it out of
-// TPropTable::Copy (Assign); WriteWith(F) and ReadWith(F) write it with F(Object, Writer) and read
-// it with F(Object, Value), for the rare property whose written form is not its value's.
+// Modifiers, chained after the kind:
+//   Stored(F)     written when F answers true instead of when it differs from its default
+//                 (Stored(Always), Stored(Never) for a name that is only read).
+//   ResID()       the value is a skin resource ID.
+//   BesideBase()  the base's declaration of the same name keeps writing by its own rule at
+//                 its own place; this one adds its rule and takes over reading.
+//   NoAssign()    left out of TPropTable::Copy (Assign).
+//   WriteWith(F), ReadWith(F)  write with F(Object, Writer), read with F(Object, Value): the
+//                 escape hatch for the rare property whose written form is not its value's.
 #include <functional>
 #include <initializer_list>
 #include <limits>
@@ -236,6 +247,15 @@ class TPropTable {
  private:
   std::vector<TPropDecl> FDecls;
 };
+
+// Assign of a class T whose state is its published properties: copies T's properties from
+// a Source of class T (or a descendant) and answers true; false for another class.
+template <class T>
+bool AssignProperties(T& Dest, TPersistent* Source) {
+  auto* S = dynamic_cast<T*>(Source);
+  if (S) Dest.T::Properties().Copy(Dest, *S);
+  return S != nullptr;
+}
 
 // ---- value codecs -----------------------------------------------------------------------
 

@@ -210,9 +210,7 @@ void TPngPictures::AutoSetImageForDPI() {
 }
 
 void TPngPictures::Assign(TPersistent* Source) {
-  if (auto* S = dynamic_cast<TPngPictures*>(Source))
-    return TPngPictures::Properties().Copy(*this, *S);
-  TPersistent::Assign(Source);
+  if (!AssignProperties(*this, Source)) TPersistent::Assign(Source);
 }
 
 const TPropTable& TPngPictures::Properties() const {

@@ -30,8 +30,7 @@ void FreeArray3BlockPng(TPngArray3Block& Pngs) {
 // ---- TQvOffset ----
 
 void TQvOffset::Assign(TPersistent* Source) {
-  if (auto* S = dynamic_cast<TQvOffset*>(Source)) return TQvOffset::Properties().Copy(*this, *S);
-  TPersistent::Assign(Source);
+  if (!AssignProperties(*this, Source)) TPersistent::Assign(Source);
 }
 
 const TPropTable& TQvOffset::Properties() const {
@@ -46,9 +45,7 @@ const TPropTable& TQvOffset::Properties() const {
 // ---- TQvLightClass ----
 
 void TQvLightClass::Assign(TPersistent* Source) {
-  if (auto* S = dynamic_cast<TQvLightClass*>(Source))
-    return TQvLightClass::Properties().Copy(*this, *S);
-  TPersistent::Assign(Source);
+  if (!AssignProperties(*this, Source)) TPersistent::Assign(Source);
 }
 
 const TPropTable& TQvLightClass::Properties() const {
@@ -64,8 +61,7 @@ const TPropTable& TQvLightClass::Properties() const {
 // ---- TQvTextObj ----
 
 void TQvTextObj::Assign(TPersistent* Source) {
-  if (auto* S = dynamic_cast<TQvTextObj*>(Source)) return TQvTextObj::Properties().Copy(*this, *S);
-  TPersistent::Assign(Source);
+  if (!AssignProperties(*this, Source)) TPersistent::Assign(Source);
 }
 
 const TPropTable& TQvTextObj::Properties() const {

@@ -10,14 +10,7 @@ namespace qv {
 // ---- TSkSvgBrush -----------------------------------------------------------
 
 void TSkSvgBrush::Assign(TPersistent* Source) {
-  auto* S = dynamic_cast<TSkSvgBrush*>(Source);
-  if (!S) return TPersistent::Assign(Source);
-  FPath = S->FPath;
-  FFillColor = S->FFillColor;
-  FStrokeColor = S->FStrokeColor;
-  FStrokeWidth = S->FStrokeWidth;
-  FViewWidth = S->FViewWidth;
-  FViewHeight = S->FViewHeight;
+  if (!AssignProperties(*this, Source)) TPersistent::Assign(Source);
 }
 
 // Only data that differs from an empty object is written, so a list without vector data

@@ -20,8 +20,7 @@ class TPropLeaf : public TPersistent {
   bool Bold() const { return FBold; }
   void SetBold(bool Value) { FBold = Value; }
   void Assign(TPersistent* Source) override {
-    if (auto* S = dynamic_cast<TPropLeaf*>(Source)) return TPropLeaf::Properties().Copy(*this, *S);
-    TPersistent::Assign(Source);
+    if (!AssignProperties(*this, Source)) TPersistent::Assign(Source);
   }
   const TPropTable& Properties() const override {
     using C = TPropLeaf;
@@ -43,8 +42,7 @@ class TPropItem : public TCollectionItem {
   using TCollectionItem::TCollectionItem;
   String Picture;
   void Assign(TPersistent* Source) override {
-    if (auto* S = dynamic_cast<TPropItem*>(Source)) return TPropItem::Properties().Copy(*this, *S);
-    TCollectionItem::Assign(Source);
+    if (!AssignProperties(*this, Source)) TCollectionItem::Assign(Source);
   }
   const TPropTable& Properties() const override {
     using C = TPropItem;
