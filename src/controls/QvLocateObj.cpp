@@ -1,7 +1,6 @@
 #include "controls/QvLocateObj.h"
 
-#include "host/ObjectText.h"
-#include "resources/QvSkinIntfTypes.h"
+#include "host/Properties.h"
 
 namespace qv {
 
@@ -30,36 +29,17 @@ void TQvLocateObj::SetAlign(TQvAlign Value) {
 }
 
 void TQvLocateObj::Assign(TPersistent* Source) {
-  auto* Other = dynamic_cast<TQvLocateObj*>(Source);
-  if (!Other) {
-    TPersistent::Assign(Source);
-    return;
-  }
-  SetX(Other->FX);
-  SetY(Other->FY);
-  SetAlign(Other->FAlign);
+  if (!AssignProperties(*this, Source)) TPersistent::Assign(Source);
 }
 
-void TQvLocateObj::WriteProperties(TPropertyWriter& W) const {
-  if (FAlign != agLeft) W.WriteIdent(L"Align", EnumToIdent(FAlign, TQvAlignNames));
-  if (FX) W.WriteInteger(L"X", FX);
-  if (FY) W.WriteInteger(L"Y", FY);
-}
-
-bool TQvLocateObj::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"X")) {
-    SetX(int(Value.AsInteger()));
-  } else if (SameText(Name, L"Y")) {
-    SetY(int(Value.AsInteger()));
-  } else if (SameText(Name, L"Align")) {
-    TQvAlign A;
-    if (!IdentToEnum(Value.AsString(), TQvAlignNames, A))
-      throw EReadError(L"Invalid property value " + Value.AsString());
-    SetAlign(A);
-  } else {
-    return false;
-  }
-  return true;
+const TPropTable& TQvLocateObj::Properties() const {
+  using C = TQvLocateObj;
+  static const TPropTable Table = TPersistent::Properties().With({
+      EnumProp(L"Align", &C::Align, &C::SetAlign, TQvAlignNames),
+      Prop(L"X", &C::X, &C::SetX),
+      Prop(L"Y", &C::Y, &C::SetY),
+  });
+  return Table;
 }
 
 // ---- TQvSpaceSize -----------------------------------------------------------------
@@ -80,28 +60,16 @@ void TQvSpaceSize::SetBottom(int Value) {
   Change(this, FBottom, Value, OnChange);
 }
 
-void TQvSpaceSize::WriteProperties(TPropertyWriter& W) const {
-  if (!FActive) W.WriteBoolean(L"Active", false);
-  if (FBottom) W.WriteInteger(L"Bottom", FBottom);
-  if (FLeft) W.WriteInteger(L"Left", FLeft);
-  if (FRight) W.WriteInteger(L"Right", FRight);
-  if (FTop) W.WriteInteger(L"Top", FTop);
-}
-
-bool TQvSpaceSize::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"Active"))
-    SetActive(Value.AsBoolean());
-  else if (SameText(Name, L"Left"))
-    SetLeft(int(Value.AsInteger()));
-  else if (SameText(Name, L"Top"))
-    SetTop(int(Value.AsInteger()));
-  else if (SameText(Name, L"Right"))
-    SetRight(int(Value.AsInteger()));
-  else if (SameText(Name, L"Bottom"))
-    SetBottom(int(Value.AsInteger()));
-  else
-    return false;
-  return true;
+const TPropTable& TQvSpaceSize::Properties() const {
+  using C = TQvSpaceSize;
+  static const TPropTable Table = TPersistent::Properties().With({
+      Prop(L"Active", &C::Active, &C::SetActive, DefaultActive),
+      Prop(L"Bottom", &C::Bottom, &C::SetBottom),
+      Prop(L"Left", &C::Left, &C::SetLeft),
+      Prop(L"Right", &C::Right, &C::SetRight),
+      Prop(L"Top", &C::Top, &C::SetTop),
+  });
+  return Table;
 }
 
 }  // namespace qv

@@ -21,8 +21,7 @@ class TQvLocateObj : public TPersistent {
   void SetAlign(TQvAlign Value);
   // From another TQvLocateObj: X, Y and Align through the setters.
   void Assign(TPersistent* Source) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
   TNotifyEvent OnChange;
 
  private:
@@ -34,6 +33,7 @@ class TQvLocateObj : public TPersistent {
 class TQvSpaceSize : public TPersistent {
   QV_CLASS(TQvSpaceSize)
  public:
+  static constexpr bool DefaultActive = true;
   bool Active() const { return FActive; }
   void SetActive(bool Value);
   int Left() const { return FLeft; }
@@ -44,12 +44,11 @@ class TQvSpaceSize : public TPersistent {
   void SetRight(int Value);
   int Bottom() const { return FBottom; }
   void SetBottom(int Value);
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
   TNotifyEvent OnChange;
 
  private:
-  bool FActive = true;
+  bool FActive = DefaultActive;
   int FLeft = 0;
   int FTop = 0;
   int FRight = 0;

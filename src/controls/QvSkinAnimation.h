@@ -21,6 +21,8 @@ class TQvSkinCustomAnimation : public TQvSkinCustomControl {
 
   // The frames. With AutoSize the control takes the list's image size. A freed list is
   // dropped.
+  static constexpr int DefaultDelay = 68;
+  static constexpr bool DefaultLoop = true, DefaultAutoSize = true;
   TCustomImageList* Images() const { return FImages; }
   void SetImages(TCustomImageList* Value);
   // Frame interval in milliseconds, taken over at Start.
@@ -49,8 +51,7 @@ class TQvSkinCustomAnimation : public TQvSkinCustomControl {
   virtual void Pause();
 
   void Loaded() override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
   // A frame was advanced (not while swinging).
   TNotifyEvent OnProcess;
@@ -68,10 +69,10 @@ class TQvSkinCustomAnimation : public TQvSkinCustomControl {
   std::unique_ptr<QvSimpleTimer::TSimpleTimer> FTimer;
   TChangeLink FImagesChangeLink;
   TCustomImageList* FImages = nullptr;
-  int FDelay = 68;
-  bool FLoop = true;
+  int FDelay = DefaultDelay;
+  bool FLoop = DefaultLoop;
   bool FReverse = false;
-  bool FAutoSize = true;
+  bool FAutoSize = DefaultAutoSize;
   int FCurFrame = 0;
   bool FForth = true;  // swing direction
   String FPendingImages;

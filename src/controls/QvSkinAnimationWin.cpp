@@ -4,7 +4,7 @@
 
 #include "controls/QvSkinAnimation.h"
 #include "host/Canvas.h"
-#include "host/ObjectText.h"
+#include "host/Properties.h"
 
 namespace qv {
 
@@ -110,30 +110,17 @@ void TQvSkinCustomAnimation::Loaded() {
   if (List) SetImages(List);
 }
 
-void TQvSkinCustomAnimation::WriteProperties(TPropertyWriter& W) const {
-  TQvSkinCustomControl::WriteProperties(W);
-  if (!FAutoSize) W.WriteBoolean(L"AutoSize", false);
-  if (FDelay != 68) W.WriteInteger(L"Delay", FDelay);
-  if (FImages && !FImages->Name().empty()) W.WriteIdent(L"Images", FImages->Name());
-  if (!FLoop) W.WriteBoolean(L"Loop", false);
-  if (FReverse) W.WriteBoolean(L"Reverse", true);
-}
-
-bool TQvSkinCustomAnimation::ReadProperty(const String& Name, const TPropValue& Value) {
-  auto Is = [&](const wchar_t* N) { return SameText(Name, N); };
-  if (Is(L"AutoSize"))
-    SetAutoSize(Value.AsBoolean());
-  else if (Is(L"Delay"))
-    SetDelay(int(Value.AsInteger()));
-  else if (Is(L"Images"))
-    FPendingImages = Value.AsString();
-  else if (Is(L"Loop"))
-    SetLoop(Value.AsBoolean());
-  else if (Is(L"Reverse"))
-    SetReverse(Value.AsBoolean());
-  else
-    return TQvSkinCustomControl::ReadProperty(Name, Value);
-  return true;
+const TPropTable& TQvSkinCustomAnimation::Properties() const {
+  using C = TQvSkinCustomAnimation;
+  static const TPropTable Table = TQvSkinCustomControl::Properties().With({
+      Prop(L"AutoSize", &C::AutoSize, &C::SetAutoSize, DefaultAutoSize),
+      Prop(L"Delay", &C::Delay, &C::SetDelay, DefaultDelay),
+      RefProp(L"Images", &C::Images,
+              [](C& Anim, const String& Name) { Anim.FPendingImages = Name; }),
+      Prop(L"Loop", &C::Loop, &C::SetLoop, DefaultLoop),
+      Prop(L"Reverse", &C::Reverse, &C::SetReverse),
+  });
+  return Table;
 }
 
 }  // namespace qv

@@ -11,6 +11,9 @@ class TQvSkinBorderPanel : public TQvSkinPanel {
  public:
   explicit TQvSkinBorderPanel(TComponent* AOwner);
 
+  static constexpr const wchar_t* DefaultBorderEffectNormal = L"QvSkinBorderNormal";
+  static constexpr const wchar_t* DefaultBorderEffectHot = L"QvSkinBorderHot";
+  static constexpr bool DefaultActiveHotFrame = true;
   const TQvResID& BorderEffectNormal() const { return FBorderEffectNormal; }
   void SetBorderEffectNormal(const TQvResID& Value) { Change(FBorderEffectNormal, Value); }
   const TQvResID& BorderEffectHot() const { return FBorderEffectHot; }
@@ -38,16 +41,15 @@ class TQvSkinBorderPanel : public TQvSkinPanel {
 
   void AdjustClientRect(TRect& Rect) override;
   void WndProc(TMessage& Message) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  protected:
   void DrawBody(TBitmap32* Bitmap) override;
 
  private:
-  TQvResID FBorderEffectNormal = L"QvSkinBorderNormal";
-  TQvResID FBorderEffectHot = L"QvSkinBorderHot";
-  bool FActiveHotFrame = true;
+  TQvResID FBorderEffectNormal = DefaultBorderEffectNormal;
+  TQvResID FBorderEffectHot = DefaultBorderEffectHot;
+  bool FActiveHotFrame = DefaultActiveHotFrame;
   bool FInControl = false;
   bool FOverControl = false;
   bool FCMMouse = true;

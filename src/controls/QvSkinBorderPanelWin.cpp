@@ -1,6 +1,6 @@
 #include "controls/QvSkinBorderPanel.h"
-#include "controls/QvSkinCtrlsStreaming.h"
 #include "graphics/QvGR32LibSlicing.h"
+#include "host/Properties.h"
 #include "resources/QvSkinResManager.h"
 
 namespace qv {
@@ -81,24 +81,16 @@ void TQvSkinBorderPanel::DrawBody(TBitmap32* Bitmap) {
 
 // ---- object text form ---------------------------------------------------------------
 
-void TQvSkinBorderPanel::WriteProperties(TPropertyWriter& W) const {
-  TQvSkinPanel::WriteProperties(W);
-  if (!FActiveHotFrame) W.WriteBoolean(L"ActiveHotFrame", false);
-  if (FBorderEffectHot != L"QvSkinBorderHot") W.WriteString(L"BorderEffectHot", FBorderEffectHot);
-  if (FBorderEffectNormal != L"QvSkinBorderNormal")
-    W.WriteString(L"BorderEffectNormal", FBorderEffectNormal);
-}
-
-bool TQvSkinBorderPanel::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"ActiveHotFrame"))
-    SetActiveHotFrame(Value.AsBoolean());
-  else if (SameText(Name, L"BorderEffectHot"))
-    SetBorderEffectHot(Value.AsString());
-  else if (SameText(Name, L"BorderEffectNormal"))
-    SetBorderEffectNormal(Value.AsString());
-  else
-    return TQvSkinPanel::ReadProperty(Name, Value);
-  return true;
+const TPropTable& TQvSkinBorderPanel::Properties() const {
+  using C = TQvSkinBorderPanel;
+  static const TPropTable Table = TQvSkinPanel::Properties().With({
+      Prop(L"ActiveHotFrame", &C::ActiveHotFrame, &C::SetActiveHotFrame, DefaultActiveHotFrame),
+      ResIDProp(L"BorderEffectHot", &C::BorderEffectHot, &C::SetBorderEffectHot,
+                DefaultBorderEffectHot),
+      ResIDProp(L"BorderEffectNormal", &C::BorderEffectNormal, &C::SetBorderEffectNormal,
+                DefaultBorderEffectNormal),
+  });
+  return Table;
 }
 
 }  // namespace qv

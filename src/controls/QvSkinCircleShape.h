@@ -13,21 +13,21 @@ class TQvSkinCircleShape : public TQvSkinCustomPanel {
   explicit TQvSkinCircleShape(TComponent* AOwner);
 
   // The skin picture shown (resource ID or file name).
+  static constexpr TColor DefaultRingColor = TColor(0xEBB71C);
   const TQvResID& Picture() const { return FPicture; }
   void SetPicture(const TQvResID& Value) { Change(FPicture, Value); }
   // The ring colour; hides the panel's fill colour.
   TColor Color() const { return FColor; }
   void SetColor(TColor Value) { Change(FColor, Value); }
 
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  protected:
   void DrawBody(TBitmap32* Bitmap) override;
 
  private:
   TQvResID FPicture;
-  TColor FColor = TColor(0xEBB71C);
+  TColor FColor = DefaultRingColor;
 };
 
 }  // namespace qv

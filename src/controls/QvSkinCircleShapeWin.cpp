@@ -1,6 +1,6 @@
 #include "controls/QvSkinCircleShape.h"
-#include "controls/QvSkinCtrlsStreaming.h"
 #include "controls/QvSkinShapePaint.h"
+#include "host/Properties.h"
 #include "resources/QvSkinResManager.h"
 
 namespace qv {
@@ -28,21 +28,14 @@ void TQvSkinCircleShape::DrawBody(TBitmap32* Bitmap) {
 
 // ---- object text form ---------------------------------------------------------------
 
-void TQvSkinCircleShape::WriteProperties(TPropertyWriter& W) const {
-  TQvSkinCustomPanel::WriteProperties(W);
-  // The ring colour replaces the panel's fill colour under the same name.
-  if (FColor != TColor(0xEBB71C)) WriteColorProperty(W, L"Color", FColor);
-  if (!FPicture.empty()) W.WriteString(L"Picture", FPicture);
-}
-
-bool TQvSkinCircleShape::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"Color"))
-    SetColor(ReadColorProperty(Value));
-  else if (SameText(Name, L"Picture"))
-    SetPicture(Value.AsString());
-  else
-    return TQvSkinCustomPanel::ReadProperty(Name, Value);
-  return true;
+// The ring colour replaces the panel's fill colour under the same name.
+const TPropTable& TQvSkinCircleShape::Properties() const {
+  using C = TQvSkinCircleShape;
+  static const TPropTable Table = TQvSkinCustomPanel::Properties().With({
+      ColorProp(L"Color", &C::Color, &C::SetColor, DefaultRingColor),
+      ResIDProp(L"Picture", &C::Picture, &C::SetPicture),
+  });
+  return Table;
 }
 
 }  // namespace qv

@@ -28,14 +28,15 @@ class TQvSkinCustomControl : public TCustomPaintBox32_qv, public IQvBackgroundSo
   explicit TQvSkinCustomControl(TComponent* AOwner);
   ~TQvSkinCustomControl() override;
 
+  static constexpr bool DefaultTransparent = true;
+  static constexpr TColor DefaultColor = clWhite;
+
   // Background from the parent's picture (true) or from Color. Takes effect on the next
   // repaint.
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool Value) { FTransparent = Value; }
-  // Background colour when not transparent, and what the buffer is cleared to on resize.
-  // Hides the framework's colour; setting it always repaints.
-  TColor Color() const { return FColor; }
-  void SetColor(TColor Value);
+  // Color (the framework's, white here and not taken from the parent) is the background
+  // when not transparent and what the buffer is cleared to on resize.
   // Moving the control repaints it and tells its windowed children to capture again.
   bool AutoInvalidate() const { return FAutoInvalidate; }
   void SetAutoInvalidate(bool Value) { FAutoInvalidate = Value; }
@@ -50,6 +51,8 @@ class TQvSkinCustomControl : public TCustomPaintBox32_qv, public IQvBackgroundSo
   // The buffer, brought up to date first when it is invalid and the control can paint,
   // so that a child never copies a stale picture of its parent.
   TBitmap32* GetBackgroundPicture() override;
+  // The colour the background is filled with when not transparent: Color here.
+  virtual TColor BackgroundColor() const { return Color(); }
   // A copy of the last finished body kept by some controls; nil here.
   virtual TBitmap32* GetDoubleBuffer() { return nullptr; }
   // Rescales kept pixel sizes after a DPI change (called by the application).
@@ -63,8 +66,7 @@ class TQvSkinCustomControl : public TCustomPaintBox32_qv, public IQvBackgroundSo
 
   void WndProc(TMessage& Message) override;
   void AdjustClientRect(TRect& Rect) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
   TQvBackgroundEvent OnBackgroundChanging;
   TQvCustomDrawEvent OnBackgroundChanged;
@@ -91,8 +93,7 @@ class TQvSkinCustomControl : public TCustomPaintBox32_qv, public IQvBackgroundSo
   int FYOffset = 0;
 
  private:
-  bool FTransparent = true;
-  TColor FColor = clWhite;
+  bool FTransparent = DefaultTransparent;
   bool FAutoInvalidate = false;
   bool FEraseBackground = false;
   bool FDelayRefresh = false;

@@ -1,26 +1,22 @@
 #include <windows.h>
 
-#include "controls/QvSkinCtrlsStreaming.h"
 #include "controls/QvSkinCustomControl.h"
 #include "forms/QvMessages.h"
 #include "forms/QvSkinHelper.h"
+#include "host/Properties.h"
 
 namespace qv {
 
 TQvSkinCustomControl::TQvSkinCustomControl(TComponent* AOwner) : TCustomPaintBox32_qv(AOwner) {
   // The buffer has exactly the control's size: no pixels are wasted.
   SetBufferOversize(0);
+  SetColor(DefaultColor);
   if (!Designing())
     if (TQvWinControlHelper* Registry = TQvWinControlHelperObj()) Registry->Add(this);
 }
 
 TQvSkinCustomControl::~TQvSkinCustomControl() {
   if (TQvWinControlHelper* Registry = TQvWinControlHelperObj()) Registry->Remove(this);
-}
-
-void TQvSkinCustomControl::SetColor(TColor Value) {
-  FColor = Value;
-  Invalidate();
 }
 
 TBitmap32* TQvSkinCustomControl::GetBackgroundPicture() {
@@ -46,7 +42,7 @@ void TQvSkinCustomControl::DoPaintBuffer() {
       if (FTransparent)
         DrawParentImage(this, B, BackgroundRect());
       else
-        B->FillRectS(0, 0, Width(), Height(), Color32(FColor));
+        B->FillRectS(0, 0, Width(), Height(), Color32(BackgroundColor()));
     }
     DoOnBackgroundChanged(B);
     DrawBody(B);
@@ -85,7 +81,7 @@ void TQvSkinCustomControl::Resize() {
   B->BeginUpdate();
   try {
     TCustomPaintBox32_qv::Resize();
-    B->Clear(Color32(FColor));
+    B->Clear(Color32(BackgroundColor()));
   } catch (...) {
     B->EndUpdate();
     throw;
@@ -175,26 +171,15 @@ void TQvSkinCustomControl::WndProc(TMessage& Message) {
 
 // ---- object text form ---------------------------------------------------------------
 
-void TQvSkinCustomControl::WriteProperties(TPropertyWriter& Writer) const {
-  TCustomPaintBox32_qv::WriteProperties(Writer);
-  if (FAutoInvalidate) Writer.WriteBoolean(L"AutoInvalidate", true);
-  if (FColor != clWhite) WriteColorProperty(Writer, L"Color", FColor);
-  if (FEraseBackground) Writer.WriteBoolean(L"EraseBackground", true);
-  if (!FTransparent) Writer.WriteBoolean(L"Transparent", false);
-}
-
-bool TQvSkinCustomControl::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"AutoInvalidate"))
-    SetAutoInvalidate(Value.AsBoolean());
-  else if (SameText(Name, L"Color"))
-    SetColor(ReadColorProperty(Value));
-  else if (SameText(Name, L"EraseBackground"))
-    SetEraseBackground(Value.AsBoolean());
-  else if (SameText(Name, L"Transparent"))
-    SetTransparent(Value.AsBoolean());
-  else
-    return TCustomPaintBox32_qv::ReadProperty(Name, Value);
-  return true;
+const TPropTable& TQvSkinCustomControl::Properties() const {
+  using C = TQvSkinCustomControl;
+  static const TPropTable Table = TCustomPaintBox32_qv::Properties().With({
+      Prop(L"AutoInvalidate", &C::AutoInvalidate, &C::SetAutoInvalidate),
+      ColorProp(L"Color", &C::Color, &C::SetColor, DefaultColor),
+      Prop(L"EraseBackground", &C::EraseBackground, &C::SetEraseBackground),
+      Prop(L"Transparent", &C::Transparent, &C::SetTransparent, DefaultTransparent),
+  });
+  return Table;
 }
 
 }  // namespace qv

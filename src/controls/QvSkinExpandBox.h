@@ -16,6 +16,14 @@ class TQvSkinExpandBox : public TQvSkinCustomControl {
   explicit TQvSkinExpandBox(TComponent* AOwner);
   ~TQvSkinExpandBox() override;
 
+  static constexpr const wchar_t* DefaultTitle = L"Title";
+  static constexpr int DefaultTitleHeight = 25;
+  static constexpr TColor DefaultTitleColor = TColor(0xAACF58),
+                          DefaultBorderColor = TColor(0x7F6223);
+  static constexpr const wchar_t* DefaultExpandIcon = L"QvSkinExpand_2";
+  static constexpr const wchar_t* DefaultCollapseIcon = L"QvSkinExpand_1";
+  static constexpr bool DefaultAllowCollapse = true;
+
   const String& Title() const { return FTitle; }
   void SetTitle(const String& Value);
   // Title bar height at 96 DPI: at least 1 and at most the current height.
@@ -50,8 +58,7 @@ class TQvSkinExpandBox : public TQvSkinCustomControl {
 
   void AdjustClientRect(TRect& Rect) override;
   void WndProc(TMessage& Message) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
   // After a title change or an expand/collapse.
   TNotifyEvent OnChanged;
@@ -67,16 +74,16 @@ class TQvSkinExpandBox : public TQvSkinCustomControl {
   void ChangeIcon(TQvResID& Field, const TQvResID& Value);
   int ScaledTitleHeight() const;
 
-  String FTitle = L"Title";
-  int FTitleHeight = 25;
+  String FTitle = DefaultTitle;
+  int FTitleHeight = DefaultTitleHeight;
   std::unique_ptr<TFont> FTitleFont;
-  TColor FTitleColor = TColor(0xAACF58);
+  TColor FTitleColor = DefaultTitleColor;
   TQvResID FTitleIcon;
-  TQvResID FExpandIcon = L"QvSkinExpand_2";
-  TQvResID FCollapseIcon = L"QvSkinExpand_1";
-  TColor FBorderColor = TColor(0x7F6223);
+  TQvResID FExpandIcon = DefaultExpandIcon;
+  TQvResID FCollapseIcon = DefaultCollapseIcon;
+  TColor FBorderColor = DefaultBorderColor;
   bool FExpand = true;
-  bool FAllowCollapse = true;
+  bool FAllowCollapse = DefaultAllowCollapse;
   int FExpandedHeight = 0;
 };
 

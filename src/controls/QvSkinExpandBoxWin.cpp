@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include "controls/QvSkinCtrlsStreaming.h"
 #include "controls/QvSkinExpandBox.h"
 #include "graphics/QvComm.h"
+#include "host/Properties.h"
 #include "resources/QvSkinResManager.h"
 
 namespace qv {
@@ -172,52 +172,28 @@ void TQvSkinExpandBox::DrawBody(TBitmap32* Bitmap) {
 
 // ---- object text form ---------------------------------------------------------------
 
-void TQvSkinExpandBox::WriteProperties(TPropertyWriter& W) const {
-  // The expanded height first: the collapsed height read back must not replace it.
-  TQvSkinCustomControl::WriteProperties(W);
-  if (!FAllowCollapse) W.WriteBoolean(L"AllowCollapse", false);
-  if (FBorderColor != TColor(0x7F6223)) WriteColorProperty(W, L"BorderColor", FBorderColor);
-  if (FCollapseIcon != L"QvSkinExpand_1") W.WriteString(L"CollapseIcon", FCollapseIcon);
-  if (FExpandIcon != L"QvSkinExpand_2") W.WriteString(L"ExpandIcon", FExpandIcon);
-  if (!FExpand) {
-    W.WriteInteger(L"ExpandedHeight", FExpandedHeight);
-    W.WriteBoolean(L"Expand", false);
-  }
-  if (FTitle != L"Title") W.WriteString(L"Title", FTitle);
-  if (FTitleColor != TColor(0xAACF58)) WriteColorProperty(W, L"TitleColor", FTitleColor);
-  W.WriteNested(L"TitleFont", *FTitleFont);
-  if (FTitleHeight != 25) W.WriteInteger(L"TitleHeight", FTitleHeight);
-  if (!FTitleIcon.empty()) W.WriteString(L"TitleIcon", FTitleIcon);
-}
-
-bool TQvSkinExpandBox::ReadProperty(const String& Name, const TPropValue& Value) {
-  auto Is = [&](const wchar_t* N) { return SameText(Name, N); };
-  if (Is(L"AllowCollapse"))
-    SetAllowCollapse(Value.AsBoolean());
-  else if (Is(L"BorderColor"))
-    SetBorderColor(ReadColorProperty(Value));
-  else if (Is(L"CollapseIcon"))
-    SetCollapseIcon(Value.AsString());
-  else if (Is(L"ExpandIcon"))
-    SetExpandIcon(Value.AsString());
-  else if (Is(L"ExpandedHeight"))
-    FExpandedHeight = int(Value.AsInteger());
-  else if (Is(L"Expand"))
-    // The stored height is already the collapsed one: only the flag is read.
-    FExpand = Value.AsBoolean();
-  else if (Is(L"Title"))
-    SetTitle(Value.AsString());
-  else if (Is(L"TitleColor"))
-    SetTitleColor(ReadColorProperty(Value));
-  else if (ReadNestedProperty(Name, L"TitleFont", *FTitleFont, Value))
-    ;
-  else if (Is(L"TitleHeight"))
-    SetTitleHeight(int(Value.AsInteger()));
-  else if (Is(L"TitleIcon"))
-    SetTitleIcon(Value.AsString());
-  else
-    return TQvSkinCustomControl::ReadProperty(Name, Value);
-  return true;
+// A collapsed box writes its expanded height, then Expand: the height read back is already
+// the collapsed one, so only the flag is read.
+const TPropTable& TQvSkinExpandBox::Properties() const {
+  using C = TQvSkinExpandBox;
+  auto Collapsed = [](const C& Box) { return !Box.FExpand; };
+  static const TPropTable Table = TQvSkinCustomControl::Properties().With({
+      Prop(L"AllowCollapse", &C::AllowCollapse, &C::SetAllowCollapse, DefaultAllowCollapse),
+      ColorProp(L"BorderColor", &C::BorderColor, &C::SetBorderColor, DefaultBorderColor),
+      ResIDProp(L"CollapseIcon", &C::CollapseIcon, &C::SetCollapseIcon, DefaultCollapseIcon),
+      ResIDProp(L"ExpandIcon", &C::ExpandIcon, &C::SetExpandIcon, DefaultExpandIcon),
+      Prop(L"ExpandedHeight", &C::ExpandedHeight,
+           [](C& Box, int Value) { Box.FExpandedHeight = Value; })
+          .Stored(Collapsed),
+      Prop(L"Expand", &C::Expand, [](C& Box, bool Value) { Box.FExpand = Value; })
+          .Stored(Collapsed),
+      Prop(L"Title", &C::Title, &C::SetTitle, DefaultTitle),
+      ColorProp(L"TitleColor", &C::TitleColor, &C::SetTitleColor, DefaultTitleColor),
+      ObjectProp(L"TitleFont", &C::TitleFont),
+      Prop(L"TitleHeight", &C::TitleHeight, &C::SetTitleHeight, DefaultTitleHeight),
+      ResIDProp(L"TitleIcon", &C::TitleIcon, &C::SetTitleIcon),
+  });
+  return Table;
 }
 
 }  // namespace qv

@@ -18,6 +18,8 @@ class TQvSkinCustomHtmlLabel : public TQvSkinCustomLabel {
   using TQvSkinCustomLabel::TQvSkinCustomLabel;
 
   // The buttons whose release over a link reports it.
+  static constexpr TQvSkinHTLabelMouseButtons DefaultHyperLinkMouseButtons = {mbLeft};
+  static constexpr TColor DefaultHyperLinkFontHotColor = clRed;
   TQvSkinHTLabelMouseButtons HyperLinkMouseButtons() const { return FHyperLinkMouseButtons; }
   void SetHyperLinkMouseButtons(TQvSkinHTLabelMouseButtons Value) {
     FHyperLinkMouseButtons = Value;
@@ -35,8 +37,7 @@ class TQvSkinCustomHtmlLabel : public TQvSkinCustomLabel {
   const TRect& LayoutRect() const { return FLayoutRect; }
 
   void WndProc(TMessage& Message) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
   TQvSkinHyperLinkClickEvent OnHyperLinkClick;
 
@@ -53,8 +54,8 @@ class TQvSkinCustomHtmlLabel : public TQvSkinCustomLabel {
   bool FHyperlinkHovered = false;
   int FMouseX = 0, FMouseY = 0;  // (0, 0): no pointer
   String FOldLinkName;
-  TQvSkinHTLabelMouseButtons FHyperLinkMouseButtons = {mbLeft};
-  TColor FHyperLinkFontHotColor = clRed;
+  TQvSkinHTLabelMouseButtons FHyperLinkMouseButtons = DefaultHyperLinkMouseButtons;
+  TColor FHyperLinkFontHotColor = DefaultHyperLinkFontHotColor;
   double FSuperSubScriptRatio = DefaultSuperSubScriptRatio;
 };
 

@@ -2,8 +2,8 @@
 
 #include "controls/QvHtmlDraw.h"
 #include "controls/QvMeasureCanvas.h"
-#include "controls/QvSkinCtrlsStreaming.h"
 #include "controls/QvSkinHtmlLabel.h"
+#include "host/Properties.h"
 
 namespace qv {
 
@@ -139,26 +139,17 @@ void TQvSkinCustomHtmlLabel::WndProc(TMessage& Message) {
 
 // ---- object text form -----------------------------------------------------------------
 
-void TQvSkinCustomHtmlLabel::WriteProperties(TPropertyWriter& W) const {
-  TQvSkinCustomLabel::WriteProperties(W);
-  if (FHyperLinkFontHotColor != clRed)
-    WriteColorProperty(W, L"HyperLinkFontHotColor", FHyperLinkFontHotColor);
-  if (FHyperLinkMouseButtons != TQvSkinHTLabelMouseButtons{mbLeft})
-    W.WriteSet(L"HyperLinkMouseButtons", SetToIdents(FHyperLinkMouseButtons, kMouseButtonNames));
-  if (FSuperSubScriptRatio != DefaultSuperSubScriptRatio)
-    W.WriteFloat(L"SuperSubScriptRatio", FSuperSubScriptRatio);
-}
-
-bool TQvSkinCustomHtmlLabel::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"HyperLinkFontHotColor"))
-    SetHyperLinkFontHotColor(ReadColorProperty(Value));
-  else if (SameText(Name, L"HyperLinkMouseButtons"))
-    SetHyperLinkMouseButtons(ReadSetProperty<TMouseButton>(Value, kMouseButtonNames));
-  else if (SameText(Name, L"SuperSubScriptRatio"))
-    SetSuperSubScriptRation(Value.AsFloat());
-  else
-    return TQvSkinCustomLabel::ReadProperty(Name, Value);
-  return true;
+const TPropTable& TQvSkinCustomHtmlLabel::Properties() const {
+  using C = TQvSkinCustomHtmlLabel;
+  static const TPropTable Table = TQvSkinCustomLabel::Properties().With({
+      ColorProp(L"HyperLinkFontHotColor", &C::HyperLinkFontHotColor, &C::SetHyperLinkFontHotColor,
+                DefaultHyperLinkFontHotColor),
+      SetProp(L"HyperLinkMouseButtons", &C::HyperLinkMouseButtons, &C::SetHyperLinkMouseButtons,
+              DefaultHyperLinkMouseButtons, kMouseButtonNames),
+      Prop(L"SuperSubScriptRatio", &C::SuperSubScriptRatio, &C::SetSuperSubScriptRation,
+           DefaultSuperSubScriptRatio),
+  });
+  return Table;
 }
 
 }  // namespace qv

@@ -34,14 +34,14 @@ class TQvSkinCustomLabel : public TQvSkinCustomPanel {
   bool RoundBackground() const { return FRoundBackground; }
   void SetRoundBackground(bool Value);
   // Corner radius; stored only.
+  static constexpr int DefaultRoundSize = 5;
   int RoundSize() const { return FRoundSize; }
   void SetRoundSize(int Value) { FRoundSize = Value; }
 
   void Loaded() override;
   void WndProc(TMessage& Message) override;
   void ScaleControlsForDpi(int NewPPI) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  protected:
   void CreateParams(TCreateParams& Params) override;
@@ -60,7 +60,7 @@ class TQvSkinCustomLabel : public TQvSkinCustomPanel {
   TEllipsisPosition FEllipsisPosition = epNone;
   std::unique_ptr<TQvLightClass> FLight;
   bool FRoundBackground = false;
-  int FRoundSize = 5;
+  int FRoundSize = DefaultRoundSize;
 };
 
 class TQvSkinLabel : public TQvSkinCustomLabel {

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "controls/QvMeasureCanvas.h"
-#include "controls/QvSkinCtrlsStreaming.h"
 #include "controls/QvSkinLabel.h"
 #include "controls/QvSkinLabelText.h"
 #include "graphics/BitmapHelperDC.h"
 #include "graphics/QvGR32LibShapes.h"
+#include "host/Properties.h"
 #include "raster/Polygons.h"
 
 namespace qv {
@@ -164,46 +164,35 @@ void TQvSkinCustomLabel::AdjustBounds() {
 
 // ---- object text form -----------------------------------------------------------------
 
-void TQvSkinCustomLabel::WriteProperties(TPropertyWriter& W) const {
-  TQvSkinCustomPanel::WriteProperties(W);
-  // The framework writes AutoSize only when set; here set is the default.
-  if (!AutoSize()) W.WriteBoolean(L"AutoSize", false);
-  if (FAlignmentHorizontal != taLeftJustify)
-    W.WriteIdent(L"AlignmentHorizontal", EnumToIdent(FAlignmentHorizontal, TAlignmentNames));
-  if (FAlignmentVertical != taAlignTop)
-    W.WriteIdent(L"AlignmentVertical", EnumToIdent(FAlignmentVertical, TVerticalAlignmentNames));
-  if (FEllipsisPosition != epNone)
-    W.WriteIdent(L"EllipsisPosition", EnumToIdent(FEllipsisPosition, TEllipsisPositionNames));
-  W.WriteNested(L"Light", *FLight);
-  if (FRoundBackground) W.WriteBoolean(L"RoundBackground", true);
-  if (FRoundSize != 5) W.WriteInteger(L"RoundSize", FRoundSize);
-  if (FWordWap) W.WriteBoolean(L"WordWap", true);
-}
-
-bool TQvSkinCustomLabel::ReadProperty(const String& Name, const TPropValue& Value) {
-  auto Is = [&](const wchar_t* N) { return SameText(Name, N); };
-  if (Is(L"AlignmentHorizontal")) {
-    SetAlignmentHorizontal(ReadEnumProperty<TAlignment>(Value, TAlignmentNames));
-  } else if (Is(L"AlignmentVertical")) {
-    SetAlignmentVertical(ReadEnumProperty<TVerticalAlignment>(Value, TVerticalAlignmentNames));
-  } else if (Is(L"EllipsisPosition")) {
-    // The stored AutoSize decides the auto-size, whatever order the two come in.
-    const auto E = ReadEnumProperty<TEllipsisPosition>(Value, TEllipsisPositionNames);
-    if (ComponentState().Contains(csReading) || ComponentState().Contains(csLoading))
-      FEllipsisPosition = E;
-    else
-      SetEllipsisPosition(E);
-  } else if (ReadNestedProperty(Name, L"Light", *FLight, Value)) {
-  } else if (Is(L"RoundBackground")) {
-    SetRoundBackground(Value.AsBoolean());
-  } else if (Is(L"RoundSize")) {
-    SetRoundSize(int(Value.AsInteger()));
-  } else if (Is(L"WordWap")) {
-    SetWordWap(Value.AsBoolean());
-  } else {
-    return TQvSkinCustomPanel::ReadProperty(Name, Value);
-  }
-  return true;
+// AutoSize is set by default here: the framework's rule writes it when set, this one
+// when cleared.
+const TPropTable& TQvSkinCustomLabel::Properties() const {
+  using C = TQvSkinCustomLabel;
+  static const TPropTable Table = TQvSkinCustomPanel::Properties().With({
+      Prop(L"AutoSize", &C::AutoSize, &C::SetAutoSize)
+          .Stored([](const C& Label) { return !Label.AutoSize(); })
+          .BesideBase(),
+      EnumProp(L"AlignmentHorizontal", &C::AlignmentHorizontal, &C::SetAlignmentHorizontal,
+               TAlignmentNames),
+      EnumProp(L"AlignmentVertical", &C::AlignmentVertical, &C::SetAlignmentVertical,
+               TVerticalAlignmentNames),
+      // The stored AutoSize decides the auto-size, whatever order the two come in.
+      EnumProp(
+          L"EllipsisPosition", &C::EllipsisPosition,
+          [](C& Label, TEllipsisPosition Value) {
+            if (Label.ComponentState().Contains(csReading) ||
+                Label.ComponentState().Contains(csLoading))
+              Label.FEllipsisPosition = Value;
+            else
+              Label.SetEllipsisPosition(Value);
+          },
+          TEllipsisPositionNames),
+      ObjectProp(L"Light", &C::Light),
+      Prop(L"RoundBackground", &C::RoundBackground, &C::SetRoundBackground),
+      Prop(L"RoundSize", &C::RoundSize, &C::SetRoundSize, DefaultRoundSize),
+      Prop(L"WordWap", &C::WordWap, &C::SetWordWap),
+  });
+  return Table;
 }
 
 }  // namespace qv

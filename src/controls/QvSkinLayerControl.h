@@ -25,8 +25,7 @@ class TQvSkinCustomLayerControl : public TCustomImage32_qv {
   virtual void DoDpiChangedProc(int NewPPI) {}
 
   void WndProc(TMessage& Message) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  protected:
   void DoPaintBuffer() override;

@@ -4,7 +4,7 @@
 #include "forms/QvMessages.h"
 #include "forms/QvSkinHelper.h"
 #include "graphics/QvCommParentImage.h"
-#include "host/ObjectText.h"
+#include "host/Properties.h"
 
 namespace qv {
 
@@ -63,15 +63,12 @@ void TQvSkinCustomLayerControl::WndProc(TMessage& Message) {
   TCustomImage32_qv::WndProc(Message);
 }
 
-void TQvSkinCustomLayerControl::WriteProperties(TPropertyWriter& Writer) const {
-  TCustomImage32_qv::WriteProperties(Writer);
-  if (FTransparent) Writer.WriteBoolean(L"Transparent", true);
-}
-
-bool TQvSkinCustomLayerControl::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (!SameText(Name, L"Transparent")) return TCustomImage32_qv::ReadProperty(Name, Value);
-  SetTransparent(Value.AsBoolean());
-  return true;
+const TPropTable& TQvSkinCustomLayerControl::Properties() const {
+  using C = TQvSkinCustomLayerControl;
+  static const TPropTable Table = TCustomImage32_qv::Properties().With({
+      Prop(L"Transparent", &C::Transparent, &C::SetTransparent),
+  });
+  return Table;
 }
 
 }  // namespace qv

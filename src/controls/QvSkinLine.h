@@ -35,8 +35,7 @@ class TQvSkinLine : public TQvSkinCustomControl {
   TColor GradientEndColor() const { return FLook.GradientEndColor; }
   void SetGradientEndColor(TColor Value) { Change(FLook.GradientEndColor, Value); }
   void WndProc(TMessage& Message) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  protected:
   void DrawBody(TBitmap32* Bitmap) override;

@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "controls/QvSkinCtrlsStreaming.h"
 #include "controls/QvSkinLine.h"
+#include "host/Properties.h"
 
 namespace qv {
 
@@ -52,44 +52,24 @@ void TQvSkinLine::DrawBody(TBitmap32* Bitmap) {
 
 // ---- object text form ---------------------------------------------------------------
 
-void TQvSkinLine::WriteProperties(TPropertyWriter& W) const {
-  TQvSkinCustomControl::WriteProperties(W);
-  const TQvLineLook D;
-  if (FLook.ActiveGradient != D.ActiveGradient) W.WriteBoolean(L"ActiveGradient", false);
-  // The line's own colour replaces the base's under the same name.
-  if (FLook.Color != D.Color) WriteColorProperty(W, L"Color", FLook.Color);
-  if (FLook.GradientAlign != D.GradientAlign)
-    W.WriteIdent(L"GradientAlign", EnumToIdent(FLook.GradientAlign, TGradientAlignNames));
-  if (FLook.GradientEndColor != D.GradientEndColor)
-    WriteColorProperty(W, L"GradientEndColor", FLook.GradientEndColor);
-  if (FLook.GradientSize != D.GradientSize) W.WriteInteger(L"GradientSize", FLook.GradientSize);
-  if (FLook.GradientStartColor != D.GradientStartColor)
-    WriteColorProperty(W, L"GradientStartColor", FLook.GradientStartColor);
-  if (FLook.Kind != D.Kind) W.WriteIdent(L"Kind", EnumToIdent(FLook.Kind, TLineKindNames));
-  if (FLook.Style != D.Style) W.WriteIdent(L"Style", EnumToIdent(FLook.Style, TQvPenStyleNames));
-}
-
-bool TQvSkinLine::ReadProperty(const String& Name, const TPropValue& Value) {
-  auto Is = [&](const wchar_t* N) { return SameText(Name, N); };
-  if (Is(L"ActiveGradient"))
-    SetActiveGradient(Value.AsBoolean());
-  else if (Is(L"Color"))
-    SetColor(ReadColorProperty(Value));
-  else if (Is(L"GradientAlign"))
-    SetGradientAlign(ReadEnumProperty<TGradientAlign>(Value, TGradientAlignNames));
-  else if (Is(L"GradientEndColor"))
-    SetGradientEndColor(ReadColorProperty(Value));
-  else if (Is(L"GradientSize"))
-    SetGradientSize(int(Value.AsInteger()));
-  else if (Is(L"GradientStartColor"))
-    SetGradientStartColor(ReadColorProperty(Value));
-  else if (Is(L"Kind"))
-    SetKind(ReadEnumProperty<TLineKind>(Value, TLineKindNames));
-  else if (Is(L"Style"))
-    SetStyle(ReadEnumProperty<TQvPenStyle>(Value, TQvPenStyleNames));
-  else
-    return TQvSkinCustomControl::ReadProperty(Name, Value);
-  return true;
+// The line's own colour replaces the base's under the same name.
+const TPropTable& TQvSkinLine::Properties() const {
+  using C = TQvSkinLine;
+  constexpr TQvLineLook D;
+  static const TPropTable Table = TQvSkinCustomControl::Properties().With({
+      Prop(L"ActiveGradient", &C::ActiveGradient, &C::SetActiveGradient, D.ActiveGradient),
+      ColorProp(L"Color", &C::Color, &C::SetColor, D.Color),
+      EnumProp(L"GradientAlign", &C::GradientAlign, &C::SetGradientAlign, D.GradientAlign,
+               TGradientAlignNames),
+      ColorProp(L"GradientEndColor", &C::GradientEndColor, &C::SetGradientEndColor,
+                D.GradientEndColor),
+      Prop(L"GradientSize", &C::GradientSize, &C::SetGradientSize, D.GradientSize),
+      ColorProp(L"GradientStartColor", &C::GradientStartColor, &C::SetGradientStartColor,
+                D.GradientStartColor),
+      EnumProp(L"Kind", &C::Kind, &C::SetKind, D.Kind, TLineKindNames),
+      EnumProp(L"Style", &C::Style, &C::SetStyle, D.Style, TQvPenStyleNames),
+  });
+  return Table;
 }
 
 }  // namespace qv

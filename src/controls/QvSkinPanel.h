@@ -14,10 +14,18 @@ class TQvSkinCustomPanel : public TQvSkinCustomControl {
  public:
   explicit TQvSkinCustomPanel(TComponent* AOwner);
 
-  // The panel's fill colour. Hides the base's Color, which stays the colour of the
-  // opaque background of a non-transparent panel.
-  TColor Color() const { return FColor; }
-  void SetColor(TColor Value);
+  static constexpr Byte DefaultAlpha = 192, DefaultBorderAlpha = 255;
+  static constexpr TSides DefaultBorderSides = {sdLeft, sdTop, sdRight, sdBottom};
+  static constexpr TColor DefaultBorderColor = TColor(0xD9CBBA);
+  static constexpr bool DefaultDoubleBorder = true;
+  static constexpr TGradientDirection DefaultGradientDirection = gdVertical;
+  static constexpr int DefaultGradientSize = 60;
+  static constexpr TColor DefaultGradientStartColor = TColor(0xFFC446);
+  static constexpr TColor DefaultGradientEndColor = TColor(0xFDF8F3);
+
+  // Color (the framework's, white by default) is the panel's fill colour; the opaque
+  // background of a non-transparent panel stays white.
+  TColor BackgroundColor() const override { return DefaultColor; }
   // Opacity of the colour fill and of the gradient colours.
   Byte Alpha() const { return FAlpha; }
   void SetAlpha(Byte Value);
@@ -58,8 +66,7 @@ class TQvSkinCustomPanel : public TQvSkinCustomControl {
 
   void AdjustClientRect(TRect& Rect) override;
   void WndProc(TMessage& Message) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
   // Fires after the caption, only at run time with Alpha below 255.
   TQvCustomDrawEvent OnCustomDraw;
@@ -78,22 +85,21 @@ class TQvSkinCustomPanel : public TQvSkinCustomControl {
   }
 
  private:
-  TColor FColor = clWhite;
-  Byte FAlpha = 192;
-  TSides FBorderSides = {sdLeft, sdTop, sdRight, sdBottom};
-  TColor FBorderColor = TColor(0xD9CBBA);
-  Byte FBorderAlpha = 255;
-  bool FDoubleBorder = true;
+  Byte FAlpha = DefaultAlpha;
+  TSides FBorderSides = DefaultBorderSides;
+  TColor FBorderColor = DefaultBorderColor;
+  Byte FBorderAlpha = DefaultBorderAlpha;
+  bool FDoubleBorder = DefaultDoubleBorder;
   bool FCaptionVisible = false;
   TQvResID FBackgroundImage;
   TQvPngFillType FBackgroundFillType = ftNormal;
   int FBackgroundOffsetX = 0;
   int FBackgroundOffsetY = 0;
-  TGradientDirection FGradientDirection = gdVertical;
+  TGradientDirection FGradientDirection = DefaultGradientDirection;
   TGradientAlign FGradientAlign = gaCenter;
-  int FGradientSize = 60;
-  TColor FGradientStartColor = TColor(0xFFC446);
-  TColor FGradientEndColor = TColor(0xFDF8F3);
+  int FGradientSize = DefaultGradientSize;
+  TColor FGradientStartColor = DefaultGradientStartColor;
+  TColor FGradientEndColor = DefaultGradientEndColor;
 };
 
 class TQvSkinPanel : public TQvSkinCustomPanel {

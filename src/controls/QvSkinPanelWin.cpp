@@ -1,9 +1,9 @@
-#include "controls/QvSkinCtrlsStreaming.h"
 #include "controls/QvSkinPanel.h"
 #include "controls/QvSkinPanelGradient.h"
 #include "graphics/QvComm.h"
 #include "graphics/QvGR32LibSlicing.h"
 #include "host/Font.h"
+#include "host/Properties.h"
 #include "resources/QvSkinResManager.h"
 
 namespace qv {
@@ -25,9 +25,6 @@ TQvSkinCustomPanel::TQvSkinCustomPanel(TComponent* AOwner) : TQvSkinCustomContro
   SetHeight(int(185 * 0.618));
 }
 
-void TQvSkinCustomPanel::SetColor(TColor Value) {
-  Change(FColor, Value);
-}
 void TQvSkinCustomPanel::SetAlpha(Byte Value) {
   Change(FAlpha, Value);
 }
@@ -95,7 +92,7 @@ void TQvSkinCustomPanel::DrawBody(TBitmap32* Bitmap) {
   } else {
     if (FAlpha > 0)
       Bitmap->FillRectTS(0, 0, ClientWidth(), ClientHeight(),
-                         Opaque ? Color32(FColor) : WithAlpha(FColor, FAlpha));
+                         Opaque ? Color32(Color()) : WithAlpha(Color(), FAlpha));
     if (Image) {
       if (FBackgroundFillType == ftNormal)
         Bitmap->Draw(GetDPIScaledPixels(this, FBackgroundOffsetX),
@@ -166,70 +163,31 @@ void TQvSkinCustomPanel::DrawBorder(TBitmap32* Bitmap) {
 
 // ---- object text form ---------------------------------------------------------------
 
-void TQvSkinCustomPanel::WriteProperties(TPropertyWriter& W) const {
-  TQvSkinCustomControl::WriteProperties(W);
-  if (FAlpha != 192) W.WriteInteger(L"Alpha", FAlpha);
-  if (FBackgroundFillType != ftNormal)
-    W.WriteIdent(L"BackgroundFillType", EnumToIdent(FBackgroundFillType, TQvPngFillTypeNames));
-  if (!FBackgroundImage.empty()) W.WriteString(L"BackgroundImage", FBackgroundImage);
-  if (FBackgroundOffsetX) W.WriteInteger(L"BackgroundOffsetX", FBackgroundOffsetX);
-  if (FBackgroundOffsetY) W.WriteInteger(L"BackgroundOffsetY", FBackgroundOffsetY);
-  if (FBorderAlpha != 255) W.WriteInteger(L"BorderAlpha", FBorderAlpha);
-  if (FBorderColor != TColor(0xD9CBBA)) WriteColorProperty(W, L"BorderColor", FBorderColor);
-  if (FBorderSides != TSides{sdLeft, sdTop, sdRight, sdBottom})
-    W.WriteSet(L"BorderSides", SetToIdents(FBorderSides, TSideNames));
-  if (FCaptionVisible) W.WriteBoolean(L"CaptionVisible", true);
-  // The panel's own colour replaces the base's under the same name.
-  if (FColor != clWhite) WriteColorProperty(W, L"Color", FColor);
-  if (!FDoubleBorder) W.WriteBoolean(L"DoubleBorder", false);
-  if (FGradientAlign != gaCenter)
-    W.WriteIdent(L"GradientAlign", EnumToIdent(FGradientAlign, TGradientAlignNames));
-  if (FGradientDirection != gdVertical)
-    W.WriteIdent(L"GradientDirection", EnumToIdent(FGradientDirection, TGradientDirectionNames));
-  if (FGradientEndColor != TColor(0xFDF8F3))
-    WriteColorProperty(W, L"GradientEndColor", FGradientEndColor);
-  if (FGradientSize != 60) W.WriteInteger(L"GradientSize", FGradientSize);
-  if (FGradientStartColor != TColor(0xFFC446))
-    WriteColorProperty(W, L"GradientStartColor", FGradientStartColor);
-}
-
-bool TQvSkinCustomPanel::ReadProperty(const String& Name, const TPropValue& Value) {
-  auto Is = [&](const wchar_t* N) { return SameText(Name, N); };
-  if (Is(L"Alpha"))
-    SetAlpha(Byte(Value.AsInteger()));
-  else if (Is(L"BackgroundFillType"))
-    SetBackgroundFillType(ReadEnumProperty<TQvPngFillType>(Value, TQvPngFillTypeNames));
-  else if (Is(L"BackgroundImage"))
-    SetBackgroundImage(Value.AsString());
-  else if (Is(L"BackgroundOffsetX"))
-    SetBackgroundOffsetX(int(Value.AsInteger()));
-  else if (Is(L"BackgroundOffsetY"))
-    SetBackgroundOffsetY(int(Value.AsInteger()));
-  else if (Is(L"BorderAlpha"))
-    SetBorderAlpha(Byte(Value.AsInteger()));
-  else if (Is(L"BorderColor"))
-    SetBorderColor(ReadColorProperty(Value));
-  else if (Is(L"BorderSides"))
-    SetBorderSides(ReadSetProperty<TSide>(Value, TSideNames));
-  else if (Is(L"CaptionVisible"))
-    SetCaptionVisible(Value.AsBoolean());
-  else if (Is(L"Color"))
-    SetColor(ReadColorProperty(Value));
-  else if (Is(L"DoubleBorder"))
-    SetDoubleBorder(Value.AsBoolean());
-  else if (Is(L"GradientAlign"))
-    SetGradientAlign(ReadEnumProperty<TGradientAlign>(Value, TGradientAlignNames));
-  else if (Is(L"GradientDirection"))
-    SetGradientDirection(ReadEnumProperty<TGradientDirection>(Value, TGradientDirectionNames));
-  else if (Is(L"GradientEndColor"))
-    SetGradientEndColor(ReadColorProperty(Value));
-  else if (Is(L"GradientSize"))
-    SetGradientSize(int(Value.AsInteger()));
-  else if (Is(L"GradientStartColor"))
-    SetGradientStartColor(ReadColorProperty(Value));
-  else
-    return TQvSkinCustomControl::ReadProperty(Name, Value);
-  return true;
+const TPropTable& TQvSkinCustomPanel::Properties() const {
+  using C = TQvSkinCustomPanel;
+  static const TPropTable Table = TQvSkinCustomControl::Properties().With({
+      Prop(L"Alpha", &C::Alpha, &C::SetAlpha, DefaultAlpha),
+      EnumProp(L"BackgroundFillType", &C::BackgroundFillType, &C::SetBackgroundFillType,
+               TQvPngFillTypeNames),
+      ResIDProp(L"BackgroundImage", &C::BackgroundImage, &C::SetBackgroundImage),
+      Prop(L"BackgroundOffsetX", &C::BackgroundOffsetX, &C::SetBackgroundOffsetX),
+      Prop(L"BackgroundOffsetY", &C::BackgroundOffsetY, &C::SetBackgroundOffsetY),
+      Prop(L"BorderAlpha", &C::BorderAlpha, &C::SetBorderAlpha, DefaultBorderAlpha),
+      ColorProp(L"BorderColor", &C::BorderColor, &C::SetBorderColor, DefaultBorderColor),
+      SetProp(L"BorderSides", &C::BorderSides, &C::SetBorderSides, DefaultBorderSides, TSideNames),
+      Prop(L"CaptionVisible", &C::CaptionVisible, &C::SetCaptionVisible),
+      ColorProp(L"Color", &C::Color, &C::SetColor, DefaultColor),
+      Prop(L"DoubleBorder", &C::DoubleBorder, &C::SetDoubleBorder, DefaultDoubleBorder),
+      EnumProp(L"GradientAlign", &C::GradientAlign, &C::SetGradientAlign, TGradientAlignNames),
+      EnumProp(L"GradientDirection", &C::GradientDirection, &C::SetGradientDirection,
+               DefaultGradientDirection, TGradientDirectionNames),
+      ColorProp(L"GradientEndColor", &C::GradientEndColor, &C::SetGradientEndColor,
+                DefaultGradientEndColor),
+      Prop(L"GradientSize", &C::GradientSize, &C::SetGradientSize, DefaultGradientSize),
+      ColorProp(L"GradientStartColor", &C::GradientStartColor, &C::SetGradientStartColor,
+                DefaultGradientStartColor),
+  });
+  return Table;
 }
 
 }  // namespace qv

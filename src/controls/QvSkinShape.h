@@ -34,8 +34,7 @@ class TQvSkinCustomShape : public TQvSkinCustomControl {
   const String& SvgPath() const { return FLook.SvgPath; }
   void SetSvgPath(const String& Value);
 
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  protected:
   void DrawBody(TBitmap32* Bitmap) override;

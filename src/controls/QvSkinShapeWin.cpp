@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "controls/QvSkinCtrlsStreaming.h"
 #include "controls/QvSkinShape.h"
+#include "host/Properties.h"
 
 namespace qv {
 
@@ -9,18 +9,17 @@ namespace {
 
 const bool kRegistered = (RegisterComponentClass<TQvSkinShape>(), true);
 
-// A new shape's pen, which differs from a new pen.
-constexpr TColor kPenColor = TColor(0x566FF8);
-constexpr int kPenWidth = 2;
-
-// The pen's settings that differ from a new shape's pen. Written against the pen's own
-// defaults, a visible pen would read back hidden.
-void WritePen(TPropertyWriter& W, const TQvPen& Pen) {
-  if (Pen.Color() != kPenColor) WriteColorProperty(W, L"Pen.Color", Pen.Color());
-  if (Pen.Visible()) W.WriteBoolean(L"Pen.Visible", true);
-  if (Pen.Width() != kPenWidth) W.WriteInteger(L"Pen.Width", Pen.Width());
-  if (Pen.Style() != TQvPenStyle::psSolid)
-    W.WriteIdent(L"Pen.Style", EnumToIdent(Pen.Style(), TQvPenStyleNames));
+// A new shape's pen, which differs from a new pen: the pen is written against it, since
+// against the pen's own defaults a visible pen would read back hidden.
+const TQvPen& ShapePen() {
+  static const TQvPen Pen = [] {
+    TQvPen P;
+    P.SetVisible(false);
+    P.SetColor(TColor(0x566FF8));
+    P.SetWidth(2);
+    return P;
+  }();
+  return Pen;
 }
 
 }  // namespace
@@ -31,9 +30,7 @@ TQvSkinCustomShape::TQvSkinCustomShape(TComponent* AOwner)
       FPen(std::make_unique<TQvPen>()) {
   SetControlStyle({csAcceptsControls, csCaptureMouse, csClickEvents, csDoubleClicks});
   SetBounds(Left(), Top(), 65, 65);
-  FPen->SetVisible(false);
-  FPen->SetColor(kPenColor);
-  FPen->SetWidth(kPenWidth);
+  FPen->Assign(const_cast<TQvPen*>(&ShapePen()));
   auto Repaint = [this](TObject*) { Invalidate(); };
   FBrush->SetOnChanged(Repaint);
   FPen->SetOnChanged(Repaint);
@@ -69,34 +66,18 @@ void TQvSkinCustomShape::DrawBody(TBitmap32* Bitmap) {
 
 // ---- object text form ---------------------------------------------------------------
 
-void TQvSkinCustomShape::WriteProperties(TPropertyWriter& W) const {
-  TQvSkinCustomControl::WriteProperties(W);
+const TPropTable& TQvSkinCustomShape::Properties() const {
+  using C = TQvSkinCustomShape;
   const TQvShapeLook D;
-  if (FLook.Alpha != D.Alpha) W.WriteInteger(L"Alpha", FLook.Alpha);
-  W.WriteNested(L"Brush", *FBrush);
-  WritePen(W, *FPen);
-  if (FLook.RoundRadius != D.RoundRadius) W.WriteInteger(L"RoundRadius", FLook.RoundRadius);
-  if (FLook.Shape != D.Shape) W.WriteIdent(L"Shape", EnumToIdent(FLook.Shape, TQvShapeKindNames));
-  if (!FLook.SvgPath.empty()) W.WriteString(L"SvgPath", FLook.SvgPath);
-}
-
-bool TQvSkinCustomShape::ReadProperty(const String& Name, const TPropValue& Value) {
-  auto Is = [&](const wchar_t* N) { return SameText(Name, N); };
-  if (Is(L"Alpha"))
-    SetAlpha(Byte(Value.AsInteger()));
-  else if (ReadNestedProperty(Name, L"Brush", *FBrush, Value))
-    return true;
-  else if (ReadNestedProperty(Name, L"Pen", *FPen, Value))
-    return true;
-  else if (Is(L"RoundRadius"))
-    SetRoundRadius(int(Value.AsInteger()));
-  else if (Is(L"Shape"))
-    SetShape(ReadEnumProperty<TQvShapeKind>(Value, TQvShapeKindNames));
-  else if (Is(L"SvgPath"))
-    SetSvgPath(Value.AsString());
-  else
-    return TQvSkinCustomControl::ReadProperty(Name, Value);
-  return true;
+  static const TPropTable Table = TQvSkinCustomControl::Properties().With({
+      Prop(L"Alpha", &C::Alpha, &C::SetAlpha, D.Alpha),
+      ObjectProp(L"Brush", &C::Brush),
+      ObjectProp(L"Pen", &C::Pen, &ShapePen()),
+      Prop(L"RoundRadius", &C::RoundRadius, &C::SetRoundRadius, D.RoundRadius),
+      EnumProp(L"Shape", &C::Shape, &C::SetShape, D.Shape, TQvShapeKindNames),
+      Prop(L"SvgPath", &C::SvgPath, &C::SetSvgPath),
+  });
+  return Table;
 }
 
 }  // namespace qv

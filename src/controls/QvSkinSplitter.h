@@ -23,6 +23,9 @@ class TQvSkinSplitter : public TQvSkinCustomControl {
   // Aligns the splitter; a split cursor follows the orientation.
   void SetAlign(TAlign Value);
   // Smallest size the resized control may get.
+  static constexpr int DefaultMinSize = 30;
+  static constexpr bool DefaultAutoSnap = true;
+  static constexpr TColor DefaultDotColor = TColor(0xE18C29);
   int MinSize() const { return FMinSize; }
   void SetMinSize(int Value) { FMinSize = Value < 0 ? 0 : Value; }
   // A size at or below MinSize snaps to 0.
@@ -35,8 +38,7 @@ class TQvSkinSplitter : public TQvSkinCustomControl {
   // The control being resized during a drag, nil otherwise.
   TControl* ResizeControl() const { return FControl; }
 
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
   // May change or refuse a size during the drag (hides the framework's two-size event).
   TSplitterCanResizeEvent OnCanResize;
@@ -68,10 +70,10 @@ class TQvSkinSplitter : public TQvSkinCustomControl {
   // Gives the focused control its own key handler back.
   void ReleaseKeyHook();
 
-  int FMinSize = 30;
-  bool FAutoSnap = true;
+  int FMinSize = DefaultMinSize;
+  bool FAutoSnap = DefaultAutoSnap;
   TQvResizeType FResizeType = rtDot;
-  TColor FDotColor = TColor(0xE18C29);
+  TColor FDotColor = DefaultDotColor;
 
   TControl* FControl = nullptr;
   TPoint FDownPos;

@@ -1,9 +1,9 @@
 #include <windows.h>
 
-#include "controls/QvSkinCtrlsStreaming.h"
 #include "controls/QvSkinSplitter.h"
 #include "controls/QvSkinSplitterGeometry.h"
 #include "host/Form.h"
+#include "host/Properties.h"
 
 namespace qv {
 
@@ -254,33 +254,30 @@ void TQvSkinSplitter::DrawBody(TBitmap32* Bitmap) {
 
 // ---- object text form ---------------------------------------------------------------
 
-void TQvSkinSplitter::WriteProperties(TPropertyWriter& W) const {
-  TQvSkinCustomControl::WriteProperties(W);
-  // The framework leaves out what are its own defaults but not the splitter's.
-  if (Align() == alNone) W.WriteIdent(L"Align", L"alNone");
-  if (Cursor() == crDefault) W.WriteInteger(L"Cursor", crDefault);
-  if (!FAutoSnap) W.WriteBoolean(L"AutoSnap", false);
-  if (FDotColor != TColor(0xE18C29)) WriteColorProperty(W, L"DotColor", FDotColor);
-  if (FMinSize != 30) W.WriteInteger(L"MinSize", FMinSize);
-  if (FResizeType != rtDot)
-    W.WriteIdent(L"ResizeType", EnumToIdent(FResizeType, TQvResizeTypeNames));
-}
-
-bool TQvSkinSplitter::ReadProperty(const String& Name, const TPropValue& Value) {
-  auto Is = [&](const wchar_t* N) { return SameText(Name, N); };
-  if (Is(L"AutoSnap"))
-    SetAutoSnap(Value.AsBoolean());
-  else if (Is(L"DotColor"))
-    SetDotColor(ReadColorProperty(Value));
-  else if (Is(L"MinSize"))
-    SetMinSize(int(Value.AsInteger()));
-  else if (Is(L"ResizeType"))
-    SetResizeType(ReadEnumProperty<TQvResizeType>(Value, TQvResizeTypeNames));
-  else if (!TQvSkinCustomControl::ReadProperty(Name, Value))
-    return false;
-  // Reading Align goes through the framework: the cursor follows here.
-  if (Is(L"Align")) RequestAlign();
-  return true;
+// The framework leaves out Align and Cursor at its own defaults, which are not the
+// splitter's: they are written here then. Reading Align goes through the framework, and
+// the cursor follows.
+const TPropTable& TQvSkinSplitter::Properties() const {
+  using C = TQvSkinSplitter;
+  static const TPropTable Table = TQvSkinCustomControl::Properties().With({
+      EnumProp(
+          L"Align", &C::Align,
+          [](C& Splitter, TAlign Value) {
+            Splitter.SetAlign(Value);
+            Splitter.RequestAlign();
+          },
+          TAlignNames)
+          .Stored([](const C& Splitter) { return Splitter.Align() == alNone; })
+          .BesideBase(),
+      Prop(L"Cursor", &C::Cursor, &C::SetCursor)
+          .Stored([](const C& Splitter) { return Splitter.Cursor() == crDefault; })
+          .BesideBase(),
+      Prop(L"AutoSnap", &C::AutoSnap, &C::SetAutoSnap, DefaultAutoSnap),
+      ColorProp(L"DotColor", &C::DotColor, &C::SetDotColor, DefaultDotColor),
+      Prop(L"MinSize", &C::MinSize, &C::SetMinSize, DefaultMinSize),
+      EnumProp(L"ResizeType", &C::ResizeType, &C::SetResizeType, TQvResizeTypeNames),
+  });
+  return Table;
 }
 
 }  // namespace qv

@@ -45,6 +45,7 @@ class TQvFormLayerBorder : public TComponent {
   QV_CLASS(TQvFormLayerBorder)
  public:
   static constexpr const wchar_t* DefaultImage = L"QvSkinSlider_Aio_light_bkg";
+  static constexpr bool DefaultTransparent = true, DefaultDragEnabled = true;
   explicit TQvFormLayerBorder(TComponent* AOwner);
   ~TQvFormLayerBorder() override;
 
@@ -92,8 +93,7 @@ class TQvFormLayerBorder : public TComponent {
   TqvFormLayerWindow* Window(TqvFormLayerBorderType Side) const { return FWindows[Side]; }
   TBitmap32* Piece(TqvFormLayerBorderType Side) const { return FPieces[Side].get(); }
 
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -112,8 +112,8 @@ class TQvFormLayerBorder : public TComponent {
   TQvBorderSize FSize{8, 8, 8, 8};
   TQvBorderSize FInflateSize{5, 5, -5, -5};
   TQvStretchKind FStretchKind = skAuto;
-  bool FTransparent = true;
-  bool FDragEnabled = true;
+  bool FTransparent = DefaultTransparent;
+  bool FDragEnabled = DefaultDragEnabled;
 
   TCustomForm* FForm = nullptr;
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;

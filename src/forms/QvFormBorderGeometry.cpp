@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "graphics/QvGR32LibSlicing.h"
-#include "host/ObjectText.h"
+#include "host/Properties.h"
 
 namespace qv {
 
@@ -26,22 +26,22 @@ void TQvBorderSize::Assign(TPersistent* Source) {
   TPersistent::Assign(Source);
 }
 
-void TQvBorderSize::WriteProperties(TPropertyWriter& Writer) const {
-  if (FLeft != FDefault[0]) Writer.WriteInteger(L"Left", FLeft);
-  if (FTop != FDefault[1]) Writer.WriteInteger(L"Top", FTop);
-  if (FRight != FDefault[2]) Writer.WriteInteger(L"Right", FRight);
-  if (FBottom != FDefault[3]) Writer.WriteInteger(L"Bottom", FBottom);
-}
-
-bool TQvBorderSize::ReadProperty(const String& Name, const TPropValue& Value) {
-  Integer* Field = Name == L"Left"     ? &FLeft
-                   : Name == L"Top"    ? &FTop
-                   : Name == L"Right"  ? &FRight
-                   : Name == L"Bottom" ? &FBottom
-                                       : nullptr;
-  if (!Field) return false;
-  *Field = Integer(Value.AsInteger());
-  return true;
+// Each side is written when it differs from the size the owner created it with.
+const TPropTable& TQvBorderSize::Properties() const {
+  using C = TQvBorderSize;
+  auto Side = [](const wchar_t* Name, Integer C::*Field, int Index) {
+    return Prop(
+               Name, [Field](const C& S) { return S.*Field; },
+               [Field](C& S, Integer V) { S.*Field = V; })
+        .Stored([Field, Index](const C& S) { return S.*Field != S.FDefault[size_t(Index)]; });
+  };
+  static const TPropTable Table = TPersistent::Properties().With({
+      Side(L"Left", &C::FLeft, 0),
+      Side(L"Top", &C::FTop, 1),
+      Side(L"Right", &C::FRight, 2),
+      Side(L"Bottom", &C::FBottom, 3),
+  });
+  return Table;
 }
 
 // ---- layout ----

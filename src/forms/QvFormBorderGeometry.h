@@ -9,6 +9,7 @@
 namespace qv {
 
 enum TQvStretchKind { skAuto, skTile };
+inline constexpr const wchar_t* TQvStretchKindNames[] = {L"skAuto", L"skTile"};
 enum TqvFormLayerBorderType { mpflLeft, mpflTop, mpflRight, mpflBottom };
 
 // Four per-side extents. Left/Top/Right/Bottom are published; defaults are per instance
@@ -35,8 +36,7 @@ class TQvBorderSize : public TPersistent {
   Integer Height() const { return FTop + FBottom; }
   void SetAll(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom);
   void Assign(TPersistent* Source) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  private:
   Integer FLeft, FTop, FRight, FBottom;

@@ -4,7 +4,7 @@
 #include "forms/QvMessages.h"
 #include "host/Application.h"
 #include "host/GraphicsWin.h"
-#include "host/ObjectText.h"
+#include "host/Properties.h"
 #include "resources/QvSkinResManager.h"
 
 namespace qv {
@@ -347,30 +347,17 @@ void TQvFormLayerBorder::PlaceWindows(int ALeft, int ATop, bool Deferred) {
   if (TopMost) SetWindowPos(FormWnd, HWND_TOPMOST, 0, 0, 0, 0, kRaiseFlags);
 }
 
-void TQvFormLayerBorder::WriteProperties(TPropertyWriter& Writer) const {
-  TComponent::WriteProperties(Writer);
-  if (FImage != DefaultImage) Writer.WriteString(L"Image", FImage);
-  Writer.WriteNested(L"Size", FSize);
-  Writer.WriteNested(L"InflateSize", FInflateSize);
-  if (FStretchKind != skAuto) Writer.WriteIdent(L"StretchKind", L"skTile");
-  if (!FTransparent) Writer.WriteBoolean(L"Transparent", false);
-  if (!FDragEnabled) Writer.WriteBoolean(L"DragEnabled", false);
-}
-
-bool TQvFormLayerBorder::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (Name == L"Image")
-    FImage = Value.AsString();
-  else if (Name == L"StretchKind")
-    FStretchKind = Value.AsString() == L"skTile" ? skTile : skAuto;
-  else if (Name == L"Transparent")
-    SetTransparent(Value.AsBoolean());
-  else if (Name == L"DragEnabled")
-    FDragEnabled = Value.AsBoolean();
-  else
-    return ReadNestedProperty(Name, L"Size", FSize, Value) ||
-           ReadNestedProperty(Name, L"InflateSize", FInflateSize, Value) ||
-           TComponent::ReadProperty(Name, Value);
-  return true;
+const TPropTable& TQvFormLayerBorder::Properties() const {
+  using C = TQvFormLayerBorder;
+  static const TPropTable Table = TComponent::Properties().With({
+      ResIDProp(L"Image", &C::Image, &C::SetImage, DefaultImage),
+      ObjectProp(L"Size", &C::Size),
+      ObjectProp(L"InflateSize", &C::InflateSize),
+      EnumProp(L"StretchKind", &C::StretchKind, &C::SetStretchKind, TQvStretchKindNames),
+      Prop(L"Transparent", &C::Transparent, &C::SetTransparent, DefaultTransparent),
+      Prop(L"DragEnabled", &C::DragEnabled, &C::SetDragEnabled, DefaultDragEnabled),
+  });
+  return Table;
 }
 
 }  // namespace qv

@@ -4,8 +4,8 @@
 #include "forms/QvSkinResConfig.h"
 #include "graphics/QvComm.h"
 #include "host/AtomicFile.h"
+#include "host/Properties.h"
 #include "host/Streams.h"
-#include "resources/QvSkinIntfStreaming.h"
 
 namespace qv {
 
@@ -52,89 +52,27 @@ void TQvFormSkinRes::Assign(TPersistent* Source) {
   EndUpdate();
 }
 
-namespace {
-
-// The streamed properties of TQvFormSkinRes that are numbers or flags, with their defaults.
-struct TIntProperty {
-  const wchar_t* Name;
-  Integer (TQvFormSkinRes::*Get)() const;
-  void (TQvFormSkinRes::*Set)(Integer);
-  Integer Default;
-  bool IsColor;
-};
-const TIntProperty kIntProperties[] = {
-    {L"DefaultSkinOrder", &TQvFormSkinRes::DefaultSkinOrder, &TQvFormSkinRes::SetDefaultSkinOrder,
-     0, false},
-    {L"HitTestWidth", &TQvFormSkinRes::HitTestWidth, &TQvFormSkinRes::SetHitTestWidth,
-     TQvFormSkinRes::DefaultHitTestWidth, false},
-    {L"GradientHeight", &TQvFormSkinRes::GradientHeight, &TQvFormSkinRes::SetGradientHeight,
-     TQvFormSkinRes::DefaultGradientHeight, false},
-    {L"TitleHeight", &TQvFormSkinRes::TitleHeight, &TQvFormSkinRes::SetTitleHeight,
-     TQvFormSkinRes::DefaultTitleHeight, false},
-    {L"TitlerColor", &TQvFormSkinRes::TitlerColor, &TQvFormSkinRes::SetTitlerColor,
-     TQvFormSkinRes::DefaultTitlerColor, true},
-    {L"Color", &TQvFormSkinRes::Color, &TQvFormSkinRes::SetColor, TQvFormSkinRes::DefaultColor,
-     true},
-    {L"FramWidth", &TQvFormSkinRes::FramWidth, &TQvFormSkinRes::SetFramWidth,
-     TQvFormSkinRes::DefaultFramWidth, false},
-};
-struct TBoolProperty {
-  const wchar_t* Name;
-  bool (TQvFormSkinRes::*Get)() const;
-  void (TQvFormSkinRes::*Set)(bool);
-  bool Default;
-};
-const TBoolProperty kBoolProperties[] = {
-    {L"ActiveGradient", &TQvFormSkinRes::ActiveGradient, &TQvFormSkinRes::SetActiveGradient, true},
-    {L"DoubleFrame", &TQvFormSkinRes::DoubleFrame, &TQvFormSkinRes::SetDoubleFrame, true},
-    {L"FlatFrame", &TQvFormSkinRes::FlatFrame, &TQvFormSkinRes::SetFlatFrame, false},
-    {L"RoundWindow", &TQvFormSkinRes::RoundWindow, &TQvFormSkinRes::SetRoundWindow, true},
-};
-
-}  // namespace
-
 // The layered border is a reference to another component and is not streamed here.
-void TQvFormSkinRes::WriteProperties(TPropertyWriter& Writer) const {
-  if (FStyle != ssColor) Writer.WriteIdent(L"Style", EnumToIdent(FStyle, TQvSkinStyleNames));
-  if (!FCustomPicture.empty()) Writer.WriteString(L"CustomPicture", FCustomPicture);
-  if (!FCustomPictureName.empty()) Writer.WriteString(L"CustomPictureName", FCustomPictureName);
-  for (const TIntProperty& P : kIntProperties) {
-    const Integer V = (this->*P.Get)();
-    if (V == P.Default) continue;
-    if (P.IsColor)
-      WriteColorProperty(Writer, P.Name, V);
-    else
-      Writer.WriteInteger(P.Name, V);
-  }
-  for (const TBoolProperty& P : kBoolProperties)
-    if ((this->*P.Get)() != P.Default) Writer.WriteBoolean(P.Name, !P.Default);
-  if (FFillStyle != mfsBlur)
-    Writer.WriteIdent(L"FillStyle", EnumToIdent(FFillStyle, TQvFillStyleNames));
-}
-
-bool TQvFormSkinRes::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"Style")) {
-    SetStyle(ReadEnumProperty<TQvSkinStyle>(Value, TQvSkinStyleNames));
-  } else if (SameText(Name, L"CustomPicture")) {
-    SetCustomPicture(Value.AsString());
-  } else if (SameText(Name, L"CustomPictureName")) {
-    SetCustomPictureName(Value.AsString());
-  } else if (SameText(Name, L"FillStyle")) {
-    SetFillStyle(ReadEnumProperty<TQvFillStyle>(Value, TQvFillStyleNames));
-  } else {
-    for (const TIntProperty& P : kIntProperties)
-      if (SameText(Name, P.Name)) {
-        (this->*P.Set)(P.IsColor ? ReadColorProperty(Value) : Integer(Value.AsInteger()));
-        return true;
-      }
-    for (const TBoolProperty& P : kBoolProperties)
-      if (SameText(Name, P.Name)) {
-        (this->*P.Set)(Value.AsBoolean());
-        return true;
-      }
-    return false;
-  }
-  return true;
+const TPropTable& TQvFormSkinRes::Properties() const {
+  using C = TQvFormSkinRes;
+  static const TPropTable Table = TPersistent::Properties().With({
+      EnumProp(L"Style", &C::Style, &C::SetStyle, TQvSkinStyleNames),
+      ResIDProp(L"CustomPicture", &C::CustomPicture, &C::SetCustomPicture),
+      Prop(L"CustomPictureName", &C::CustomPictureName, &C::SetCustomPictureName),
+      Prop(L"DefaultSkinOrder", &C::DefaultSkinOrder, &C::SetDefaultSkinOrder),
+      Prop(L"HitTestWidth", &C::HitTestWidth, &C::SetHitTestWidth, DefaultHitTestWidth),
+      Prop(L"GradientHeight", &C::GradientHeight, &C::SetGradientHeight, DefaultGradientHeight),
+      Prop(L"TitleHeight", &C::TitleHeight, &C::SetTitleHeight, DefaultTitleHeight),
+      ColorProp(L"TitlerColor", &C::TitlerColor, &C::SetTitlerColor, DefaultTitlerColor),
+      ColorProp(L"Color", &C::Color, &C::SetColor, DefaultColor),
+      Prop(L"FramWidth", &C::FramWidth, &C::SetFramWidth, DefaultFramWidth),
+      Prop(L"ActiveGradient", &C::ActiveGradient, &C::SetActiveGradient, DefaultActiveGradient),
+      Prop(L"DoubleFrame", &C::DoubleFrame, &C::SetDoubleFrame, DefaultDoubleFrame),
+      Prop(L"FlatFrame", &C::FlatFrame, &C::SetFlatFrame),
+      Prop(L"RoundWindow", &C::RoundWindow, &C::SetRoundWindow, DefaultRoundWindow),
+      EnumProp(L"FillStyle", &C::FillStyle, &C::SetFillStyle, TQvFillStyleNames),
+  });
+  return Table;
 }
 
 // ---- gQvFormStyle ----------------------------------------------------------------
@@ -332,22 +270,15 @@ void TQvSkinRes::ApplyDefault() {
   FForm->EndUpdate();
 }
 
-void TQvSkinRes::WriteProperties(TPropertyWriter& Writer) const {
-  TComponent::WriteProperties(Writer);
-  Writer.WriteNested(L"Form", *FForm);
-  if (!FUseSkinFile) Writer.WriteBoolean(L"UseSkinFile", false);
-}
-
-bool TQvSkinRes::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (ReadNestedProperty(Name, L"Form", *FForm, Value)) return true;
-  if (SameText(Name, L"UseSkinFile")) {
-    FUseSkinFile = Value.AsBoolean();
-  } else if (SameText(Name, L"About")) {
-    FAbout = ReadEnumProperty<TQvAboutInfo>(Value, TQvAboutInfoNames);
-  } else {
-    return TComponent::ReadProperty(Name, Value);
-  }
-  return true;
+const TPropTable& TQvSkinRes::Properties() const {
+  using C = TQvSkinRes;
+  static const TPropTable Table = TComponent::Properties().With({
+      ObjectProp(L"Form", &C::Form),
+      Prop(L"UseSkinFile", &C::UseSkinFile, &C::SetUseSkinFile, DefaultUseSkinFile),
+      // Read from older files, never written.
+      EnumProp(L"About", &C::About, &C::SetAbout, TQvAboutInfoNames).Stored(Never),
+  });
+  return Table;
 }
 
 }  // namespace qv

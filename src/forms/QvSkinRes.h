@@ -26,6 +26,8 @@ class TQvFormSkinRes : public TPersistent {
   static constexpr TColor DefaultTitlerColor = 16761926;  // 0xFFC446
   static constexpr TColor DefaultColor = 15920353;        // 0xF2ECE1
   static constexpr Integer DefaultFramWidth = 2;
+  static constexpr bool DefaultActiveGradient = true, DefaultDoubleFrame = true,
+                        DefaultRoundWindow = true;
 
   explicit TQvFormSkinRes(TQvSkinRes* AOwner = nullptr) : FOwner(AOwner) {}
   TQvFormSkinRes(const TQvFormSkinRes&) = delete;
@@ -86,8 +88,7 @@ class TQvFormSkinRes : public TPersistent {
 
   // Copies every setting of another TQvFormSkinRes and notifies once.
   void Assign(TPersistent* Source) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
   TNotifyEvent OnChanged;
 
@@ -112,11 +113,11 @@ class TQvFormSkinRes : public TPersistent {
   TColor FTitlerColor = DefaultTitlerColor;
   TColor FColor = DefaultColor;
   Integer FFramWidth = DefaultFramWidth;
-  bool FActiveGradient = true;
-  bool FDoubleFrame = true;
+  bool FActiveGradient = DefaultActiveGradient;
+  bool FDoubleFrame = DefaultDoubleFrame;
   TQvFillStyle FFillStyle = mfsBlur;
   bool FFlatFrame = false;
-  bool FRoundWindow = true;
+  bool FRoundWindow = DefaultRoundWindow;
   TQvFormLayerBorder* FImageBorder = nullptr;
   int FUpdateCount = 0;
   int FLockCount = 0;
@@ -145,6 +146,7 @@ class TQvSkinRes : public TComponent {
   TQvFormSkinRes* Form() const { return FForm.get(); }
   // Takes over Value's settings.
   void SetForm(TQvFormSkinRes* Value) { FForm->Assign(Value); }
+  static constexpr bool DefaultUseSkinFile = true;
   bool UseSkinFile() const { return FUseSkinFile; }
   void SetUseSkinFile(bool Value) { FUseSkinFile = Value; }
   TQvAboutInfo About() const { return FAbout; }
@@ -169,8 +171,7 @@ class TQvSkinRes : public TComponent {
   // Resets Form and gHSB to the defaults and applies once (nothing while designing).
   void ApplyDefault();
 
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  private:
   // LoadConfig for the constructor and Loaded: a bad file keeps the current settings, so
@@ -181,7 +182,7 @@ class TQvSkinRes : public TComponent {
 
   String FAppFolder;
   std::unique_ptr<TQvFormSkinRes> FForm;
-  bool FUseSkinFile = true;
+  bool FUseSkinFile = DefaultUseSkinFile;
   TQvAboutInfo FAbout = aiQvSkinComponent;
   String FXmlFileName;
 };

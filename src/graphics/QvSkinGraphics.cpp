@@ -1,7 +1,6 @@
 #include "graphics/QvSkinGraphics.h"
 
-#include "host/Colors.h"
-#include "host/ObjectText.h"
+#include "host/Properties.h"
 
 namespace qv {
 
@@ -34,54 +33,22 @@ bool TQvPen::CopySettings(const TQvBrush& S) {
   return Differs;
 }
 
-void TQvBrush::WriteProperties(TPropertyWriter& Writer) const {
-  if (FColor != DefaultColor) {
-    String Ident;
-    if (ColorToIdent(FColor, Ident))
-      Writer.WriteIdent(L"Color", Ident);
-    else
-      Writer.WriteInteger(L"Color", FColor);
-  }
-  if (!FVisible) Writer.WriteBoolean(L"Visible", false);
+const TPropTable& TQvBrush::Properties() const {
+  using C = TQvBrush;
+  static const TPropTable Table = TPersistent::Properties().With({
+      ColorProp(L"Color", &C::Color, &C::SetColor, DefaultColor),
+      Prop(L"Visible", &C::Visible, &C::SetVisible, DefaultVisible),
+  });
+  return Table;
 }
 
-bool TQvBrush::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"Color")) {
-    TColor C;
-    if (Value.Type == vaIdent) {
-      if (!IdentToColor(Value.Str, C)) throw EReadError(L"Invalid property value " + Value.Str);
-    } else {
-      C = TColor(uint32_t(Value.AsInteger()));
-    }
-    SetColor(C);
-  } else if (SameText(Name, L"Visible")) {
-    SetVisible(Value.AsBoolean());
-  } else {
-    return false;
-  }
-  return true;
-}
-
-void TQvPen::WriteProperties(TPropertyWriter& Writer) const {
-  TQvBrush::WriteProperties(Writer);
-  if (FWidth != 1) Writer.WriteInteger(L"Width", FWidth);
-  if (FStyle != TQvPenStyle::psSolid) Writer.WriteIdent(L"Style", TQvPenStyleNames[int(FStyle)]);
-}
-
-bool TQvPen::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"Width")) {
-    SetWidth(Integer(Value.AsInteger()));
-  } else if (SameText(Name, L"Style")) {
-    for (int I = 0; I < 3; ++I)
-      if (SameText(Value.AsString(), TQvPenStyleNames[I])) {
-        SetStyle(TQvPenStyle(I));
-        return true;
-      }
-    throw EReadError(L"Invalid property value " + Value.AsString() + L" for Style");
-  } else {
-    return TQvBrush::ReadProperty(Name, Value);
-  }
-  return true;
+const TPropTable& TQvPen::Properties() const {
+  using C = TQvPen;
+  static const TPropTable Table = TQvBrush::Properties().With({
+      Prop(L"Width", &C::Width, &C::SetWidth, DefaultWidth),
+      EnumProp(L"Style", &C::Style, &C::SetStyle, TQvPenStyleNames),
+  });
+  return Table;
 }
 
 // ---- renderer ----

@@ -15,6 +15,7 @@ class TQvBrush : public TPersistent {
   QV_CLASS(TQvBrush)
  public:
   static constexpr TColor DefaultColor = 9134950;  // 0x008B6366
+  static constexpr bool DefaultVisible = true;
   TColor Color() const { return FColor; }
   void SetColor(TColor Value) {
     if (UpdateField(FColor, Value)) Changed();
@@ -29,8 +30,7 @@ class TQvBrush : public TPersistent {
 
   // Copies the settings of another brush (or pen), raising OnChanged once when any differs.
   void Assign(TPersistent* Source) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  protected:
   void Changed();
@@ -39,7 +39,7 @@ class TQvBrush : public TPersistent {
 
  private:
   TColor FColor = DefaultColor;
-  bool FVisible = true;
+  bool FVisible = DefaultVisible;
   TNotifyEvent FOnChanged;
 };
 
@@ -51,6 +51,7 @@ inline constexpr const wchar_t* TQvPenStyleNames[] = {L"psSolid", L"psDot", L"ps
 class TQvPen : public TQvBrush {
   QV_CLASS(TQvPen)
  public:
+  static constexpr Integer DefaultWidth = 1;
   Integer Width() const { return FWidth; }
   void SetWidth(Integer Value) {
     if (UpdateField(FWidth, Value)) Changed();
@@ -60,14 +61,13 @@ class TQvPen : public TQvBrush {
     if (UpdateField(FStyle, Value)) Changed();
   }
 
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  protected:
   bool CopySettings(const TQvBrush& S) override;
 
  private:
-  Integer FWidth = 1;
+  Integer FWidth = DefaultWidth;
   TQvPenStyle FStyle = TQvPenStyle::psSolid;
 };
 

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <map>
 
-#include "host/ObjectText.h"
+#include "host/Properties.h"
+#include "host/ScopeGuard.h"
 #include "host/Streams.h"
 
 namespace qv {
@@ -20,6 +21,19 @@ void TPersistent::Assign(TPersistent* Source) {
 
 void TPersistent::AssignTo(TPersistent* Dest) {
   Dest->AssignError(this);
+}
+
+const TPropTable& TPersistent::Properties() const {
+  static const TPropTable None;
+  return None;
+}
+
+void TPersistent::WriteProperties(TPropertyWriter& Writer) const {
+  Properties().Write(*this, Writer);
+}
+
+bool TPersistent::ReadProperty(const String& Name, const TPropValue& Value) {
+  return Properties().Read(*this, Name, Value);
 }
 
 void TPersistent::AssignError(TPersistent* Source) {
@@ -115,21 +129,21 @@ void TComponent::RemoveFreeNotification(TComponent* AComponent) {
   L.erase(std::remove(L.begin(), L.end(), AComponent), L.end());
 }
 
-void TComponent::WriteProperties(TPropertyWriter& Writer) const {
-  if (FTag != 0) Writer.WriteInteger(L"Tag", FTag);
-}
-
-bool TComponent::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"Tag")) {
-    FTag = intptr_t(Value.AsInteger());
-  } else if (SameText(Name, L"Left")) {
-    FDesignInfo.X = Integer(Value.AsInteger());
-  } else if (SameText(Name, L"Top")) {
-    FDesignInfo.Y = Integer(Value.AsInteger());
-  } else {
-    return false;
-  }
-  return true;
+// The designer position is written by the component writer, after the properties.
+const TPropTable& TComponent::Properties() const {
+  using C = TComponent;
+  static const TPropTable Table = TPersistent::Properties().With({
+      Prop(L"Tag", &C::Tag, &C::SetTag),
+      Prop(
+          L"Left", [](const C& Comp) { return Comp.FDesignInfo.X; },
+          [](C& Comp, Integer V) { Comp.FDesignInfo.X = V; })
+          .Stored(Never),
+      Prop(
+          L"Top", [](const C& Comp) { return Comp.FDesignInfo.Y; },
+          [](C& Comp, Integer V) { Comp.FDesignInfo.Y = V; })
+          .Stored(Never),
+  });
+  return Table;
 }
 
 void TComponent::GetChildren(std::vector<TComponent*>& Children, const TComponent* Root) const {
@@ -206,15 +220,8 @@ TCollectionItem* TCollection::Items(int Index) const {
 
 TCollectionItem* TCollection::Add() {
   BeginUpdate();
-  TCollectionItem* Item;
-  try {
-    Item = FItemFactory(this);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
-  return Item;
+  TScopeExit End([this] { EndUpdate(); });
+  return FItemFactory(this);
 }
 
 TCollectionItem* TCollection::Insert(int Index) {
@@ -254,14 +261,9 @@ void TCollection::Assign(TPersistent* Source) {
   }
   if (Src == this) return;
   BeginUpdate();
-  try {
-    Clear();
-    for (TCollectionItem* Item : Src->FItems) Add()->Assign(Item);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  TScopeExit End([this] { EndUpdate(); });
+  Clear();
+  for (TCollectionItem* Item : Src->FItems) Add()->Assign(Item);
 }
 
 void TCollection::InsertItem(TCollectionItem* Item) {

@@ -12,6 +12,7 @@ namespace qv {
 class TPersistent;
 class TComponent;
 class TPropertyWriter;
+class TPropTable;
 struct TPropValue;
 
 // Declares a class's streaming name; used by every class that is written in the object text form.
@@ -43,10 +44,14 @@ class TPersistent : public TObject {
   // classes that knows no rule raises EConvertError.
   virtual void Assign(TPersistent* Source);
 
-  // Object text form: write the properties that differ from their defaults,
-  // and take one property read back. ReadProperty answers false for an unknown name.
-  virtual void WriteProperties(TPropertyWriter& Writer) const {}
-  virtual bool ReadProperty(const String& Name, const TPropValue& Value) { return false; }
+  // The published properties (host/Properties.h): a class with properties of its own
+  // answers its table, built on its base class's.
+  virtual const TPropTable& Properties() const;
+  // Object text form: write the properties that differ from their defaults, and take one
+  // property read back (false for an unknown name). Both walk Properties(); a class
+  // declares its properties there instead of overriding these.
+  virtual void WriteProperties(TPropertyWriter& Writer) const;
+  virtual bool ReadProperty(const String& Name, const TPropValue& Value);
 
  protected:
   virtual void AssignTo(TPersistent* Dest);
@@ -87,10 +92,8 @@ class TComponent : public TPersistent {
   // Streaming: called after all properties of the component were read.
   virtual void Loaded();
   void SetLoading(bool Value);  // used by the reader around reading properties
-  // Writes Tag when set; reads Tag and the designer position (Left, Top) that
-  // non-visual components carry.
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  // Tag, and the designer position (Left, Top) that non-visual components carry.
+  const TPropTable& Properties() const override;
   // The position a non-visual component has on its designer surface; written after the
   // other properties when not (0, 0).
   TPoint DesignInfo() const { return FDesignInfo; }

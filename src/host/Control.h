@@ -20,6 +20,8 @@ class TCustomForm;
 class TPopupMenu;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+inline constexpr const wchar_t* TAlignNames[] = {L"alNone",  L"alTop",    L"alBottom", L"alLeft",
+                                                 L"alRight", L"alClient", L"alCustom"};
 // Horizontal and vertical placement of text in a rectangle.
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TVerticalAlignment { taAlignTop, taAlignBottom, taVerticalCenter };
@@ -116,8 +118,7 @@ class TSizeConstraints : public TPersistent {
   // Limits a proposed size.
   void Apply(int& Width, int& Height) const;
   void Assign(TPersistent* Source) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
   TNotifyEvent OnChange;
 
  private:
@@ -166,6 +167,7 @@ class TControl : public TComponent {
   virtual void SetAutoSize(bool Value);
 
   // Appearance and state.
+  static constexpr bool DefaultEnabled = true, DefaultParentFont = true;
   bool Visible() const { return FVisible; }
   void SetVisible(bool Value);
   void Show() { SetVisible(true); }
@@ -229,8 +231,7 @@ class TControl : public TComponent {
   void Loaded() override;
   // Object text form: the published properties; a control read back inside a windowed
   // control becomes its child, owned by the root being read.
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
   void SetParentComponent(TComponent* Value) override;
   TComponent* GetChildOwner(TComponent* Root) override;
   virtual void Click();
@@ -294,11 +295,11 @@ class TControl : public TComponent {
   void ParentShowHintChanged();
   TWinControl* FParent = nullptr;
   bool FVisible = true;
-  bool FEnabled = true;
+  bool FEnabled = DefaultEnabled;
   TColor FColor = clWindow;
   bool FParentColor = true;
   std::unique_ptr<TFont> FFont;
-  bool FParentFont = true;
+  bool FParentFont = DefaultParentFont;
   String FHint;
   bool FShowHint = false;
   bool FParentShowHint = true;

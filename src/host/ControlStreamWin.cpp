@@ -1,24 +1,18 @@
 // The object text form of controls, forms, menus and timers: their properties, the
 // nesting of controls in their parents and of menu items in their menus, and the
 // registration of the classes a form file may name.
-#include "host/Colors.h"
 #include "host/ControlsPlatform.h"  // the platform's names come before ours
 #include "host/Font.h"
 #include "host/Form.h"
 #include "host/ImageList.h"
 #include "host/Menus.h"
-#include "host/ObjectText.h"
+#include "host/Properties.h"
 #include "host/Timer.h"
 
 namespace qv {
 
 namespace {
 
-template <size_t N>
-using TNames = const wchar_t* const[N];
-
-const wchar_t* const kAlignNames[] = {L"alNone",  L"alTop",    L"alBottom", L"alLeft",
-                                      L"alRight", L"alClient", L"alCustom"};
 const wchar_t* const kAnchorNames[] = {L"akLeft", L"akTop", L"akRight", L"akBottom"};
 const wchar_t* const kBorderStyleNames[] = {L"bsNone",   L"bsSingle",     L"bsSizeable",
                                             L"bsDialog", L"bsToolWindow", L"bsSizeToolWin"};
@@ -29,51 +23,6 @@ const wchar_t* const kFormStyleNames[] = {L"fsNormal", L"fsMDIChild", L"fsMDIFor
 const wchar_t* const kPositionNames[] = {
     L"poDesigned",     L"poDefault",       L"poDefaultPosOnly", L"poDefaultSizeOnly",
     L"poScreenCenter", L"poDesktopCenter", L"poMainFormCenter", L"poOwnerFormCenter"};
-
-// The member of an enumeration named by a value; EReadError for another name.
-template <size_t N>
-int EnumOf(const TPropValue& Value, const wchar_t* const (&Names)[N]) {
-  const String& S = Value.AsString();
-  for (size_t I = 0; I < N; ++I)
-    if (SameText(S, Names[I])) return int(I);
-  throw EReadError(L"Invalid property value " + S);
-}
-
-template <size_t N, typename E>
-TSet<E> SetOf(const TPropValue& Value, const wchar_t* const (&Names)[N]) {
-  if (Value.Type != vaSet) throw EReadError(L"Invalid property value");
-  TSet<E> Result;
-  for (const String& M : Value.SetItems) {
-    TPropValue One = TPropValue::OfIdent(M);
-    Result.Include(E(EnumOf(One, Names)));
-  }
-  return Result;
-}
-
-template <size_t N, typename E>
-std::vector<String> SetNames(TSet<E> Set, const wchar_t* const (&Names)[N]) {
-  std::vector<String> Result;
-  for (size_t I = 0; I < N; ++I)
-    if (Set.Contains(E(I))) Result.push_back(Names[I]);
-  return Result;
-}
-
-void WriteColor(TPropertyWriter& W, const String& Name, TColor Color) {
-  String Ident;
-  if (ColorToIdent(Color, Ident))
-    W.WriteIdent(Name, Ident);
-  else
-    W.WriteInteger(Name, Color);
-}
-
-TColor ReadColor(const TPropValue& Value) {
-  if (Value.Type == vaIdent) {
-    TColor C;
-    if (!IdentToColor(Value.Str, C)) throw EReadError(L"Invalid property value " + Value.Str);
-    return C;
-  }
-  return TColor(Value.AsInteger());
-}
 
 struct TRegistrar {
   TRegistrar() {
@@ -89,105 +38,61 @@ struct TRegistrar {
 
 // ---- TSizeConstraints ---------------------------------------------------------------
 
-void TSizeConstraints::WriteProperties(TPropertyWriter& W) const {
-  if (FMaxHeight) W.WriteInteger(L"MaxHeight", FMaxHeight);
-  if (FMaxWidth) W.WriteInteger(L"MaxWidth", FMaxWidth);
-  if (FMinHeight) W.WriteInteger(L"MinHeight", FMinHeight);
-  if (FMinWidth) W.WriteInteger(L"MinWidth", FMinWidth);
-}
-
-bool TSizeConstraints::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"MaxHeight"))
-    SetMaxHeight(int(Value.AsInteger()));
-  else if (SameText(Name, L"MaxWidth"))
-    SetMaxWidth(int(Value.AsInteger()));
-  else if (SameText(Name, L"MinHeight"))
-    SetMinHeight(int(Value.AsInteger()));
-  else if (SameText(Name, L"MinWidth"))
-    SetMinWidth(int(Value.AsInteger()));
-  else
-    return false;
-  return true;
+const TPropTable& TSizeConstraints::Properties() const {
+  using C = TSizeConstraints;
+  static const TPropTable Table = TPersistent::Properties().With({
+      Prop(L"MaxHeight", &C::MaxHeight, &C::SetMaxHeight),
+      Prop(L"MaxWidth", &C::MaxWidth, &C::SetMaxWidth),
+      Prop(L"MinHeight", &C::MinHeight, &C::SetMinHeight),
+      Prop(L"MinWidth", &C::MinWidth, &C::SetMinWidth),
+  });
+  return Table;
 }
 
 // ---- TControl -------------------------------------------------------------------------
 
-void TControl::WriteProperties(TPropertyWriter& W) const {
-  TComponent::WriteProperties(W);
-  if (FAlign != alNone) W.WriteIdent(L"Align", kAlignNames[FAlign]);
-  if (FAnchors != AnchorAlign[FAlign])
-    W.WriteSet(L"Anchors", SetNames<4, TAnchorKind>(FAnchors, kAnchorNames));
-  if (FAutoSize) W.WriteBoolean(L"AutoSize", true);
-  W.WriteInteger(L"Left", FLeft);
-  W.WriteInteger(L"Top", FTop);
-  W.WriteInteger(L"Width", FWidth);
-  W.WriteInteger(L"Height", FHeight);
-  if (!FText.empty() && FControlStyle.Contains(csSetCaption)) W.WriteString(L"Caption", FText);
-  if (!FParentColor) WriteColor(W, L"Color", FColor);
-  W.WriteNested(L"Constraints", *FConstraints);
-  if (FCursor != crDefault) W.WriteInteger(L"Cursor", FCursor);
-  if (FDoubleBuffered) W.WriteBoolean(L"DoubleBuffered", true);
-  if (!FEnabled) W.WriteBoolean(L"Enabled", false);
-  if (!FParentFont) W.WriteNested(L"Font", *FFont);
-  if (!FHint.empty()) W.WriteString(L"Hint", FHint);
-  if (!FParentFont) W.WriteBoolean(L"ParentFont", false);
-  if (FPopupMenu && !FPopupMenu->Name().empty()) W.WriteIdent(L"PopupMenu", FPopupMenu->Name());
-  if (!FParentShowHint) W.WriteBoolean(L"ShowHint", FShowHint);
-  bool DefaultVisible = !dynamic_cast<const TCustomForm*>(this);
-  if (FVisible != DefaultVisible) W.WriteBoolean(L"Visible", FVisible);
-}
-
-bool TControl::ReadProperty(const String& Name, const TPropValue& Value) {
-  auto Is = [&](const wchar_t* N) { return SameText(Name, N); };
-  if (Is(L"Left"))
-    SetLeft(int(Value.AsInteger()));
-  else if (Is(L"Top"))
-    SetTop(int(Value.AsInteger()));
-  else if (Is(L"Width"))
-    SetWidth(int(Value.AsInteger()));
-  else if (Is(L"Height"))
-    SetHeight(int(Value.AsInteger()));
-  else if (Is(L"ClientWidth"))
-    SetClientWidth(int(Value.AsInteger()));
-  else if (Is(L"ClientHeight"))
-    SetClientHeight(int(Value.AsInteger()));
-  else if (Is(L"Align"))
-    SetAlign(TAlign(EnumOf(Value, kAlignNames)));
-  else if (Is(L"Anchors"))
-    SetAnchors(SetOf<4, TAnchorKind>(Value, kAnchorNames));
-  else if (Is(L"AutoSize"))
-    SetAutoSize(Value.AsBoolean());
-  else if (Is(L"Caption") || Is(L"Text"))
-    SetText(Value.AsString());
-  else if (Is(L"Color"))
-    SetColor(ReadColor(Value));
-  else if (Is(L"ParentColor"))
-    SetParentColor(Value.AsBoolean());
-  else if (Is(L"Cursor"))
-    SetCursor(TCursor(Value.AsInteger()));
-  else if (Is(L"DoubleBuffered"))
-    SetDoubleBuffered(Value.AsBoolean());
-  else if (Is(L"Enabled"))
-    SetEnabled(Value.AsBoolean());
-  else if (Is(L"Hint"))
-    SetHint(Value.AsString());
-  else if (Is(L"ParentFont"))
-    SetParentFont(Value.AsBoolean());
-  else if (Is(L"ShowHint"))
-    SetShowHint(Value.AsBoolean());
-  else if (Is(L"ParentShowHint"))
-    SetParentShowHint(Value.AsBoolean());
-  else if (Is(L"Visible"))
-    SetVisible(Value.AsBoolean());
-  else if (Is(L"PopupMenu"))
-    FPendingPopupMenu = Value.AsString();
-  else if (ReadNestedProperty(Name, L"Font", *FFont, Value))
-    return true;
-  else if (ReadNestedProperty(Name, L"Constraints", *FConstraints, Value))
-    return true;
-  else
-    return TComponent::ReadProperty(Name, Value);
-  return true;
+// Position and size are always written; Color, Font and ShowHint only when not taken from
+// the parent. A form is hidden by default, every other control visible.
+const TPropTable& TControl::Properties() const {
+  using C = TControl;
+  static const TPropTable Table = TComponent::Properties().With({
+      EnumProp(L"Align", &C::Align, &C::SetAlign, TAlignNames),
+      SetProp(L"Anchors", &C::Anchors, &C::SetAnchors, kAnchorNames).Stored([](const C& Ctl) {
+        return Ctl.FAnchors != AnchorAlign[Ctl.FAlign];
+      }),
+      Prop(L"AutoSize", &C::AutoSize, &C::SetAutoSize),
+      Prop(L"Left", &C::Left, &C::SetLeft).Stored(Always),
+      Prop(L"Top", &C::Top, &C::SetTop).Stored(Always),
+      Prop(L"Width", &C::Width, &C::SetWidth).Stored(Always),
+      Prop(L"Height", &C::Height, &C::SetHeight).Stored(Always),
+      Prop(L"Caption", &C::Caption, &C::SetText).Stored([](const C& Ctl) {
+        return !Ctl.FText.empty() && Ctl.FControlStyle.Contains(csSetCaption);
+      }),
+      Prop(L"Text", &C::Caption, &C::SetText).Stored(Never),
+      ColorProp(L"Color", &C::Color, &C::SetColor).Stored([](const C& Ctl) {
+        return !Ctl.FParentColor;
+      }),
+      Prop(L"ParentColor", &C::ParentColor, &C::SetParentColor).Stored(Never),
+      Prop(L"ClientWidth", &C::ClientWidth, &C::SetClientWidth).Stored(Never),
+      Prop(L"ClientHeight", &C::ClientHeight, &C::SetClientHeight).Stored(Never),
+      ObjectProp(L"Constraints", &C::Constraints),
+      Prop(L"Cursor", &C::Cursor, &C::SetCursor),
+      Prop(L"DoubleBuffered", &C::DoubleBuffered, &C::SetDoubleBuffered),
+      Prop(L"Enabled", &C::Enabled, &C::SetEnabled, DefaultEnabled),
+      ObjectProp(L"Font", &C::Font).Stored([](const C& Ctl) { return !Ctl.FParentFont; }),
+      Prop(L"Hint", &C::Hint, &C::SetHint),
+      Prop(L"ParentFont", &C::ParentFont, &C::SetParentFont, DefaultParentFont),
+      RefProp(L"PopupMenu", &C::PopupMenu,
+              [](C& Ctl, const String& Name) { Ctl.FPendingPopupMenu = Name; }),
+      Prop(L"ShowHint", &C::ShowHint, &C::SetShowHint).Stored([](const C& Ctl) {
+        return !Ctl.FParentShowHint;
+      }),
+      Prop(L"ParentShowHint", &C::ParentShowHint, &C::SetParentShowHint).Stored(Never),
+      Prop(L"Visible", &C::Visible, &C::SetVisible).Stored([](const C& Ctl) {
+        return Ctl.FVisible != !dynamic_cast<const TCustomForm*>(&Ctl);
+      }),
+  });
+  return Table;
 }
 
 void TControl::ResolveReferences() {
@@ -208,22 +113,18 @@ TComponent* TControl::GetChildOwner(TComponent* Root) {
 
 // ---- TWinControl ----------------------------------------------------------------------
 
-void TWinControl::WriteProperties(TPropertyWriter& W) const {
-  TControl::WriteProperties(W);
-  if (Parent()) W.WriteInteger(L"TabOrder", TabOrder());
-  W.WriteBoolean(L"TabStop", FTabStop);
-}
-
-bool TWinControl::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"TabOrder")) {
-    FPendingTabOrder = int(Value.AsInteger());
-    SetTabOrder(FPendingTabOrder);
-  } else if (SameText(Name, L"TabStop")) {
-    SetTabStop(Value.AsBoolean());
-  } else {
-    return TControl::ReadProperty(Name, Value);
-  }
-  return true;
+const TPropTable& TWinControl::Properties() const {
+  using C = TWinControl;
+  static const TPropTable Table = TControl::Properties().With({
+      Prop(L"TabOrder", &C::TabOrder,
+           [](C& Ctl, int Value) {
+             Ctl.FPendingTabOrder = Value;
+             Ctl.SetTabOrder(Value);
+           })
+          .Stored([](const C& Ctl) { return Ctl.Parent() != nullptr; }),
+      Prop(L"TabStop", &C::TabStop, &C::SetTabStop).Stored(Always),
+  });
+  return Table;
 }
 
 void TWinControl::Loaded() {
@@ -240,51 +141,26 @@ void TWinControl::GetChildren(std::vector<TComponent*>& Children, const TCompone
 
 // ---- TCustomForm ----------------------------------------------------------------------
 
-void TCustomForm::WriteProperties(TPropertyWriter& W) const {
-  TCustomControl::WriteProperties(W);
-  if (FAlphaBlend) W.WriteBoolean(L"AlphaBlend", true);
-  if (FAlphaBlendValue != 255) W.WriteInteger(L"AlphaBlendValue", FAlphaBlendValue);
-  if (!FAutoScroll) W.WriteBoolean(L"AutoScroll", false);
-  if (FBorderIcons != TBorderIcons{biSystemMenu, biMinimize, biMaximize})
-    W.WriteSet(L"BorderIcons", SetNames<4, TBorderIcon>(FBorderIcons, kBorderIconNames));
-  if (FBorderStyle != bsSizeable) W.WriteIdent(L"BorderStyle", kBorderStyleNames[FBorderStyle]);
-  if (FFormStyle != fsNormal) W.WriteIdent(L"FormStyle", kFormStyleNames[FFormStyle]);
-  if (FKeyPreview) W.WriteBoolean(L"KeyPreview", true);
-  if (FMenu && !FMenu->Name().empty()) W.WriteIdent(L"Menu", FMenu->Name());
-  if (FPosition != poDesigned) W.WriteIdent(L"Position", kPositionNames[FPosition]);
-  if (!FScaled) W.WriteBoolean(L"Scaled", false);
-  if (FWindowState != wsNormal) W.WriteIdent(L"WindowState", kWindowStateNames[FWindowState]);
-}
-
-bool TCustomForm::ReadProperty(const String& Name, const TPropValue& Value) {
-  auto Is = [&](const wchar_t* N) { return SameText(Name, N); };
-  if (Is(L"AlphaBlend"))
-    SetAlphaBlend(Value.AsBoolean());
-  else if (Is(L"AlphaBlendValue"))
-    SetAlphaBlendValue(Byte(Value.AsInteger()));
-  else if (Is(L"AutoScroll"))
-    SetAutoScroll(Value.AsBoolean());
-  else if (Is(L"BorderIcons"))
-    SetBorderIcons(SetOf<4, TBorderIcon>(Value, kBorderIconNames));
-  else if (Is(L"BorderStyle"))
-    SetBorderStyle(TFormBorderStyle(EnumOf(Value, kBorderStyleNames)));
-  else if (Is(L"FormStyle"))
-    SetFormStyle(TFormStyle(EnumOf(Value, kFormStyleNames)));
-  else if (Is(L"KeyPreview"))
-    SetKeyPreview(Value.AsBoolean());
-  else if (Is(L"Menu"))
-    FPendingMenu = Value.AsString();
-  else if (Is(L"Position"))
-    SetPosition(TPosition(EnumOf(Value, kPositionNames)));
-  else if (Is(L"Scaled"))
-    SetScaled(Value.AsBoolean());
-  else if (Is(L"WindowState"))
-    SetWindowState(TWindowState(EnumOf(Value, kWindowStateNames)));
-  else if (Is(L"PixelsPerInch") || Is(L"TextHeight"))
-    return true;  // 96 dots per inch here
-  else
-    return TCustomControl::ReadProperty(Name, Value);
-  return true;
+const TPropTable& TCustomForm::Properties() const {
+  using C = TCustomForm;
+  static const TPropTable Table = TCustomControl::Properties().With({
+      Prop(L"AlphaBlend", &C::AlphaBlend, &C::SetAlphaBlend),
+      Prop(L"AlphaBlendValue", &C::AlphaBlendValue, &C::SetAlphaBlendValue, DefaultAlphaBlendValue),
+      Prop(L"AutoScroll", &C::AutoScroll, &C::SetAutoScroll, DefaultAutoScroll),
+      SetProp(L"BorderIcons", &C::BorderIcons, &C::SetBorderIcons, DefaultBorderIcons,
+              kBorderIconNames),
+      EnumProp(L"BorderStyle", &C::BorderStyle, &C::SetBorderStyle, DefaultBorderStyle,
+               kBorderStyleNames),
+      EnumProp(L"FormStyle", &C::FormStyle, &C::SetFormStyle, kFormStyleNames),
+      Prop(L"KeyPreview", &C::KeyPreview, &C::SetKeyPreview),
+      RefProp(L"Menu", &C::Menu, [](C& Form, const String& Name) { Form.FPendingMenu = Name; }),
+      EnumProp(L"Position", &C::Position, &C::SetPosition, kPositionNames),
+      Prop(L"Scaled", &C::Scaled, &C::SetScaled, DefaultScaled),
+      EnumProp(L"WindowState", &C::WindowState, &C::SetWindowState, kWindowStateNames),
+      IgnoredProp(L"PixelsPerInch"),  // 96 dots per inch here
+      IgnoredProp(L"TextHeight"),
+  });
+  return Table;
 }
 
 void TCustomForm::GetChildren(std::vector<TComponent*>& Children, const TComponent* Root) const {
@@ -302,52 +178,28 @@ void TCustomForm::GetChildren(std::vector<TComponent*>& Children, const TCompone
 
 // ---- menus and timers -----------------------------------------------------------------
 
-void TMenuItem::WriteProperties(TPropertyWriter& W) const {
-  TComponent::WriteProperties(W);
-  if (FAutoCheck) W.WriteBoolean(L"AutoCheck", true);
-  if (!FCaption.empty()) W.WriteString(L"Caption", FCaption);
-  if (FChecked) W.WriteBoolean(L"Checked", true);
-  if (FDefault) W.WriteBoolean(L"Default", true);
-  if (!FEnabled) W.WriteBoolean(L"Enabled", false);
-  if (FGroupIndex) W.WriteInteger(L"GroupIndex", FGroupIndex);
-  if (FHelpContext) W.WriteInteger(L"HelpContext", FHelpContext);
-  if (!FHint.empty()) W.WriteString(L"Hint", FHint);
-  if (FImageIndex != -1) W.WriteInteger(L"ImageIndex", FImageIndex);
-  if (FRadioItem) W.WriteBoolean(L"RadioItem", true);
-  if (FShortCut != scNone) W.WriteInteger(L"ShortCut", FShortCut);
-  if (!FVisible) W.WriteBoolean(L"Visible", false);
-}
-
-bool TMenuItem::ReadProperty(const String& Name, const TPropValue& Value) {
-  auto Is = [&](const wchar_t* N) { return SameText(Name, N); };
-  if (Is(L"AutoCheck"))
-    SetAutoCheck(Value.AsBoolean());
-  else if (Is(L"Caption"))
-    SetCaption(Value.AsString());
-  else if (Is(L"Checked"))
-    SetChecked(Value.AsBoolean());
-  else if (Is(L"Default"))
-    SetDefault(Value.AsBoolean());
-  else if (Is(L"Enabled"))
-    SetEnabled(Value.AsBoolean());
-  else if (Is(L"GroupIndex"))
-    SetGroupIndex(Byte(Value.AsInteger()));
-  else if (Is(L"HelpContext"))
-    SetHelpContext(int(Value.AsInteger()));
-  else if (Is(L"Hint"))
-    SetHint(Value.AsString());
-  else if (Is(L"ImageIndex"))
-    SetImageIndex(int(Value.AsInteger()));
-  else if (Is(L"RadioItem"))
-    SetRadioItem(Value.AsBoolean());
-  else if (Is(L"ShortCut"))
-    SetShortCut(Value.Type == vaInteger ? TShortCut(Value.AsInteger())
-                                        : TextToShortCut(Value.AsString()));
-  else if (Is(L"Visible"))
-    SetVisible(Value.AsBoolean());
-  else
-    return TComponent::ReadProperty(Name, Value);
-  return true;
+const TPropTable& TMenuItem::Properties() const {
+  using C = TMenuItem;
+  static const TPropTable Table = TComponent::Properties().With({
+      Prop(L"AutoCheck", &C::AutoCheck, &C::SetAutoCheck),
+      Prop(L"Caption", &C::Caption, &C::SetCaption),
+      Prop(L"Checked", &C::Checked, &C::SetChecked),
+      Prop(L"Default", &C::Default, &C::SetDefault),
+      Prop(L"Enabled", &C::Enabled, &C::SetEnabled, DefaultEnabled),
+      Prop(L"GroupIndex", &C::GroupIndex, &C::SetGroupIndex),
+      Prop(L"HelpContext", &C::HelpContext, &C::SetHelpContext),
+      Prop(L"Hint", &C::Hint, &C::SetHint),
+      Prop(L"ImageIndex", &C::ImageIndex, &C::SetImageIndex, DefaultImageIndex),
+      Prop(L"RadioItem", &C::RadioItem, &C::SetRadioItem),
+      // Read as a number or as text ("Ctrl+S").
+      Prop(L"ShortCut", &C::ShortCut, &C::SetShortCut)
+          .ReadWith([](C& Item, const TPropValue& Value) {
+            Item.SetShortCut(Value.Type == vaInteger ? TShortCut(Value.AsInteger())
+                                                     : TextToShortCut(Value.AsString()));
+          }),
+      Prop(L"Visible", &C::Visible, &C::SetVisible, DefaultVisible),
+  });
+  return Table;
 }
 
 void TMenuItem::GetChildren(std::vector<TComponent*>& Children, const TComponent*) const {
@@ -366,22 +218,16 @@ void TMenuItem::SetParentComponent(TComponent* Value) {
     Item->Add(this);
 }
 
-void TMenu::WriteProperties(TPropertyWriter& W) const {
-  TComponent::WriteProperties(W);
-  if (FImages && !FImages->Name().empty()) W.WriteIdent(L"Images", FImages->Name());
-  if (FOwnerDraw) W.WriteBoolean(L"OwnerDraw", true);
-}
-
-bool TMenu::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"OwnerDraw"))
-    SetOwnerDraw(Value.AsBoolean());
-  else if (SameText(Name, L"Images"))
-    FPendingImages = Value.AsString();
-  else if (SameText(Name, L"AutoHotkeys") || SameText(Name, L"AutoLineReduction"))
-    return true;
-  else
-    return TComponent::ReadProperty(Name, Value);
-  return true;
+const TPropTable& TMenu::Properties() const {
+  using C = TMenu;
+  static const TPropTable Table = TComponent::Properties().With({
+      RefProp(L"Images", &C::Images,
+              [](C& Menu, const String& Name) { Menu.FPendingImages = Name; }),
+      Prop(L"OwnerDraw", &C::OwnerDraw, &C::SetOwnerDraw),
+      IgnoredProp(L"AutoHotkeys"),
+      IgnoredProp(L"AutoLineReduction"),
+  });
+  return Table;
 }
 
 void TMenu::GetChildren(std::vector<TComponent*>& Children, const TComponent* Root) const {
@@ -401,31 +247,21 @@ void TMenu::Loaded() {
   }
 }
 
-void TPopupMenu::WriteProperties(TPropertyWriter& W) const {
-  TMenu::WriteProperties(W);
-  if (!FAutoPopup) W.WriteBoolean(L"AutoPopup", false);
+const TPropTable& TPopupMenu::Properties() const {
+  using C = TPopupMenu;
+  static const TPropTable Table = TMenu::Properties().With({
+      Prop(L"AutoPopup", &C::AutoPopup, &C::SetAutoPopup, DefaultAutoPopup),
+  });
+  return Table;
 }
 
-bool TPopupMenu::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (!SameText(Name, L"AutoPopup")) return TMenu::ReadProperty(Name, Value);
-  SetAutoPopup(Value.AsBoolean());
-  return true;
-}
-
-void TTimer::WriteProperties(TPropertyWriter& W) const {
-  TComponent::WriteProperties(W);
-  if (!FEnabled) W.WriteBoolean(L"Enabled", false);
-  if (FInterval != 1000) W.WriteInteger(L"Interval", FInterval);
-}
-
-bool TTimer::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"Enabled"))
-    SetEnabled(Value.AsBoolean());
-  else if (SameText(Name, L"Interval"))
-    SetInterval(Cardinal(Value.AsInteger()));
-  else
-    return TComponent::ReadProperty(Name, Value);
-  return true;
+const TPropTable& TTimer::Properties() const {
+  using C = TTimer;
+  static const TPropTable Table = TComponent::Properties().With({
+      Prop(L"Enabled", &C::Enabled, &C::SetEnabled, DefaultEnabled),
+      Prop(L"Interval", &C::Interval, &C::SetInterval, DefaultInterval),
+  });
+  return Table;
 }
 
 }  // namespace qv

@@ -1,10 +1,9 @@
 #include "host/Font.h"
 
-#include <iterator>
 #include <utility>
 
 #include "host/Colors.h"
-#include "host/ObjectText.h"
+#include "host/Properties.h"
 
 namespace qv {
 
@@ -87,100 +86,38 @@ const TIdentMapEntry CharsetNames[] = {
     {204, L"RUSSIAN_CHARSET"}, {222, L"THAI_CHARSET"},     {238, L"EASTEUROPE_CHARSET"},
     {255, L"OEM_CHARSET"},
 };
-
-template <size_t N>
-int IndexOfName(const wchar_t* const (&Names)[N], const String& Name) {
-  for (size_t I = 0; I < N; ++I)
-    if (SameText(Name, Names[I])) return int(I);
-  return -1;
-}
-
-[[noreturn]] void BadValue(const String& Prop, const String& Value) {
-  throw EReadError(L"Invalid property value " + Value + L" for " + Prop);
-}
+const TIdentIntMap CharsetIdents = {
+    [](int32_t V, String& Ident) { return IntToIdent(V, Ident, CharsetNames); },
+    [](const String& Ident, int32_t& V) { return IdentToInt(Ident, V, CharsetNames); }};
 }  // namespace
 
 bool CharsetToIdent(TFontCharset Charset, String& Ident) {
-  return IntToIdent(Charset, Ident, CharsetNames);
+  return CharsetIdents.ToIdent(Charset, Ident);
 }
 
 bool IdentToCharset(const String& Ident, TFontCharset& Charset) {
   int32_t V;
-  if (!IdentToInt(Ident, V, CharsetNames)) return false;
+  if (!CharsetIdents.FromIdent(Ident, V)) return false;
   Charset = TFontCharset(V);
   return true;
 }
 
-void TFont::WriteProperties(TPropertyWriter& Writer) const {
-  String Ident;
-  if (CharsetToIdent(FCharset, Ident))
-    Writer.WriteIdent(L"Charset", Ident);
-  else
-    Writer.WriteInteger(L"Charset", FCharset);
-  if (ColorToIdent(FColor, Ident))
-    Writer.WriteIdent(L"Color", Ident);
-  else
-    Writer.WriteInteger(L"Color", FColor);
-  Writer.WriteInteger(L"Height", FHeight);
-  Writer.WriteString(L"Name", FName);
-  if (FOrientation != 0) Writer.WriteInteger(L"Orientation", FOrientation);
-  if (FPitch != fpDefault) Writer.WriteIdent(L"Pitch", PitchNames[FPitch]);
-  std::vector<String> Styles;
-  for (int I = 0; I < int(std::size(StyleNames)); ++I)
-    if (FStyle.Contains(TFontStyle(I))) Styles.push_back(StyleNames[I]);
-  Writer.WriteSet(L"Style", Styles);
-  if (FQuality != fqDefault) Writer.WriteIdent(L"Quality", QualityNames[FQuality]);
-}
-
-bool TFont::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"Charset")) {
-    TFontCharset C;
-    if (Value.Type == vaIdent) {
-      if (!IdentToCharset(Value.Str, C)) BadValue(Name, Value.Str);
-    } else {
-      int64_t V = Value.AsInteger();
-      if (V < 0 || V > 255) BadValue(Name, std::to_wstring(V));
-      C = TFontCharset(V);
-    }
-    SetCharset(C);
-  } else if (SameText(Name, L"Color")) {
-    TColor C;
-    if (Value.Type == vaIdent) {
-      if (!IdentToColor(Value.Str, C)) BadValue(Name, Value.Str);
-    } else {
-      C = TColor(uint32_t(Value.AsInteger()));
-    }
-    SetColor(C);
-  } else if (SameText(Name, L"Height")) {
-    SetHeight(Integer(Value.AsInteger()));
-  } else if (SameText(Name, L"Size")) {
-    SetSize(Integer(Value.AsInteger()));
-  } else if (SameText(Name, L"Name")) {
-    SetName(Value.AsString());
-  } else if (SameText(Name, L"Orientation")) {
-    SetOrientation(Integer(Value.AsInteger()));
-  } else if (SameText(Name, L"Pitch")) {
-    int I = IndexOfName(PitchNames, Value.AsString());
-    if (I < 0) BadValue(Name, Value.Str);
-    SetPitch(TFontPitch(I));
-  } else if (SameText(Name, L"Quality")) {
-    int I = IndexOfName(QualityNames, Value.AsString());
-    if (I < 0) BadValue(Name, Value.Str);
-    SetQuality(TFontQuality(I));
-  } else if (SameText(Name, L"Style")) {
-    if (Value.Type != vaSet)
-      throw EReadError(L"Invalid property value for " + Name + L": set expected");
-    TFontStyles S;
-    for (const auto& M : Value.SetItems) {
-      int I = IndexOfName(StyleNames, M);
-      if (I < 0) BadValue(Name, M);
-      S.Include(TFontStyle(I));
-    }
-    SetStyle(S);
-  } else {
-    return false;
-  }
-  return true;
+// The designer writes the charset, colour, height, name and style of every font.
+const TPropTable& TFont::Properties() const {
+  using C = TFont;
+  static const TPropTable Table = TGraphicsObject::Properties().With({
+      IdentIntProp(L"Charset", &C::Charset, &C::SetCharset, DefaultCharset, CharsetIdents)
+          .Stored(Always),
+      ColorProp(L"Color", &C::Color, &C::SetColor, DefaultColor).Stored(Always),
+      Prop(L"Height", &C::Height, &C::SetHeight, DefaultHeight).Stored(Always),
+      Prop(L"Name", &C::Name, &C::SetName, DefaultName).Stored(Always),
+      Prop(L"Orientation", &C::Orientation, &C::SetOrientation),
+      EnumProp(L"Pitch", &C::Pitch, &C::SetPitch, PitchNames),
+      SetProp(L"Style", &C::Style, &C::SetStyle, StyleNames).Stored(Always),
+      EnumProp(L"Quality", &C::Quality, &C::SetQuality, QualityNames),
+      Prop(L"Size", &C::Size, &C::SetSize).Stored(Never),
+  });
+  return Table;
 }
 
 }  // namespace qv

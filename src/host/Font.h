@@ -31,6 +31,7 @@ class TFont : public TGraphicsObject {
   static constexpr const wchar_t* DefaultName = L"Tahoma";
   static constexpr Integer DefaultHeight = -11;  // 8 points at 96 dots per inch
   static constexpr TFontCharset DefaultCharset = 1;
+  static constexpr TColor DefaultColor = clWindowText;
 
   const String& Name() const { return FName; }
   void SetName(const String& Value);
@@ -56,8 +57,7 @@ class TFont : public TGraphicsObject {
   void SetPixelsPerInch(Integer Value) { FPixelsPerInch = Value > 0 ? Value : 96; }
 
   void Assign(TPersistent* Source) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
   // Windows only: the font handle, created on demand and owned by this object. The
   // colour is applied by the canvas, so changing it keeps the handle.
@@ -66,7 +66,7 @@ class TFont : public TGraphicsObject {
  private:
   String FName = DefaultName;
   Integer FHeight = DefaultHeight;
-  TColor FColor = clWindowText;
+  TColor FColor = DefaultColor;
   TFontStyles FStyle;
   TFontCharset FCharset = DefaultCharset;
   TFontQuality FQuality = fqDefault;

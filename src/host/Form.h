@@ -43,6 +43,10 @@ class TCustomForm : public TCustomControl {
   explicit TCustomForm(TComponent* AOwner);
   ~TCustomForm() override;
 
+  static constexpr TFormBorderStyle DefaultBorderStyle = bsSizeable;
+  static constexpr TBorderIcons DefaultBorderIcons = {biSystemMenu, biMinimize, biMaximize};
+  static constexpr Byte DefaultAlphaBlendValue = 255;
+  static constexpr bool DefaultAutoScroll = true, DefaultScaled = true;
   TFormBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TFormBorderStyle Value);
   TBorderIcons BorderIcons() const { return FBorderIcons; }
@@ -104,8 +108,7 @@ class TCustomForm : public TCustomControl {
   void WndProc(TMessage& Message) override;
   // Runs OnCreate: a form read from its object text is complete here.
   void Loaded() override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
   void GetChildren(std::vector<TComponent*>& Children, const TComponent* Root) const override;
 
   TNotifyEvent OnCreate;
@@ -143,15 +146,15 @@ class TCustomForm : public TCustomControl {
   void CloseModal();
   void UpdateScrollRange();
   void HandleScroll(TMessage& Message);
-  TFormBorderStyle FBorderStyle = bsSizeable;
-  TBorderIcons FBorderIcons = {biSystemMenu, biMinimize, biMaximize};
+  TFormBorderStyle FBorderStyle = DefaultBorderStyle;
+  TBorderIcons FBorderIcons = DefaultBorderIcons;
   TWindowState FWindowState = wsNormal;
   TFormStyle FFormStyle = fsNormal;
   TPosition FPosition = poDesigned;
   bool FAlphaBlend = false;
-  Byte FAlphaBlendValue = 255;
-  bool FAutoScroll = true;
-  bool FScaled = true;
+  Byte FAlphaBlendValue = DefaultAlphaBlendValue;
+  bool FAutoScroll = DefaultAutoScroll;
+  bool FScaled = DefaultScaled;
   bool FKeyPreview = false;
   bool FActive = false;
   bool FPlaced = false;

@@ -36,6 +36,7 @@ class TCustomImageList : public TComponent {
   ~TCustomImageList() override;
 
   // Changing the size or the colour depth empties the list.
+  static constexpr Integer DefaultSize = 16;
   Integer Width() const { return FWidth; }
   void SetWidth(Integer Value) { SetSize(Value, FHeight); }
   Integer Height() const { return FHeight; }
@@ -61,8 +62,7 @@ class TCustomImageList : public TComponent {
   // The image at Index on a 32-bit bitmap of the list's size.
   void GetBitmap(int Index, TBitmap& Image);
 
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
   // Every change then also calls Value's OnChange with the list as sender.
   void RegisterChanges(TChangeLink* Value);
@@ -74,7 +74,7 @@ class TCustomImageList : public TComponent {
   void FreeHandle();
   void CheckIndex(int Index);
   void Changed();
-  Integer FWidth = 16, FHeight = 16;
+  Integer FWidth = DefaultSize, FHeight = DefaultSize;
   TColorDepth FColorDepth = cd32Bit;
   TColor FBkColor = clNone;
   _IMAGELIST* FHandle = nullptr;

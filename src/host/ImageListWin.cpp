@@ -6,7 +6,7 @@
 
 #include "host/Colors.h"
 #include "host/ImageList.h"
-#include "host/ObjectText.h"
+#include "host/Properties.h"
 
 namespace qv {
 
@@ -156,20 +156,13 @@ void TCustomImageList::GetBitmap(int Index, TBitmap& Image) {
   ImageList_Draw(FHandle, Index, Image.Canvas().Handle(), 0, 0, ILD_NORMAL);
 }
 
-void TCustomImageList::WriteProperties(TPropertyWriter& Writer) const {
-  TComponent::WriteProperties(Writer);
-  if (FHeight != 16) Writer.WriteInteger(L"Height", FHeight);
-  if (FWidth != 16) Writer.WriteInteger(L"Width", FWidth);
-}
-
-bool TCustomImageList::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"Height"))
-    SetHeight(Integer(Value.AsInteger()));
-  else if (SameText(Name, L"Width"))
-    SetWidth(Integer(Value.AsInteger()));
-  else
-    return TComponent::ReadProperty(Name, Value);
-  return true;
+const TPropTable& TCustomImageList::Properties() const {
+  using C = TCustomImageList;
+  static const TPropTable Table = TComponent::Properties().With({
+      Prop(L"Height", &C::Height, &C::SetHeight, DefaultSize),
+      Prop(L"Width", &C::Width, &C::SetWidth, DefaultSize),
+  });
+  return Table;
 }
 
 }  // namespace qv

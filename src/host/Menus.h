@@ -63,6 +63,8 @@ class TMenuItem : public TComponent {
   explicit TMenuItem(TComponent* AOwner);
   ~TMenuItem() override;
 
+  static constexpr bool DefaultEnabled = true, DefaultVisible = true;
+  static constexpr int DefaultImageIndex = -1;
   const String& Caption() const { return FCaption; }
   void SetCaption(const String& Value);
   bool Checked() const { return FChecked; }
@@ -117,8 +119,7 @@ class TMenuItem : public TComponent {
   virtual void AdvancedDrawItem(TCanvas* ACanvas, const TRect& ARect, TOwnerDrawState State,
                                 bool TopLevel);
 
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
   // Sub-items are written nested in their item; read back, they join it.
   void GetChildren(std::vector<TComponent*>& Children, const TComponent* Root) const override;
   TComponent* GetChildOwner(TComponent* Root) override;
@@ -137,11 +138,11 @@ class TMenuItem : public TComponent {
   bool FRadioItem = false;
   Byte FGroupIndex = 0;
   bool FAutoCheck = false;
-  bool FEnabled = true;
-  bool FVisible = true;
+  bool FEnabled = DefaultEnabled;
+  bool FVisible = DefaultVisible;
   bool FDefault = false;
   TShortCut FShortCut = scNone;
-  int FImageIndex = -1;
+  int FImageIndex = DefaultImageIndex;
   String FHint;
   int FHelpContext = 0;
   std::vector<TMenuItem*> FItems;
@@ -178,8 +179,7 @@ class TMenu : public TComponent {
   // Finds the item that carries the shortcut; nil when none.
   TMenuItem* FindShortCut(TShortCut Value) const;
 
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
   void GetChildren(std::vector<TComponent*>& Children, const TComponent* Root) const override;
   TComponent* GetChildOwner(TComponent* Root) override;
   void Loaded() override;
@@ -226,14 +226,14 @@ class TPopupMenu : public TMenu {
   TComponent* PopupComponent() const { return FPopupComponent; }
   void SetPopupComponent(TComponent* Value) { FPopupComponent = Value; }
   TPoint PopupPoint() const { return FPopupPoint; }
+  static constexpr bool DefaultAutoPopup = true;
   bool AutoPopup() const { return FAutoPopup; }
   void SetAutoPopup(bool Value) { FAutoPopup = Value; }
   TPopupAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TPopupAlignment Value) { FAlignment = Value; }
   TTrackButton TrackButton() const { return FTrackButton; }
   void SetTrackButton(TTrackButton Value) { FTrackButton = Value; }
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
   TNotifyEvent OnPopup;
   TNotifyEvent OnClose;
@@ -244,7 +244,7 @@ class TPopupMenu : public TMenu {
  private:
   TComponent* FPopupComponent = nullptr;
   TPoint FPopupPoint;
-  bool FAutoPopup = true;
+  bool FAutoPopup = DefaultAutoPopup;
   TPopupAlignment FAlignment = paLeft;
   TTrackButton FTrackButton = tbRightButton;
 };

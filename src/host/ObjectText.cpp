@@ -2,6 +2,9 @@
 
 #include <exception>
 
+#include "host/Properties.h"
+#include "host/ScopeGuard.h"
+
 namespace qv {
 
 // ---- values ----------------------------------------------------------------
@@ -99,33 +102,33 @@ const String& TPropValue::AsString() const {
 
 // ---- writing properties ----------------------------------------------------
 
-void TPropertyWriter::Add(const String& Name, TPropValue V) {
+void TPropertyWriter::WriteValue(const String& Name, TPropValue V) {
   FOut.push_back({FPrefix + Name, std::move(V)});
 }
 
 void TPropertyWriter::WriteInteger(const String& Name, int64_t V) {
-  Add(Name, TPropValue::OfInteger(V));
+  WriteValue(Name, TPropValue::OfInteger(V));
 }
 void TPropertyWriter::WriteFloat(const String& Name, double V) {
-  Add(Name, TPropValue::OfFloat(V));
+  WriteValue(Name, TPropValue::OfFloat(V));
 }
 void TPropertyWriter::WriteString(const String& Name, const String& V) {
-  Add(Name, TPropValue::OfString(V));
+  WriteValue(Name, TPropValue::OfString(V));
 }
 void TPropertyWriter::WriteIdent(const String& Name, const String& V) {
-  Add(Name, TPropValue::OfIdent(V));
+  WriteValue(Name, TPropValue::OfIdent(V));
 }
 void TPropertyWriter::WriteBoolean(const String& Name, bool V) {
-  Add(Name, TPropValue::OfBoolean(V));
+  WriteValue(Name, TPropValue::OfBoolean(V));
 }
 void TPropertyWriter::WriteBinary(const String& Name, std::vector<uint8_t> V) {
-  Add(Name, TPropValue::OfBinary(std::move(V)));
+  WriteValue(Name, TPropValue::OfBinary(std::move(V)));
 }
 void TPropertyWriter::WriteSet(const String& Name, const std::vector<String>& V) {
-  Add(Name, TPropValue::OfSet(V));
+  WriteValue(Name, TPropValue::OfSet(V));
 }
 void TPropertyWriter::WriteList(const String& Name, const std::vector<String>& V) {
-  Add(Name, TPropValue::OfList(V));
+  WriteValue(Name, TPropValue::OfList(V));
 }
 
 void TPropertyWriter::WriteCollection(const String& Name, const TCollection& Collection) {
@@ -137,12 +140,16 @@ void TPropertyWriter::WriteCollection(const String& Name, const TCollection& Col
     Collection.Items(I)->WriteProperties(W);
     V.Items.push_back(std::move(Item));
   }
-  Add(Name, std::move(V));
+  WriteValue(Name, std::move(V));
 }
 
-void TPropertyWriter::WriteNested(const String& Name, const TPersistent& Object) {
+void TPropertyWriter::WriteNested(const String& Name, const TPersistent& Object,
+                                  const TPersistent* Reference) {
   TPropertyWriter W(FOut, FPrefix + Name + L".");
-  Object.WriteProperties(W);
+  if (Reference)
+    Object.Properties().Write(Object, W, Reference);
+  else
+    Object.WriteProperties(W);
 }
 
 // ---- reading properties ----------------------------------------------------
@@ -179,17 +186,16 @@ void ReadCollection(TCollection& Collection, const TPropValue& Value) {
     throw EReadError(L"Invalid property value: a collection expected");
   int Old = Collection.Count();
   Collection.BeginUpdate();
-  try {
+  TScopeExit End([&] { Collection.EndUpdate(); });
+  {
+    TScopeFail DropNew([&] {
+      while (Collection.Count() > Old) Collection.Delete(Collection.Count() - 1);
+    });
     for (size_t I = 0; I < Value.Items.size(); ++I)
       ReadProperties(*Collection.Add(), Value.Items[I],
                      Collection.ClassName() + L"[" + std::to_wstring(I) + L"]");
-  } catch (...) {
-    while (Collection.Count() > Old) Collection.Delete(Collection.Count() - 1);
-    Collection.EndUpdate();
-    throw;
   }
   for (int I = 0; I < Old; ++I) Collection.Delete(0);
-  Collection.EndUpdate();
 }
 
 // ---- components <-> nodes ----------------------------------------------------
@@ -202,6 +208,7 @@ TObjectNode WriteNode(const TComponent& C, const TComponent& Root) {
   N.ClassName = C.ClassName();
   TPropertyWriter W(N.Props);
   C.WriteProperties(W);
+  // The designer position of a non-visual component comes after its properties.
   TPoint D = C.DesignInfo();
   if (D.X != 0 || D.Y != 0) {
     W.WriteInteger(L"Left", D.X);
@@ -247,15 +254,15 @@ TObjectNode WriteComponentNode(const TComponent& Root) {
 void ReadComponentNode(TComponent& Root, const TObjectNode& Node) {
   TReadState State;
   String OldName = Root.Name();
-  try {
+  {
+    TScopeFail Undo([&] {
+      Root.SetName(OldName);
+      for (TComponent* C : State.Loading) C->SetLoading(false);
+      // Newest first: a created component may own components created after it.
+      for (auto It = State.Created.rbegin(); It != State.Created.rend(); ++It) delete *It;
+    });
     if (OldName.empty()) Root.SetName(Node.Name);
     ReadNode(Root, Node, Root, State);
-  } catch (...) {
-    Root.SetName(OldName);
-    for (TComponent* C : State.Loading) C->SetLoading(false);
-    // Newest first: a created component may own components created after it.
-    for (auto It = State.Created.rbegin(); It != State.Created.rend(); ++It) delete *It;
-    throw;
   }
   std::exception_ptr First;
   for (TComponent* C : State.Loading) {

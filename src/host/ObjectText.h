@@ -89,16 +89,18 @@ class TPropertyWriter {
   void WriteSet(const String& Name, const std::vector<String>& Members);
   void WriteList(const String& Name, const std::vector<String>& Items);  // ('a' 'b')
   void WriteCollection(const String& Name, const TCollection& Collection);
-  // Writes Object's properties as Name.Property.
-  void WriteNested(const String& Name, const TPersistent& Object);
+  // Writes Object's properties as Name.Property; with Reference, those that differ from
+  // Reference's (TPropTable::Write).
+  void WriteNested(const String& Name, const TPersistent& Object,
+                   const TPersistent* Reference = nullptr);
+  void WriteValue(const String& Name, TPropValue Value);
 
  private:
-  void Add(const String& Name, TPropValue Value);
   TPropList& FOut;
   String FPrefix;
 };
 
-// Reading helpers for ReadProperty implementations.
+// Reading helpers.
 // When Name is "Prefix.Rest", hands Rest to Object and answers what it answers; else false.
 bool ReadNestedProperty(const String& Name, const String& Prefix, TPersistent& Object,
                         const TPropValue& Value);

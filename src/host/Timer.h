@@ -13,12 +13,13 @@ class TTimer : public TComponent {
   explicit TTimer(TComponent* AOwner);
   ~TTimer() override;
 
+  static constexpr bool DefaultEnabled = true;
+  static constexpr Cardinal DefaultInterval = 1000;
   bool Enabled() const { return FEnabled; }
   void SetEnabled(bool Value);
   Cardinal Interval() const { return FInterval; }
   void SetInterval(Cardinal Value);
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
   TNotifyEvent OnTimer;
 
@@ -27,8 +28,8 @@ class TTimer : public TComponent {
 
  private:
   void UpdateTimer();
-  bool FEnabled = true;
-  Cardinal FInterval = 1000;
+  bool FEnabled = DefaultEnabled;
+  Cardinal FInterval = DefaultInterval;
   HWND__* FWindow = nullptr;
 };
 

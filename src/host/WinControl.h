@@ -95,8 +95,7 @@ class TWinControl : public TControl {
   void DefaultHandler(TMessage& Message) override;
   void WndProc(TMessage& Message) override;
   void Loaded() override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
   // The child controls this root owns (written nested in their parents).
   void GetChildren(std::vector<TComponent*>& Children, const TComponent* Root) const override;
 

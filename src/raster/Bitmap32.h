@@ -169,6 +169,7 @@ class TCustomBitmap32 : public TCustomMap {
   void SetCombineMode(TCombineMode Value);
   TWrapMode WrapMode() const { return FWrapMode; }
   void SetWrapMode(TWrapMode Value);
+  static constexpr uint8_t DefMasterAlpha = 255;
   uint8_t MasterAlpha() const { return FMasterAlpha; }
   void SetMasterAlpha(uint8_t Value);
   TColor32 OuterColor() const { return FOuterColor; }
@@ -244,8 +245,7 @@ class TCustomBitmap32 : public TCustomMap {
   virtual void SaveToFile(const String& FileName, bool SaveTopDown = false) const;
 
   // Persistence: published properties and the "Data" blob.
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
   // The blob: int32 LE width, int32 LE height, pixels B, G, R, A top row first.
   std::vector<uint8_t> DataBlob() const;
   // Raises EReadError (surface unchanged) when the blob is malformed.
@@ -286,7 +286,7 @@ class TCustomBitmap32 : public TCustomMap {
   TDrawMode FDrawMode = dmOpaque;
   TCombineMode FCombineMode = cmBlend;
   TWrapMode FWrapMode = wmClamp;
-  uint8_t FMasterAlpha = 255;
+  uint8_t FMasterAlpha = DefMasterAlpha;
   TColor32 FOuterColor = 0;
   TColor32 FPenColor = clWhite32;
   float FStippleStep = 1.0f;

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "host/ImageCodec.h"
-#include "host/ObjectText.h"
+#include "host/Properties.h"
 #include "host/Streams.h"
 #include "raster/Bitmap32.h"
 
@@ -133,55 +133,22 @@ namespace {
 const wchar_t* const kDrawModes[] = {L"dmOpaque", L"dmBlend", L"dmCustom", L"dmTransparent"};
 const wchar_t* const kCombineModes[] = {L"cmBlend", L"cmMerge"};
 const wchar_t* const kWrapModes[] = {L"wmClamp", L"wmRepeat", L"wmMirror"};
-
-template <size_t N>
-int IdentIndex(const wchar_t* const (&Names)[N], const TPropValue& Value, const String& Prop) {
-  if (Value.Type == vaIdent)
-    for (size_t I = 0; I < N; ++I)
-      if (SameText(Value.Str, Names[I])) return int(I);
-  throw EReadError(L"Invalid property value for " + Prop);
-}
-
-int64_t IntValue(const TPropValue& Value, const String& Prop) {
-  if (Value.Type != vaInteger) throw EReadError(L"Invalid property value for " + Prop);
-  return Value.Int;
-}
 }  // namespace
 
-void TCustomBitmap32::WriteProperties(TPropertyWriter& Writer) const {
-  if (FDrawMode != dmOpaque) Writer.WriteIdent(L"DrawMode", kDrawModes[FDrawMode]);
-  if (FCombineMode != cmBlend) Writer.WriteIdent(L"CombineMode", kCombineModes[FCombineMode]);
-  if (FWrapMode != wmClamp) Writer.WriteIdent(L"WrapMode", kWrapModes[FWrapMode]);
-  if (FMasterAlpha != 255) Writer.WriteInteger(L"MasterAlpha", FMasterAlpha);
-  if (FOuterColor != 0) Writer.WriteInteger(L"OuterColor", FOuterColor);
-  Writer.WriteString(L"ResamplerClassName", ResamplerClassName());
-  if (!Empty()) Writer.WriteBinary(L"Data", DataBlob());
-}
-
-bool TCustomBitmap32::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"DrawMode")) {
-    SetDrawMode(TDrawMode(IdentIndex(kDrawModes, Value, Name)));
-  } else if (SameText(Name, L"CombineMode")) {
-    SetCombineMode(TCombineMode(IdentIndex(kCombineModes, Value, Name)));
-  } else if (SameText(Name, L"WrapMode")) {
-    SetWrapMode(TWrapMode(IdentIndex(kWrapModes, Value, Name)));
-  } else if (SameText(Name, L"MasterAlpha")) {
-    int64_t V = IntValue(Value, Name);
-    if (V < 0 || V > 255) throw EReadError(L"MasterAlpha out of range");
-    SetMasterAlpha(uint8_t(V));
-  } else if (SameText(Name, L"OuterColor")) {
-    SetOuterColor(TColor32(IntValue(Value, Name)));
-  } else if (SameText(Name, L"ResamplerClassName")) {
-    if (Value.Type != vaString && Value.Type != vaIdent)
-      throw EReadError(L"Invalid property value for " + Name);
-    SetResamplerClassName(Value.Str);
-  } else if (SameText(Name, L"Data")) {
-    if (Value.Type != vaBinary) throw EReadError(L"Invalid property value for Data");
-    ReadDataBlob(Value.Binary);
-  } else {
-    return false;
-  }
-  return true;
+const TPropTable& TCustomBitmap32::Properties() const {
+  using C = TCustomBitmap32;
+  static const TPropTable Table = TPersistent::Properties().With({
+      EnumProp(L"DrawMode", &C::DrawMode, &C::SetDrawMode, kDrawModes),
+      EnumProp(L"CombineMode", &C::CombineMode, &C::SetCombineMode, kCombineModes),
+      EnumProp(L"WrapMode", &C::WrapMode, &C::SetWrapMode, kWrapModes),
+      Prop(L"MasterAlpha", &C::MasterAlpha, &C::SetMasterAlpha, DefMasterAlpha),
+      Prop(L"OuterColor", &C::OuterColor, &C::SetOuterColor),
+      Prop(L"ResamplerClassName", &C::ResamplerClassName, &C::SetResamplerClassName).Stored(Always),
+      BinaryProp(L"Data", &C::DataBlob, &C::ReadDataBlob).Stored([](const C& Bitmap) {
+        return !Bitmap.Empty();
+      }),
+  });
+  return Table;
 }
 
 }  // namespace qv

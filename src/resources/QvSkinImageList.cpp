@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "host/ObjectText.h"
+#include "host/Properties.h"
 #include "resources/QvSkinPng.h"
 #include "resources/QvSkinSvgImageList.h"
 
@@ -15,7 +15,6 @@ namespace {
 const bool kRegistered =
     (RegisterComponentClass<TQvSkinImageList>(), RegisterComponentClass<TQvSkinSvgImageList>(),
      RegisterComponentClass<TQvSkinPng>(), true);
-const String kBitmapPrefix = L"Bitmap.";
 }  // namespace
 
 // ---- TQvSkinBitmapItem -----------------------------------------------------
@@ -126,26 +125,26 @@ void TQvSkinBitmapItem::AssignTo(TPersistent* Dest) {
   }
 }
 
-void TQvSkinBitmapItem::WriteProperties(TPropertyWriter& Writer) const {
-  if (!FResID.empty()) Writer.WriteString(L"ResID", FResID);
-  if (FBitmap) {
-    Writer.WriteNested(L"Bitmap", *FBitmap);
-  } else {
-    TQvSkinImage Temp;
-    RestoreInto(Temp);
-    Writer.WriteNested(L"Bitmap", Temp);
-  }
-  if (!FDescription.empty()) Writer.WriteString(L"Description", FDescription);
-}
-
-bool TQvSkinBitmapItem::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (ReadNameProperty(Name, Value)) return true;
-  if (Name.size() > kBitmapPrefix.size() &&
-      SameText(Name.substr(0, kBitmapPrefix.size()), kBitmapPrefix)) {
-    if (FCacheMode) DisableCacheMode();
-    return EnsureBitmap()->ReadProperty(Name.substr(kBitmapPrefix.size()), Value);
-  }
-  return TCollectionItem::ReadProperty(Name, Value);
+// A cached item writes its surface restored into a temporary; reading leaves cache mode.
+const TPropTable& TQvSkinBitmapItem::Properties() const {
+  using C = TQvSkinBitmapItem;
+  static const TPropTable Table = TCollectionItem::Properties().With({
+      ResIDProp(L"ResID", &C::ResID, &C::SetResID),
+      ObjectProp(L"Bitmap",
+                 [](C& Item) {
+                   if (Item.FCacheMode) Item.DisableCacheMode();
+                   return Item.EnsureBitmap();
+                 })
+          .WriteWith([](const C& Item, TPropertyWriter& W) {
+            if (Item.FBitmap) return W.WriteNested(L"Bitmap", *Item.FBitmap);
+            TQvSkinImage Temp;
+            Item.RestoreInto(Temp);
+            W.WriteNested(L"Bitmap", Temp);
+          })
+          .NoAssign(),
+      Prop(L"Description", &C::Description, &C::SetDescription),
+  });
+  return Table;
 }
 
 // ---- TQvSkinBitmapCollection -----------------------------------------------
@@ -182,22 +181,15 @@ void TQvSkinImageList::Assign(TPersistent* Source) {
   TComponent::Assign(Source);
 }
 
-void TQvSkinImageList::WriteProperties(TPropertyWriter& Writer) const {
-  TComponent::WriteProperties(Writer);
-  if (!FAutoCacheMode) Writer.WriteBoolean(L"AutoCacheMode", false);
-  Writer.WriteCollection(L"Bitmaps", *FBitmaps);
-}
-
-bool TQvSkinImageList::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"Bitmaps")) {
-    ReadCollection(*FBitmaps, Value);
-    return true;
-  }
-  if (SameText(Name, L"AutoCacheMode")) {
-    FAutoCacheMode = Value.AsBoolean();
-    return true;
-  }
-  return TComponent::ReadProperty(Name, Value);
+const TPropTable& TQvSkinImageList::Properties() const {
+  using C = TQvSkinImageList;
+  static const TPropTable Table = TComponent::Properties().With({
+      Prop(
+          L"AutoCacheMode", &C::AutoCacheMode, [](C& List, bool V) { List.FAutoCacheMode = V; },
+          DefAutoCacheMode),
+      CollectionProp(L"Bitmaps", &C::Bitmaps),
+  });
+  return Table;
 }
 
 // ---- FixPixelFormat --------------------------------------------------------

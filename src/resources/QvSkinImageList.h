@@ -46,8 +46,7 @@ class TQvSkinBitmapItem : public TQvSkinNamedItem {
   bool HasBitmap() const { return FBitmap != nullptr; }
   const TBitmapCache& BitmapCache() const { return FBitmapCache; }
 
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  protected:
   void AssignTo(TPersistent* Dest) override;
@@ -86,6 +85,7 @@ class TQvSkinImageList : public TComponent {
   int Count() const { return FBitmaps->Count(); }
 
   // Whether items put into the list go to cache mode. Default true.
+  static constexpr bool DefAutoCacheMode = true;
   bool AutoCacheMode() const { return FAutoCacheMode; }
   void SetAutoCacheMode(bool Value);
 
@@ -100,12 +100,11 @@ class TQvSkinImageList : public TComponent {
   // Another image list: its items are copied (this list keeps its own AutoCacheMode).
   void Assign(TPersistent* Source) override;
 
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  private:
   std::unique_ptr<TQvSkinBitmapCollection> FBitmaps;
-  bool FAutoCacheMode = true;
+  bool FAutoCacheMode = DefAutoCacheMode;
 };
 
 // Normalises pixels that cannot be straight alpha: A = 0 becomes 0x00000000; on a dmBlend

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "graphics/QvComm.h"
-#include "host/ObjectText.h"
+#include "host/Properties.h"
 #include "resources/QvSkinResManager.h"
 
 namespace qv {
@@ -210,52 +210,22 @@ void TPngPictures::AutoSetImageForDPI() {
 }
 
 void TPngPictures::Assign(TPersistent* Source) {
-  if (auto* S = dynamic_cast<TPngPictures*>(Source)) {
-    SetActive(S->FActive);
-    SetImage(S->FImage);
-    SetCount(S->FCount);
-    SetNormal(S->FNormal);
-    SetHot(S->FHot);
-    SetPressed(S->FPressed);
-    SetDisable(S->FDisable);
-    SetMultiLineMode(S->FMultiLineMode);
-    return;
-  }
-  TPersistent::Assign(Source);
+  if (!AssignProperties(*this, Source)) TPersistent::Assign(Source);
 }
 
-void TPngPictures::WriteProperties(TPropertyWriter& Writer) const {
-  if (FActive) Writer.WriteBoolean(L"Active", FActive);
-  if (!FImage.empty()) Writer.WriteString(L"Image", FImage);
-  if (FCount != 3) Writer.WriteInteger(L"Count", FCount);
-  if (FNormal != 0) Writer.WriteInteger(L"Normal", FNormal);
-  if (FHot != 1) Writer.WriteInteger(L"Hot", FHot);
-  if (FPressed != 2) Writer.WriteInteger(L"Pressed", FPressed);
-  if (FDisable != 0) Writer.WriteInteger(L"Disable", FDisable);
-  if (FMultiLineMode) Writer.WriteBoolean(L"MultiLineMode", FMultiLineMode);
-}
-
-bool TPngPictures::ReadProperty(const String& Name, const TPropValue& Value) {
-  auto Int = [&] { return Integer(Value.AsInteger()); };
-  if (Name == L"Active")
-    SetActive(Value.AsBoolean());
-  else if (Name == L"Image")
-    SetImage(Value.AsString());
-  else if (Name == L"Count")
-    SetCount(Int());
-  else if (Name == L"Normal")
-    SetNormal(Int());
-  else if (Name == L"Hot")
-    SetHot(Int());
-  else if (Name == L"Pressed")
-    SetPressed(Int());
-  else if (Name == L"Disable")
-    SetDisable(Int());
-  else if (Name == L"MultiLineMode")
-    SetMultiLineMode(Value.AsBoolean());
-  else
-    return false;
-  return true;
+const TPropTable& TPngPictures::Properties() const {
+  using C = TPngPictures;
+  static const TPropTable Table = TPersistent::Properties().With({
+      Prop(L"Active", &C::Active, &C::SetActive),
+      ResIDProp(L"Image", &C::Image, &C::SetImage),
+      Prop(L"Count", &C::Count, &C::SetCount, DefCount),
+      Prop(L"Normal", &C::Normal, &C::SetNormal, DefNormal),
+      Prop(L"Hot", &C::Hot, &C::SetHot, DefHot),
+      Prop(L"Pressed", &C::Pressed, &C::SetPressed, DefPressed),
+      Prop(L"Disable", &C::Disable, &C::SetDisable, DefDisable),
+      Prop(L"MultiLineMode", &C::MultiLineMode, &C::SetMultiLineMode),
+  });
+  return Table;
 }
 
 }  // namespace qv

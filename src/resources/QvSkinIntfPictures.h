@@ -39,6 +39,8 @@ class TPngPictures : public TPersistent {
   TPngPictures() = default;
   TPngPictures(const TPngPictures&) = delete;
   TPngPictures& operator=(const TPngPictures&) = delete;
+  // Three state pictures: normal, hot, pressed; disabled shows the normal one.
+  static constexpr Integer DefCount = 3, DefNormal = 0, DefHot = 1, DefPressed = 2, DefDisable = 0;
 
   const TQvResID& Image() const { return FImage; }
   // A different ID fetches the strip from the resource manager and notifies.
@@ -88,8 +90,7 @@ class TPngPictures : public TPersistent {
   // Refetches the strip when the screen scale changed in high-DPI mode (off: nothing).
   virtual void AutoSetImageForDPI();
   void Assign(TPersistent* Source) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
   double DPIScale() const { return FDPIScale; }
 
@@ -100,11 +101,11 @@ class TPngPictures : public TPersistent {
   bool UsableSource() const;
 
   TQvResID FImage;
-  Integer FCount = 3;
-  Integer FNormal = 0;
-  Integer FHot = 1;
-  Integer FPressed = 2;
-  Integer FDisable = 0;
+  Integer FCount = DefCount;
+  Integer FNormal = DefNormal;
+  Integer FHot = DefHot;
+  Integer FPressed = DefPressed;
+  Integer FDisable = DefDisable;
   bool FMultiLineMode = false;
   bool FActive = false;
   TQvSkinImage* FSourceImage = nullptr;

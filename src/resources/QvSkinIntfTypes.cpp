@@ -1,8 +1,5 @@
 #include "resources/QvSkinIntfTypes.h"
 
-#include "host/Colors.h"
-#include "host/ObjectText.h"
-
 namespace qv {
 
 bool gResImageChanged = false;
@@ -33,90 +30,48 @@ void FreeArray3BlockPng(TPngArray3Block& Pngs) {
 // ---- TQvOffset ----
 
 void TQvOffset::Assign(TPersistent* Source) {
-  if (auto* S = dynamic_cast<TQvOffset*>(Source)) {
-    SetX(S->FX);
-    SetY(S->FY);
-    return;
-  }
-  TPersistent::Assign(Source);
+  if (!AssignProperties(*this, Source)) TPersistent::Assign(Source);
 }
 
-void TQvOffset::WriteProperties(TPropertyWriter& Writer) const {
-  if (FX != 0) Writer.WriteInteger(L"X", FX);
-  if (FY != 0) Writer.WriteInteger(L"Y", FY);
-}
-
-bool TQvOffset::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (Name == L"X")
-    SetX(Integer(Value.AsInteger()));
-  else if (Name == L"Y")
-    SetY(Integer(Value.AsInteger()));
-  else
-    return false;
-  return true;
+const TPropTable& TQvOffset::Properties() const {
+  using C = TQvOffset;
+  static const TPropTable Table = TPersistent::Properties().With({
+      Prop(L"X", &C::X, &C::SetX),
+      Prop(L"Y", &C::Y, &C::SetY),
+  });
+  return Table;
 }
 
 // ---- TQvLightClass ----
 
 void TQvLightClass::Assign(TPersistent* Source) {
-  if (auto* S = dynamic_cast<TQvLightClass*>(Source)) {
-    SetActive(S->FActive);
-    SetColor(S->FColor);
-    return;
-  }
-  TPersistent::Assign(Source);
+  if (!AssignProperties(*this, Source)) TPersistent::Assign(Source);
 }
 
-void TQvLightClass::WriteProperties(TPropertyWriter& Writer) const {
-  if (FActive) Writer.WriteBoolean(L"Active", FActive);
-  if (FColor != DefaultColor) {
-    String Ident;
-    if (ColorToIdent(FColor, Ident))
-      Writer.WriteIdent(L"Color", Ident);
-    else
-      Writer.WriteInteger(L"Color", FColor);
-  }
-  if (FBlurRadius != 1) Writer.WriteInteger(L"BlurRadius", FBlurRadius);
-}
-
-bool TQvLightClass::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (Name == L"Active")
-    SetActive(Value.AsBoolean());
-  else if (Name == L"Color")
-    SetColor(Value.Type == vaIdent ? StringToColor(Value.Str) : TColor(Value.AsInteger()));
-  else if (Name == L"BlurRadius")
-    SetBlurRadius(Integer(Value.AsInteger()));
-  else
-    return false;
-  return true;
+const TPropTable& TQvLightClass::Properties() const {
+  using C = TQvLightClass;
+  static const TPropTable Table = TPersistent::Properties().With({
+      Prop(L"Active", &C::Active, &C::SetActive),
+      ColorProp(L"Color", &C::Color, &C::SetColor, DefaultColor),
+      Prop(L"BlurRadius", &C::BlurRadius, &C::SetBlurRadius, DefaultBlurRadius).NoAssign(),
+  });
+  return Table;
 }
 
 // ---- TQvTextObj ----
 
 void TQvTextObj::Assign(TPersistent* Source) {
-  if (auto* S = dynamic_cast<TQvTextObj*>(Source)) {
-    SetLight(S->FLight.get());
-    SetText(S->FText);
-    SetVisible(S->FVisible);
-    return;
-  }
-  TPersistent::Assign(Source);
+  if (!AssignProperties(*this, Source)) TPersistent::Assign(Source);
 }
 
-void TQvTextObj::WriteProperties(TPropertyWriter& Writer) const {
-  if (!FVisible) Writer.WriteBoolean(L"Visible", FVisible);
-  Writer.WriteNested(L"Light", *FLight);
-  if (!FText.empty()) Writer.WriteString(L"Text", FText);
-}
-
-bool TQvTextObj::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (Name == L"Visible")
-    SetVisible(Value.AsBoolean());
-  else if (Name == L"Text")
-    SetText(Value.AsString());
-  else
-    return ReadNestedProperty(Name, L"Light", *FLight, Value);
-  return true;
+const TPropTable& TQvTextObj::Properties() const {
+  using C = TQvTextObj;
+  static const TPropTable Table = TPersistent::Properties().With({
+      Prop(L"Visible", &C::Visible, &C::SetVisible, DefaultVisible),
+      ObjectProp(L"Light", &C::Light),
+      Prop(L"Text", &C::Text, &C::SetText),
+  });
+  return Table;
 }
 
 // ---- TQvCaption ----
@@ -135,23 +90,14 @@ void TQvCaption::Assign(TPersistent* Source) {
   if (auto* S = dynamic_cast<TQvCaption*>(Source)) SetFont(S->FFont.get());
 }
 
-void TQvCaption::WriteProperties(TPropertyWriter& Writer) const {
-  TQvTextObj::WriteProperties(Writer);
-  Writer.WriteNested(L"Font", *FFont);
-  if (FOffsetX != 0) Writer.WriteInteger(L"OffsetX", FOffsetX);
-  if (FOffsetY != 0) Writer.WriteInteger(L"OffsetY", FOffsetY);
-}
-
-bool TQvCaption::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (Name == L"OffsetX")
-    SetOffsetX(Integer(Value.AsInteger()));
-  else if (Name == L"OffsetY")
-    SetOffsetY(Integer(Value.AsInteger()));
-  else if (ReadNestedProperty(Name, L"Font", *FFont, Value))
-    return true;
-  else
-    return TQvTextObj::ReadProperty(Name, Value);
-  return true;
+const TPropTable& TQvCaption::Properties() const {
+  using C = TQvCaption;
+  static const TPropTable Table = TQvTextObj::Properties().With({
+      ObjectProp(L"Font", &C::Font),
+      Prop(L"OffsetX", &C::OffsetX, &C::SetOffsetX),
+      Prop(L"OffsetY", &C::OffsetY, &C::SetOffsetY),
+  });
+  return Table;
 }
 
 }  // namespace qv

@@ -9,6 +9,7 @@
 
 #include "host/Font.h"
 #include "host/ImageCodec.h"
+#include "host/Properties.h"
 #include "resources/QvSkinIntf.h"
 
 namespace qv {
@@ -66,43 +67,6 @@ inline constexpr const wchar_t* TQvColorBoxStylesRecNames[] = {
     L"qvcbIncludeDefault", L"qvcbCustomColor",    L"qvcbPrettyNames"};
 inline constexpr const wchar_t* TQvAboutInfoNames[] = {L"aiQvSkinComponent"};
 
-// The identifier of an enumeration value by its table; "" outside the table.
-template <typename E, size_t N>
-String EnumToIdent(E Value, const wchar_t* const (&Names)[N]) {
-  size_t I = size_t(Value);
-  return I < N ? String(Names[I]) : String();
-}
-// The value of an identifier (exact match); false and Value untouched when unknown.
-template <typename E, size_t N>
-bool IdentToEnum(const String& Ident, const wchar_t* const (&Names)[N], E& Value) {
-  for (size_t I = 0; I < N; ++I)
-    if (Ident == Names[I]) {
-      Value = E(I);
-      return true;
-    }
-  return false;
-}
-// Set members as identifiers, in declaration order, and back (unknown names fail).
-template <typename E, size_t N>
-std::vector<String> SetToIdents(TSet<E> Value, const wchar_t* const (&Names)[N]) {
-  std::vector<String> Out;
-  for (size_t I = 0; I < N; ++I)
-    if (Value.Contains(E(I))) Out.emplace_back(Names[I]);
-  return Out;
-}
-template <typename E, size_t N>
-bool IdentsToSet(const std::vector<String>& Idents, const wchar_t* const (&Names)[N],
-                 TSet<E>& Value) {
-  TSet<E> Result;
-  for (const String& Ident : Idents) {
-    E Member;
-    if (!IdentToEnum(Ident, Names, Member)) return false;
-    Result.Include(Member);
-  }
-  Value = Result;
-  return true;
-}
-
 // ---- piece arrays ----
 
 // Pieces cut by the slicing routines belong to whoever holds the array.
@@ -157,8 +121,7 @@ class TQvOffset : public TQvNotifyPersistent {
   Integer Y() const { return FY; }
   void SetY(Integer Value) { Update(FY, Value); }
   void Assign(TPersistent* Source) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  private:
   Integer FX = 0;
@@ -171,6 +134,7 @@ class TQvLightClass : public TQvNotifyPersistent {
   static constexpr const wchar_t* StaticClassName = L"TQvLightClass";
   String ClassName() const override { return StaticClassName; }
   static constexpr TColor DefaultColor = 0xFFFFFE;
+  static constexpr Integer DefaultBlurRadius = 1;
   bool Active() const { return FActive; }
   void SetActive(bool Value) { Update(FActive, Value); }
   TColor Color() const { return FColor; }
@@ -179,13 +143,12 @@ class TQvLightClass : public TQvNotifyPersistent {
   void SetBlurRadius(Integer Value) { Update(FBlurRadius, Value); }
   // Copies Active and Color only.
   void Assign(TPersistent* Source) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  private:
   bool FActive = false;
   TColor FColor = DefaultColor;
-  Integer FBlurRadius = 1;
+  Integer FBlurRadius = DefaultBlurRadius;
 };
 
 // A text with visibility and an owned glow. A change of the glow alone does not notify
@@ -197,6 +160,7 @@ class TQvTextObj : public TQvNotifyPersistent {
   TQvTextObj() = default;
   TQvTextObj(const TQvTextObj&) = delete;
   TQvTextObj& operator=(const TQvTextObj&) = delete;
+  static constexpr bool DefaultVisible = true;
   bool Visible() const { return FVisible; }
   void SetVisible(bool Value) { Update(FVisible, Value); }
   TQvLightClass* Light() const { return FLight.get(); }
@@ -205,11 +169,10 @@ class TQvTextObj : public TQvNotifyPersistent {
   void SetText(const String& Value) { Update(FText, Value); }
   // Copies Light, Text and Visible.
   void Assign(TPersistent* Source) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  private:
-  bool FVisible = true;
+  bool FVisible = DefaultVisible;
   std::unique_ptr<TQvLightClass> FLight = std::make_unique<TQvLightClass>();
   String FText;
 };
@@ -229,8 +192,7 @@ class TQvCaption : public TQvTextObj {
   void SetOffsetY(Integer Value) { Update(FOffsetY, Value); }
   // Copies the text object's members and, from another caption, the font.
   void Assign(TPersistent* Source) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  private:
   std::unique_ptr<TFont> FFont = std::make_unique<TFont>();

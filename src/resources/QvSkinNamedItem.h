@@ -1,6 +1,6 @@
 #pragma once
 // The part both skin image lists share in their items: the resource ID the item answers
-// to and a free-text description, with their object text form.
+// to and a free-text description.
 #include "host/Classes.h"
 
 namespace qv {
@@ -15,8 +15,6 @@ class TQvSkinNamedItem : public TCollectionItem {
   const String& Description() const { return FDescription; }
 
  protected:
-  // Reads "ResID" or "Description"; false for any other property.
-  bool ReadNameProperty(const String& Name, const TPropValue& Value);
   void AssignNames(const TQvSkinNamedItem& Source) {
     FResID = Source.FResID;
     FDescription = Source.FDescription;

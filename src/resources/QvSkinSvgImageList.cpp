@@ -3,70 +3,29 @@
 #include <cwchar>
 
 #include "host/Colors.h"
-#include "host/ObjectText.h"
+#include "host/Properties.h"
 
 namespace qv {
-
-namespace {
-
-void WriteColor(TPropertyWriter& Writer, const String& Name, TColor Color) {
-  String Ident;
-  if (ColorToIdent(Color, Ident))
-    Writer.WriteIdent(Name, Ident);
-  else
-    Writer.WriteInteger(Name, Color);
-}
-
-TColor ReadColor(const String& Name, const TPropValue& Value) {
-  if (Value.Type != vaIdent) return TColor(uint32_t(Value.AsInteger()));
-  TColor C;
-  if (!IdentToColor(Value.Str, C))
-    throw EReadError(L"Invalid property value " + Value.Str + L" for " + Name);
-  return C;
-}
-
-}  // namespace
 
 // ---- TSkSvgBrush -----------------------------------------------------------
 
 void TSkSvgBrush::Assign(TPersistent* Source) {
-  auto* S = dynamic_cast<TSkSvgBrush*>(Source);
-  if (!S) return TPersistent::Assign(Source);
-  FPath = S->FPath;
-  FFillColor = S->FFillColor;
-  FStrokeColor = S->FStrokeColor;
-  FStrokeWidth = S->FStrokeWidth;
-  FViewWidth = S->FViewWidth;
-  FViewHeight = S->FViewHeight;
+  if (!AssignProperties(*this, Source)) TPersistent::Assign(Source);
 }
 
 // Only data that differs from an empty object is written, so a list without vector data
 // keeps the plain form (ResID and Description).
-void TSkSvgBrush::WriteProperties(TPropertyWriter& Writer) const {
-  if (!FPath.empty()) Writer.WriteString(L"Path", FPath);
-  if (FFillColor != clBlack) WriteColor(Writer, L"FillColor", FFillColor);
-  if (FStrokeColor != clNone) WriteColor(Writer, L"StrokeColor", FStrokeColor);
-  if (FStrokeWidth != 1) Writer.WriteInteger(L"StrokeWidth", FStrokeWidth);
-  if (FViewWidth != 0) Writer.WriteInteger(L"ViewWidth", FViewWidth);
-  if (FViewHeight != 0) Writer.WriteInteger(L"ViewHeight", FViewHeight);
-}
-
-bool TSkSvgBrush::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"Path"))
-    FPath = Value.AsString();
-  else if (SameText(Name, L"FillColor"))
-    FFillColor = ReadColor(Name, Value);
-  else if (SameText(Name, L"StrokeColor"))
-    FStrokeColor = ReadColor(Name, Value);
-  else if (SameText(Name, L"StrokeWidth"))
-    FStrokeWidth = Integer(Value.AsInteger());
-  else if (SameText(Name, L"ViewWidth"))
-    FViewWidth = Integer(Value.AsInteger());
-  else if (SameText(Name, L"ViewHeight"))
-    FViewHeight = Integer(Value.AsInteger());
-  else
-    return false;
-  return true;
+const TPropTable& TSkSvgBrush::Properties() const {
+  using C = TSkSvgBrush;
+  static const TPropTable Table = TPersistent::Properties().With({
+      Prop(L"Path", &C::Path, &C::SetPath),
+      ColorProp(L"FillColor", &C::FillColor, &C::SetFillColor, DefFillColor),
+      ColorProp(L"StrokeColor", &C::StrokeColor, &C::SetStrokeColor, DefStrokeColor),
+      Prop(L"StrokeWidth", &C::StrokeWidth, &C::SetStrokeWidth, DefStrokeWidth),
+      Prop(L"ViewWidth", &C::ViewWidth, &C::SetViewWidth),
+      Prop(L"ViewHeight", &C::ViewHeight, &C::SetViewHeight),
+  });
+  return Table;
 }
 
 // ---- TQvSkinSvgImageItem ---------------------------------------------------
@@ -101,16 +60,14 @@ void TQvSkinSvgImageItem::AssignTo(TPersistent* Dest) {
   D->FSVGData->Assign(FSVGData.get());
 }
 
-void TQvSkinSvgImageItem::WriteProperties(TPropertyWriter& Writer) const {
-  if (!FResID.empty()) Writer.WriteString(L"ResID", FResID);
-  Writer.WriteNested(L"SVGData", *FSVGData);
-  if (!FDescription.empty()) Writer.WriteString(L"Description", FDescription);
-}
-
-bool TQvSkinSvgImageItem::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (ReadNameProperty(Name, Value)) return true;
-  if (ReadNestedProperty(Name, L"SVGData", *FSVGData, Value)) return true;
-  return TCollectionItem::ReadProperty(Name, Value);
+const TPropTable& TQvSkinSvgImageItem::Properties() const {
+  using C = TQvSkinSvgImageItem;
+  static const TPropTable Table = TCollectionItem::Properties().With({
+      ResIDProp(L"ResID", &C::ResID, &C::SetResID),
+      ObjectProp(L"SVGData", &C::SVGData),
+      Prop(L"Description", &C::Description, &C::SetDescription),
+  });
+  return Table;
 }
 
 // ---- TQvSkinSvgImageCollection ---------------------------------------------
@@ -232,28 +189,15 @@ void TQvSkinSvgImageList::Assign(TPersistent* Source) {
   FImages->EndUpdate();
 }
 
-void TQvSkinSvgImageList::WriteProperties(TPropertyWriter& Writer) const {
-  TComponent::WriteProperties(Writer);
-  if (FAutoRefresh) Writer.WriteBoolean(L"AutoRefresh", true);
-  if (FHeight != 16) Writer.WriteInteger(L"Height", FHeight);
-  Writer.WriteCollection(L"Images", *FImages);
-  if (FWidth != 16) Writer.WriteInteger(L"Width", FWidth);
-}
-
-bool TQvSkinSvgImageList::ReadProperty(const String& Name, const TPropValue& Value) {
-  if (SameText(Name, L"Images")) {
-    ReadCollection(*FImages, Value);
-    MarkNeedsRefresh();
-  } else if (SameText(Name, L"Width")) {
-    SetWidth(Integer(Value.AsInteger()));
-  } else if (SameText(Name, L"Height")) {
-    SetHeight(Integer(Value.AsInteger()));
-  } else if (SameText(Name, L"AutoRefresh")) {
-    FAutoRefresh = Value.AsBoolean();
-  } else {
-    return TComponent::ReadProperty(Name, Value);
-  }
-  return true;
+const TPropTable& TQvSkinSvgImageList::Properties() const {
+  using C = TQvSkinSvgImageList;
+  static const TPropTable Table = TComponent::Properties().With({
+      Prop(L"AutoRefresh", &C::AutoRefresh, [](C& List, bool V) { List.FAutoRefresh = V; }),
+      Prop(L"Height", &C::Height, &C::SetHeight, DefSize),
+      CollectionProp(L"Images", &C::Images),
+      Prop(L"Width", &C::Width, &C::SetWidth, DefSize),
+  });
+  return Table;
 }
 
 }  // namespace qv

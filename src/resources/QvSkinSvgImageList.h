@@ -19,6 +19,8 @@ class TQvSkinSvgImageList;
 class TSkSvgBrush : public TPersistent {
   QV_CLASS(TSkSvgBrush)
  public:
+  static constexpr TColor DefFillColor = clBlack, DefStrokeColor = clNone;
+  static constexpr Integer DefStrokeWidth = 1;
   const String& Path() const { return FPath; }
   void SetPath(const String& Value) { FPath = Value; }
   TColor FillColor() const { return FFillColor; }  // clNone: no fill
@@ -35,14 +37,13 @@ class TSkSvgBrush : public TPersistent {
   bool Empty() const { return FPath.empty(); }
 
   void Assign(TPersistent* Source) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  private:
   String FPath;
-  TColor FFillColor = clBlack;
-  TColor FStrokeColor = clNone;
-  Integer FStrokeWidth = 1;
+  TColor FFillColor = DefFillColor;
+  TColor FStrokeColor = DefStrokeColor;
+  Integer FStrokeWidth = DefStrokeWidth;
   Integer FViewWidth = 0;
   Integer FViewHeight = 0;
 };
@@ -60,8 +61,7 @@ class TQvSkinSvgImageItem : public TQvSkinNamedItem {
   TSkSvgBrush* SVGData() const { return FSVGData.get(); }
   void SetSVGData(TSkSvgBrush* Value);
 
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  protected:
   void AssignTo(TPersistent* Dest) override;
@@ -89,6 +89,7 @@ class TQvSkinSvgImageList : public TComponent {
   TQvSkinSvgImageCollection* Images() const { return FImages.get(); }
   // Copies Value's items into the list's own collection.
   void SetImages(TQvSkinSvgImageCollection* Value);
+  static constexpr Integer DefSize = 16;
   Integer Width() const { return FWidth; }
   void SetWidth(Integer Value);
   Integer Height() const { return FHeight; }
@@ -122,14 +123,13 @@ class TQvSkinSvgImageList : public TComponent {
                                Integer NewHeight, TColor Color, unsigned Style, bool Enabled) {}
 
   void Assign(TPersistent* Source) override;
-  void WriteProperties(TPropertyWriter& Writer) const override;
-  bool ReadProperty(const String& Name, const TPropValue& Value) override;
+  const TPropTable& Properties() const override;
 
  private:
   bool Loading() const { return ComponentState().Contains(csLoading); }
   std::unique_ptr<TQvSkinSvgImageCollection> FImages;
-  Integer FWidth = 16;
-  Integer FHeight = 16;
+  Integer FWidth = DefSize;
+  Integer FHeight = DefSize;
   bool FAutoRefresh = false;
   bool FNeedsRefresh = false;
   bool FRefreshing = false;

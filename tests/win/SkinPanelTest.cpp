@@ -88,6 +88,27 @@ TEST_F(SkinPanel, AlphaDecidesTheFillAndOnCustomDraw) {
   P->SetDesigning(false);
 }
 
+// The panel's fill is the framework's Color: set through a plain control pointer, read back
+// and streamed under the one name.
+TEST_F(SkinPanel, ColorSetThroughTheBaseControlFillsThePanel) {
+  auto* P = Add<TQvSkinPanel>(Form.get(), 10, 10, 100, 60);
+  P->SetAlpha(255);
+  ShowForm();
+  TControl* Base = P;
+  Base->SetColor(clYellow);
+  EXPECT_EQ(P->Color(), clYellow);
+  EXPECT_TRUE(qvtest::PumpUntil([&] { return Rgb(*P->Buffer(), 50, 30) == 0xFFFF00; }));
+  Base->SetColor(clLime);
+  EXPECT_TRUE(qvtest::PumpUntil([&] { return Rgb(*P->Buffer(), 50, 30) == 0x00FF00; }));
+  // A form's colour does not reach the panel: its white is its own.
+  auto* Fresh = Add<TQvSkinPanel>(Form.get(), 120, 10, 50, 50);
+  Form->SetColor(clRed);
+  EXPECT_EQ(Fresh->Color(), clWhite);
+  const String Text = ComponentToText(*P);
+  EXPECT_NE(Text.find(L"  Color = clLime\r\n"), String::npos);
+  EXPECT_EQ(ComponentToText(*Fresh).find(L"Color"), String::npos);
+}
+
 TEST_F(SkinPanel, GradientBandsOnThePanel) {
   constexpr uint32_t Red = 0xFF0000, Lime = 0x00FF00, Blue = 0x0000FF;
   struct {
