@@ -10,7 +10,7 @@
 #include "resources/QvSkinResManager.h"
 
 using namespace qv;
-using qvtest::Pump;
+using qvtest::PumpIdle;
 
 namespace {
 
@@ -126,7 +126,7 @@ TEST_F(FormBorderTest, ShowWithFormPlacesFourLayeredWindowsShowingTheImage) {
     SCOPED_TRACE(Transparent);
     Border->SetTransparent(Transparent);
     Border->ShowWithForm({});
-    Pump(30);
+    PumpIdle();
     ExpectPlacedAround(Bounds(100, 100, 400, 300));
     // The pieces come from the image: its corners stay unscaled in the frame's corners.
     TBitmap32* Top = Border->Piece(mpflTop);
@@ -165,12 +165,12 @@ TEST_F(FormBorderTest, WindowsFollowTheFormWhenResizedAndMoved) {
   HWND Before = Wnd(mpflTop);
   Form->SetBounds(150, 120, 300, 200);
   Border->SetBoundsWithForm();
-  Pump(30);
+  PumpIdle();
   ExpectPlacedAround(Bounds(150, 120, 300, 200));
   EXPECT_GT(ExpectScreenShowsPieces(), 50);
   Form->SetBounds(210, 170, 300, 200);
   Border->MoveWithForm(210, 170);
-  Pump(30);
+  PumpIdle();
   ExpectPlacedAround(Bounds(210, 170, 300, 200));
   EXPECT_EQ(Wnd(mpflTop), Before) << "moves reuse the windows";
   EXPECT_GT(ExpectScreenShowsPieces(), 50);
@@ -188,12 +188,12 @@ TEST_F(FormBorderTest, MaximiseHidesAndRestoreShowsAgain) {
   EXPECT_TRUE(Border->Visible());
   Form->SetBounds(100, 100, 400, 300);
   Border->SetBoundsWithForm();
-  Pump(30);
+  PumpIdle();
   ExpectPlacedAround(Bounds(100, 100, 400, 300));
   EXPECT_GT(ExpectScreenShowsPieces(), 100);
   // Hidden: drawn fully transparent, the screen no longer shows the piece.
   Border->Hide();
-  Pump(30);
+  PumpIdle();
   HDC Screen = GetDC(nullptr);
   TColor32 C = Border->Piece(mpflTop)->Pixel(0, 0);
   EXPECT_NE(GetPixel(Screen, 92, 92), RGB(RedComponent(C), GreenComponent(C), BlueComponent(C)));
@@ -241,7 +241,7 @@ TEST_F(FormBorderTest, TransparentIsClickThroughOpaqueTakesTheMouseAndDrags) {
     Border->SetTransparent(M.Transparent);
     Border->SetDragEnabled(M.Drag);
     Border->ShowWithForm({});
-    Pump(30);
+    PumpIdle();
     for (auto Side : {mpflLeft, mpflTop, mpflRight, mpflBottom}) {
       LONG_PTR Ex = GetWindowLongPtrW(Wnd(Side), GWL_EXSTYLE);
       EXPECT_EQ(GetWindowLongPtrW(Wnd(Side), GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_THICKFRAME),
@@ -296,7 +296,7 @@ void OneCycle() {
   Border.SetBounds(60, 60, 220, 160);
   Border.FreeLayerWindow();
   Border.ShowWithForm({});
-  Pump(2);
+  PumpIdle();
 }
 
 TEST_F(FormBorderTest, ShowAndFreeCyclesLeakNoWindows) {
