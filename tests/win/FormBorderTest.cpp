@@ -94,26 +94,43 @@ class FormBorderTest : public qvtest::ControlsTest {
     }
   }
 
-  // The screen shows each window's piece wherever no other window covers it (the form sits
-  // above the parts that reach under it). Answers how many points were compared.
-  int ExpectScreenShowsPieces() {
+  // Calls Check(Side, X, Y, Shown, Want) for points of each window's piece wherever no
+  // other window covers it (the form sits above the parts that reach under it): what the
+  // screen shows there and the piece's colour.
+  template <typename F>
+  void ForEachScreenPoint(F Check) {
     HDC Screen = GetDC(nullptr);
-    TRect F = Form->BoundsRect();
-    int Compared = 0;
+    TRect Fm = Form->BoundsRect();
     for (auto Side : {mpflLeft, mpflTop, mpflRight, mpflBottom}) {
       TBitmap32* P = Border->Piece(Side);
       RECT R = WindowRect(Wnd(Side));
       for (int Y = 0; Y < P->Height(); Y += 3)
         for (int X = 0; X < P->Width(); X += 7) {
           int SX = R.left + X, SY = R.top + Y;
-          if (SX >= F.Left && SX < F.Right && SY >= F.Top && SY < F.Bottom) continue;
+          if (SX >= Fm.Left && SX < Fm.Right && SY >= Fm.Top && SY < Fm.Bottom) continue;
           TColor32 C = P->Pixel(X, Y);
-          COLORREF Want = RGB(RedComponent(C), GreenComponent(C), BlueComponent(C));
-          EXPECT_EQ(GetPixel(Screen, SX, SY), Want) << "side " << Side << " at " << X << "," << Y;
-          ++Compared;
+          Check(Side, X, Y, GetPixel(Screen, SX, SY),
+                RGB(RedComponent(C), GreenComponent(C), BlueComponent(C)));
         }
     }
     ReleaseDC(nullptr, Screen);
+  }
+
+  // The screen shows each window's piece. Wine puts a window's pixels on the display from
+  // its message loop and the X server shows them a little later, so this first handles
+  // messages until the screen shows them. Answers how many points were compared.
+  int ExpectScreenShowsPieces() {
+    qvtest::PumpUntil([&] {
+      bool Shown = true;
+      ForEachScreenPoint(
+          [&](auto, int, int, COLORREF Got, COLORREF Want) { Shown &= Got == Want; });
+      return Shown;
+    });
+    int Compared = 0;
+    ForEachScreenPoint([&](auto Side, int X, int Y, COLORREF Got, COLORREF Want) {
+      EXPECT_EQ(Got, Want) << "side " << Side << " at " << X << "," << Y;
+      ++Compared;
+    });
     return Compared;
   }
 
@@ -193,10 +210,11 @@ TEST_F(FormBorderTest, MaximiseHidesAndRestoreShowsAgain) {
   EXPECT_GT(ExpectScreenShowsPieces(), 100);
   // Hidden: drawn fully transparent, the screen no longer shows the piece.
   Border->Hide();
-  PumpIdle();
   HDC Screen = GetDC(nullptr);
   TColor32 C = Border->Piece(mpflTop)->Pixel(0, 0);
-  EXPECT_NE(GetPixel(Screen, 92, 92), RGB(RedComponent(C), GreenComponent(C), BlueComponent(C)));
+  const COLORREF Piece = RGB(RedComponent(C), GreenComponent(C), BlueComponent(C));
+  qvtest::PumpUntil([&] { return GetPixel(Screen, 92, 92) != Piece; });
+  EXPECT_NE(GetPixel(Screen, 92, 92), Piece);
   ReleaseDC(nullptr, Screen);
 }
 

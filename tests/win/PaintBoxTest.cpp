@@ -1,6 +1,8 @@
 // The buffered paint box: buffer sizing, painting the buffer only while it is invalid,
 // the window showing the buffer's pixels, partial repaint modes and its input rules.
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 #include "ControlsTestSupport.h"
 #include "raster/PaintBox32.h"
@@ -91,6 +93,16 @@ COLORREF ScreenPixel(TPoint P) {
   return C;
 }
 
+// Handles messages until the display shows each colour at its point: Wine puts a window's
+// pixels on the display from its message loop and the X server shows them a little later.
+void WaitForScreen(std::initializer_list<std::pair<TPoint, COLORREF>> Points) {
+  qvtest::PumpUntil([&] {
+    for (const auto& [P, C] : Points)
+      if (ScreenPixel(P) != C) return false;
+    return true;
+  });
+}
+
 class PaintBoxWindow : public qvtest::ControlsTest {
  protected:
   void SetUp() override {
@@ -105,6 +117,7 @@ class PaintBoxWindow : public qvtest::ControlsTest {
     Box->SetParent(Form.get());
     Form->Show();
     PumpIdle();
+    WaitForScreen({{At(10, 30), RGB(255, 0, 0)}});
   }
   void TearDown() override {
     Form.reset();
@@ -138,7 +151,7 @@ TEST_F(PaintBoxWindow, WindowShowsTheBuffersPixels) {
   EXPECT_EQ(ScreenPixel(At(2, 2)), RGB(255, 0, 0));
   // ...until the window is repainted (the buffer stays as drawn: it is valid).
   RedrawWindow(Box->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  PumpIdle();
+  WaitForScreen({{At(2, 2), RGB(255, 255, 0)}});
   EXPECT_EQ(ScreenPixel(At(2, 2)), RGB(255, 255, 0));
   EXPECT_EQ(Box->Painted, 2);
 }
@@ -151,7 +164,7 @@ TEST_F(PaintBoxWindow, GdiOverlayPaintsOverTheCopiedBuffer) {
     FillRect(Box->Canvas()->Handle(), &R, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   };
   Box->Invalidate();
-  PumpIdle();
+  WaitForScreen({{At(45, 5), RGB(0, 0, 0)}});
   EXPECT_GE(Overlays, 1);
   EXPECT_EQ(ScreenPixel(At(45, 5)), RGB(0, 0, 0));
   EXPECT_EQ(ScreenPixel(At(45, 15)), RGB(255, 0, 0));
@@ -211,7 +224,7 @@ TEST_F(PaintBoxWindow, DirectModeShowsBufferChangesAtOnce) {
   // Copied to the window before FillRectS returned, not painted again.
   EXPECT_TRUE(Box->InvalidRects().empty());
   EXPECT_EQ(Box->Painted, Painted);
-  PumpIdle();  // Wine shows a window's pixels on the display from its message loop
+  WaitForScreen({{At(65, 45), RGB(0, 255, 255)}});
   EXPECT_EQ(ScreenPixel(At(65, 45)), RGB(0, 255, 255));
 }
 
@@ -223,6 +236,7 @@ TEST_F(PaintBoxWindow, OptimizerModeCollectsChangesForTheNextPaint) {
   Box->Buffer()->FillRectS(65, 45, 75, 55, Color32(0, 255, 255));
   Box->Buffer()->FillRectS(10, 10, 12, 12, Color32(255, 255, 255));
   PumpIdle();
+  WaitForScreen({{At(72, 52), RGB(0, 255, 255)}, {At(11, 11), RGB(255, 255, 255)}});
   EXPECT_EQ(ScreenPixel(At(72, 52)), RGB(0, 255, 255));
   EXPECT_EQ(ScreenPixel(At(11, 11)), RGB(255, 255, 255));
   EXPECT_EQ(Box->Painted, Painted);
@@ -230,6 +244,7 @@ TEST_F(PaintBoxWindow, OptimizerModeCollectsChangesForTheNextPaint) {
   Box->Buffer()->FillRectS(0, 0, 2, 2, Color32(0, 0, 0));
   Box->Invalidate();
   PumpIdle();
+  WaitForScreen({{At(1, 1), RGB(255, 0, 0)}, {At(72, 52), RGB(0, 0, 255)}});
   EXPECT_EQ(Box->Painted, Painted + 1);
   EXPECT_EQ(ScreenPixel(At(1, 1)), RGB(255, 0, 0));
   EXPECT_EQ(ScreenPixel(At(72, 52)), RGB(0, 0, 255));
