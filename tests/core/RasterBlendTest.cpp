@@ -24,17 +24,30 @@ TEST(Blend, RuleEdgeValues) {
   EXPECT_EQ(TransformBlendReg(0xFF000000, 0x00FFFFFF, 255), 0xFE010101u);
 }
 
-TEST(Blend, FormulaMatchesPerChannelArithmetic) {
-  std::mt19937 Rng(7);
-  for (int I = 0; I < 20000; ++I) {
-    TColor32 F = Rng(), B = Rng();
-    uint32_t W = Rng() % 256;
-    TColor32 Z = CombineReg(F, B, W);
-    for (int S = 0; S < 32; S += 8) {
-      uint32_t Fc = F >> S & 0xFF, Bc = B >> S & 0xFF;
-      ASSERT_EQ(Z >> S & 0xFF, (Bc * (256 - W) + Fc * W + 128) / 256);
-    }
-  }
+TEST(Blend, FormulaWorkedValues) {
+  // Z = (B·(256 − w) + F·w + 128) div 256 per channel, worked by hand. The fourth row
+  // (w = 64, 256 − w = 192), channel by channel from alpha down:
+  //   A: (0x20·192 + 0x80·64 + 128) div 256 = (6144 + 8192 + 128) div 256 = 56 = 0x38
+  //   R: (0x00·192 + 0xFF·64 + 128) div 256 = (0 + 16320 + 128) div 256 = 64 = 0x40
+  //   G: (0x60·192 + 0x40·64 + 128) div 256 = (18432 + 4096 + 128) div 256 = 88 = 0x58
+  //   B: (0x80·192 + 0x10·64 + 128) div 256 = (24576 + 1024 + 128) div 256 = 100 = 0x64
+  struct {
+    TColor32 F, B;
+    uint32_t W;
+    TColor32 Z;
+  } const Cases[] = {
+      {0x12345678, 0x9ABCDEF0, 0, 0x9ABCDEF0},    // (B·256 + 128) div 256 = B
+      {0xFFFFFFFF, 0x00000000, 255, 0xFEFEFEFE},  // (255·255 + 128) div 256 = 254
+      {0x00000000, 0xFFFFFFFF, 1, 0xFEFEFEFE},    // (255·255 + 128) div 256 = 254
+      {0x80FF4010, 0x20006080, 64, 0x38405864},   // worked above
+      {0x000000FF, 0x0000FF00, 200, 0x000038C7},  // G: 14408 div 256 = 56; B: 51128 div 256 = 199
+      {0x7F7F7F7F, 0x80808080, 127, 0x80808080},  // (128·129 + 127·127 + 128) div 256 = 128
+      {0x01010101, 0x00000000, 128, 0x01010101},  // (1·128 + 128) div 256 = 1: half rounds up
+      {0x01010101, 0x00000000, 127, 0x00000000},  // (1·127 + 128) div 256 = 0
+  };
+  for (const auto& C : Cases)
+    EXPECT_EQ(CombineReg(C.F, C.B, C.W), C.Z)
+        << std::hex << "F=" << C.F << " B=" << C.B << std::dec << " w=" << C.W;
 }
 
 TEST(Blend, MergeRule) {

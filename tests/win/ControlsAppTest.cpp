@@ -4,7 +4,9 @@
 #include "ControlsTestSupport.h"
 
 using namespace qv;
-using qvtest::Pump;
+using qvtest::PumpIdle;
+using qvtest::PumpTicks;
+using qvtest::TPanel;
 
 namespace {
 
@@ -64,7 +66,7 @@ TEST_F(AppTest, TimerFiresWhileEnabled) {
   ASSERT_TRUE(qvtest::PumpUntil([&] { return Ticks >= 3; }, 2000));
   Timer->SetEnabled(false);
   int Stopped = Ticks;
-  Pump(80);
+  PumpTicks(15, 3);
   EXPECT_EQ(Ticks, Stopped);
   Timer->SetEnabled(true);
   ASSERT_TRUE(qvtest::PumpUntil([&] { return Ticks > Stopped; }, 2000));
@@ -75,7 +77,7 @@ TEST_F(AppTest, TimerFiresWhileEnabled) {
   };
   int Before = Ticks;
   ASSERT_TRUE(qvtest::PumpUntil([&] { return Ticks > Before; }, 2000));
-  Pump(60);
+  PumpTicks(15, 3);
   EXPECT_EQ(Ticks, Before + 1);
   EXPECT_EQ(Owner->ComponentCount(), 0);
 }
@@ -102,12 +104,6 @@ TEST_F(AppTest, ScreenKnowsTheMonitorsAndForms) {
   EXPECT_EQ(Screen->FormCount(), Forms);
 }
 
-class TPanel : public TCustomControl {
- public:
-  using TCustomControl::TCustomControl;
-  String ClassName() const override { return L"THintPanel"; }
-};
-
 class TMyHintWindow : public THintWindow {
  public:
   using THintWindow::THintWindow;
@@ -130,7 +126,7 @@ TEST_F(AppTest, HintShowsAfterThePauseAndTheClassCanBeReplaced) {
   P->SetShowHint(true);
   P->SetParent(Form.get());
   Form->Show();
-  Pump();
+  PumpIdle();
   Application->SetHintPause(50);
   TPoint At = P->ClientToScreen({20, 20});
   qvtest::MoveMouse(At.X, At.Y);
@@ -168,8 +164,10 @@ TEST_F(AppTest, HintShowCanChangeOrSuppressTheHint) {
    public:
     using TPanel::TPanel;
     bool Suppress = false;
+    int HintShows = 0;
     void WndProc(TMessage& M) override {
       if (M.Msg == CM_HINTSHOW) {
+        ++HintShows;
         reinterpret_cast<THintInfo*>(M.LParam)->HintStr = L"Changed";
         M.Result = Suppress ? 1 : 0;
         return;
@@ -183,7 +181,7 @@ TEST_F(AppTest, HintShowCanChangeOrSuppressTheHint) {
   P->SetShowHint(true);
   P->SetParent(Form.get());
   Form->Show();
-  Pump();
+  PumpIdle();
   Application->SetHintPause(30);
   TPoint At = P->ClientToScreen({20, 20});
   qvtest::MoveMouse(At.X, At.Y);
@@ -193,8 +191,9 @@ TEST_F(AppTest, HintShowCanChangeOrSuppressTheHint) {
   qvtest::MoveMouse(5, 5);
   ASSERT_TRUE(qvtest::PumpUntil([&] { return !Application->HintWindow()->HandleAllocated(); }));
   P->Suppress = true;
+  const int Asked = P->HintShows;
   qvtest::MoveMouse(At.X, At.Y);
-  Pump(150);
+  ASSERT_TRUE(qvtest::PumpUntil([&] { return P->HintShows > Asked; }));  // the pause ended
   EXPECT_FALSE(Application->HintWindow()->HandleAllocated());
   qvtest::MoveMouse(5, 5);
   Application->SetHintPause(500);

@@ -6,7 +6,6 @@
 
 using namespace qv;
 using qvtest::PressKey;
-using qvtest::Pump;
 
 namespace {
 

@@ -4,27 +4,11 @@
 #include "ControlsTestSupport.h"
 
 using namespace qv;
-using qvtest::Pump;
+using qvtest::PumpIdle;
+using qvtest::TBox;
+using qvtest::TPanel;
 
 namespace {
-
-class TPanel : public TCustomControl {
- public:
-  explicit TPanel(TComponent* AOwner) : TCustomControl(AOwner) {
-    FControlStyle.Include(csAcceptsControls);
-  }
-  String ClassName() const override { return L"TTestPanel"; }
-  int Inset = 0;
-  void AdjustClientRect(TRect& R) override {
-    R = Rect(R.Left + Inset, R.Top + Inset, R.Right - Inset, R.Bottom - Inset);
-  }
-};
-
-class TBox : public TGraphicControl {
- public:
-  using TGraphicControl::TGraphicControl;
-  String ClassName() const override { return L"TBox"; }
-};
 
 template <typename T>
 T* Add(TWinControl* Parent, TAlign Align, TRect R) {
@@ -55,7 +39,7 @@ TEST_F(LayoutTest, AlignedChildrenShareTheClientAreaAndFollowResizes) {
   auto* Right = Add<TPanel>(Form.get(), alRight, Bounds(0, 0, 60, 10));
   auto* Client = Add<TPanel>(Form.get(), alClient, Bounds(0, 0, 10, 10));
   Form->Show();
-  Pump();
+  PumpIdle();
   EXPECT_EQ(Form->ClientWidth(), 400);
   EXPECT_EQ(Top->BoundsRect(), Bounds(0, 0, 400, 30));
   EXPECT_EQ(Bottom->BoundsRect(), Bounds(0, 280, 400, 20));
@@ -99,7 +83,7 @@ TEST_F(LayoutTest, NestedAlignmentUsesTheAdjustedClientRect) {
   EXPECT_EQ(Bar->BoundsRect(), Bounds(5, 5, 290, 25));
   EXPECT_EQ(Inner->BoundsRect(), Bounds(5, 30, 290, 165));
   Form->Show();
-  Pump();
+  PumpIdle();
   EXPECT_EQ(WindowBounds(Inner), Bounds(5, 30, 290, 165));
   Outer->Inset = 10;
   Outer->Realign();
@@ -110,7 +94,7 @@ TEST_F(LayoutTest, AnchoredChildrenKeepTheirMarginsWhenTheFormResizes) {
   auto Form = std::make_unique<TForm>(nullptr);
   Form->SetClientSize(300, 200);
   Form->Show();  // anchors taken with the window in place
-  Pump();
+  PumpIdle();
   auto* Ok = Add<TPanel>(Form.get(), alNone, Bounds(210, 160, 80, 30));
   Ok->SetAnchors({akRight, akBottom});
   auto* Edit = Add<TPanel>(Form.get(), alNone, Bounds(10, 10, 280, 24));
@@ -150,7 +134,7 @@ TEST_F(LayoutTest, ConstraintsAndOnCanResizeLimitTheSize) {
   P->SetWidth(70);
   EXPECT_EQ(P->Width(), 70);
   Form->Show();
-  Pump();
+  PumpIdle();
   int Resized = 0;
   P->OnResize = [&](TObject*) { ++Resized; };
   P->SetHeight(30);
@@ -158,7 +142,7 @@ TEST_F(LayoutTest, ConstraintsAndOnCanResizeLimitTheSize) {
   // A form's constraints hold against the platform's own sizing too.
   Form->Constraints()->SetMinWidth(250);
   SetWindowPos(Form->Handle(), nullptr, 0, 0, 100, 100, SWP_NOMOVE | SWP_NOZORDER);
-  Pump();
+  PumpIdle();
   EXPECT_GE(Form->Width(), 100);  // SetWindowPos bypasses the tracking limits
   Form->SetWidth(100);
   EXPECT_EQ(Form->Width(), 250);

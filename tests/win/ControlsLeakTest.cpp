@@ -8,35 +8,12 @@
 
 using namespace qv;
 using qvtest::Probe;
-using qvtest::Pump;
+using qvtest::PumpIdle;
+using qvtest::TBox;
+using qvtest::TPanel;
 using qvtest::TSlots;
 
 namespace {
-
-class TPanel : public TCustomControl {
- public:
-  explicit TPanel(TComponent* AOwner) : TCustomControl(AOwner) {
-    FControlStyle.Include(csAcceptsControls);
-  }
-  String ClassName() const override { return L"TLeakPanel"; }
-
- protected:
-  void Paint() override {
-    Canvas()->Brush().SetColor(clRed);
-    Canvas()->FillRect(ClientRect());
-    Canvas()->Font().SetHeight(-13);
-    Canvas()->TextOut(2, 2, L"Panel");
-  }
-};
-
-class TLabel : public TGraphicControl {
- public:
-  using TGraphicControl::TGraphicControl;
-  String ClassName() const override { return L"TLeakLabel"; }
-
- protected:
-  void Paint() override { Canvas()->TextOut(0, 0, Caption()); }
-};
 
 void OneCycle() {
   auto Form = std::make_unique<TForm>(nullptr);
@@ -45,15 +22,17 @@ void OneCycle() {
   for (int I = 0; I < 3; ++I) {
     auto* P = new TPanel(Form.get());
     P->SetBounds(10, 10 + I * 60, 250, 50);
+    P->SetCaption(L"Panel");
     P->SetColor(TColor(0x102030 * (I + 1)));
     P->Font()->SetHeight(-12 - I);
     P->SetParent(Form.get());
     auto* Inner = new TPanel(Form.get());
     Inner->SetBounds(150, 5, 60, 30);
     Inner->SetDoubleBuffered(true);
+    Inner->SetCaption(L"Panel");
     Inner->SetParent(P);
     for (int J = 0; J < 2; ++J) {
-      auto* L = new TLabel(Form.get());
+      auto* L = new TBox(Form.get());
       L->SetBounds(5 + J * 60, 5, 50, 20);
       L->SetCaption(L"Label");
       L->SetParent(P);
@@ -72,7 +51,7 @@ void OneCycle() {
   // hidden top-level window costs a wait.
   Form->HandleNeeded();
   qvtest::PaintOffScreen(Form.get());
-  Pump(5);
+  PumpIdle();
 }
 
 using LeakTest = qvtest::ControlsTest;

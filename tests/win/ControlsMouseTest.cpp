@@ -5,21 +5,11 @@
 #include "ControlsTestSupport.h"
 
 using namespace qv;
-using qvtest::Pump;
+using qvtest::PumpIdle;
+using qvtest::TBox;
+using qvtest::TPanel;
 
 namespace {
-
-class TPanel : public TCustomControl {
- public:
-  explicit TPanel(TComponent* AOwner) : TCustomControl(AOwner) {}
-  String ClassName() const override { return L"TMousePanel"; }
-};
-
-class TBox : public TGraphicControl {
- public:
-  using TGraphicControl::TGraphicControl;
-  String ClassName() const override { return L"TMouseBox"; }
-};
 
 struct TLog {
   std::vector<String> Events;
@@ -48,7 +38,7 @@ class MouseTest : public qvtest::ControlsTest {
     G->SetBounds(150, 10, 100, 80);
     G->SetParent(Form.get());
     Form->Show();
-    Pump(50);
+    PumpIdle();
     Log.Watch(Form.get(), L"form");
     Log.Watch(W, L"win");
     Log.Watch(G, L"graphic");

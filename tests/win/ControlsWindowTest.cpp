@@ -6,7 +6,7 @@
 #include "host/Font.h"
 
 using namespace qv;
-using qvtest::Pump;
+using qvtest::PumpIdle;
 
 namespace {
 
@@ -325,7 +325,7 @@ TEST_F(WindowTest, ParentReflectsCommandDrawItemAndNotifyToTheChild) {
   B->SetBounds(10, 10, 80, 30);
   B->SetParent(Form.get());
   Form->Show();
-  Pump(50);
+  PumpIdle();
   EXPECT_GT(B->Draws, 0);
   SendMessageW(B->Handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(B->Commands, 1);

@@ -10,7 +10,7 @@
 #include "resources/QvSkinResManager.h"
 
 using namespace qv;
-using qvtest::Pump;
+using qvtest::PumpIdle;
 
 namespace {
 
@@ -94,26 +94,43 @@ class FormBorderTest : public qvtest::ControlsTest {
     }
   }
 
-  // The screen shows each window's piece wherever no other window covers it (the form sits
-  // above the parts that reach under it). Answers how many points were compared.
-  int ExpectScreenShowsPieces() {
+  // Calls Check(Side, X, Y, Shown, Want) for points of each window's piece wherever no
+  // other window covers it (the form sits above the parts that reach under it): what the
+  // screen shows there and the piece's colour.
+  template <typename F>
+  void ForEachScreenPoint(F Check) {
     HDC Screen = GetDC(nullptr);
-    TRect F = Form->BoundsRect();
-    int Compared = 0;
+    TRect Fm = Form->BoundsRect();
     for (auto Side : {mpflLeft, mpflTop, mpflRight, mpflBottom}) {
       TBitmap32* P = Border->Piece(Side);
       RECT R = WindowRect(Wnd(Side));
       for (int Y = 0; Y < P->Height(); Y += 3)
         for (int X = 0; X < P->Width(); X += 7) {
           int SX = R.left + X, SY = R.top + Y;
-          if (SX >= F.Left && SX < F.Right && SY >= F.Top && SY < F.Bottom) continue;
+          if (SX >= Fm.Left && SX < Fm.Right && SY >= Fm.Top && SY < Fm.Bottom) continue;
           TColor32 C = P->Pixel(X, Y);
-          COLORREF Want = RGB(RedComponent(C), GreenComponent(C), BlueComponent(C));
-          EXPECT_EQ(GetPixel(Screen, SX, SY), Want) << "side " << Side << " at " << X << "," << Y;
-          ++Compared;
+          Check(Side, X, Y, GetPixel(Screen, SX, SY),
+                RGB(RedComponent(C), GreenComponent(C), BlueComponent(C)));
         }
     }
     ReleaseDC(nullptr, Screen);
+  }
+
+  // The screen shows each window's piece. Wine puts a window's pixels on the display from
+  // its message loop and the X server shows them a little later, so this first handles
+  // messages until the screen shows them. Answers how many points were compared.
+  int ExpectScreenShowsPieces() {
+    qvtest::PumpUntil([&] {
+      bool Shown = true;
+      ForEachScreenPoint(
+          [&](auto, int, int, COLORREF Got, COLORREF Want) { Shown &= Got == Want; });
+      return Shown;
+    });
+    int Compared = 0;
+    ForEachScreenPoint([&](auto Side, int X, int Y, COLORREF Got, COLORREF Want) {
+      EXPECT_EQ(Got, Want) << "side " << Side << " at " << X << "," << Y;
+      ++Compared;
+    });
     return Compared;
   }
 
@@ -126,7 +143,7 @@ TEST_F(FormBorderTest, ShowWithFormPlacesFourLayeredWindowsShowingTheImage) {
     SCOPED_TRACE(Transparent);
     Border->SetTransparent(Transparent);
     Border->ShowWithForm({});
-    Pump(30);
+    PumpIdle();
     ExpectPlacedAround(Bounds(100, 100, 400, 300));
     // The pieces come from the image: its corners stay unscaled in the frame's corners.
     TBitmap32* Top = Border->Piece(mpflTop);
@@ -165,12 +182,12 @@ TEST_F(FormBorderTest, WindowsFollowTheFormWhenResizedAndMoved) {
   HWND Before = Wnd(mpflTop);
   Form->SetBounds(150, 120, 300, 200);
   Border->SetBoundsWithForm();
-  Pump(30);
+  PumpIdle();
   ExpectPlacedAround(Bounds(150, 120, 300, 200));
   EXPECT_GT(ExpectScreenShowsPieces(), 50);
   Form->SetBounds(210, 170, 300, 200);
   Border->MoveWithForm(210, 170);
-  Pump(30);
+  PumpIdle();
   ExpectPlacedAround(Bounds(210, 170, 300, 200));
   EXPECT_EQ(Wnd(mpflTop), Before) << "moves reuse the windows";
   EXPECT_GT(ExpectScreenShowsPieces(), 50);
@@ -188,15 +205,16 @@ TEST_F(FormBorderTest, MaximiseHidesAndRestoreShowsAgain) {
   EXPECT_TRUE(Border->Visible());
   Form->SetBounds(100, 100, 400, 300);
   Border->SetBoundsWithForm();
-  Pump(30);
+  PumpIdle();
   ExpectPlacedAround(Bounds(100, 100, 400, 300));
   EXPECT_GT(ExpectScreenShowsPieces(), 100);
   // Hidden: drawn fully transparent, the screen no longer shows the piece.
   Border->Hide();
-  Pump(30);
   HDC Screen = GetDC(nullptr);
   TColor32 C = Border->Piece(mpflTop)->Pixel(0, 0);
-  EXPECT_NE(GetPixel(Screen, 92, 92), RGB(RedComponent(C), GreenComponent(C), BlueComponent(C)));
+  const COLORREF Piece = RGB(RedComponent(C), GreenComponent(C), BlueComponent(C));
+  qvtest::PumpUntil([&] { return GetPixel(Screen, 92, 92) != Piece; });
+  EXPECT_NE(GetPixel(Screen, 92, 92), Piece);
   ReleaseDC(nullptr, Screen);
 }
 
@@ -241,7 +259,7 @@ TEST_F(FormBorderTest, TransparentIsClickThroughOpaqueTakesTheMouseAndDrags) {
     Border->SetTransparent(M.Transparent);
     Border->SetDragEnabled(M.Drag);
     Border->ShowWithForm({});
-    Pump(30);
+    PumpIdle();
     for (auto Side : {mpflLeft, mpflTop, mpflRight, mpflBottom}) {
       LONG_PTR Ex = GetWindowLongPtrW(Wnd(Side), GWL_EXSTYLE);
       EXPECT_EQ(GetWindowLongPtrW(Wnd(Side), GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_THICKFRAME),
@@ -296,7 +314,7 @@ void OneCycle() {
   Border.SetBounds(60, 60, 220, 160);
   Border.FreeLayerWindow();
   Border.ShowWithForm({});
-  Pump(2);
+  PumpIdle();
 }
 
 TEST_F(FormBorderTest, ShowAndFreeCyclesLeakNoWindows) {

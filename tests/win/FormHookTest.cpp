@@ -130,7 +130,7 @@ TEST_F(FormHookTest, FreeingAFormWithHooksInstalledIsSafe) {
   new TRecordingHook(F, &Log, L"A");
   new TRecordingHook(F, &Log, L"B");
   F->Show();
-  qvtest::Pump(1);
+  qvtest::PumpIdle();
   Log.clear();
   delete F;
   EXPECT_EQ(Log, (TLog{L"~B", L"~A", L"late:late"}));

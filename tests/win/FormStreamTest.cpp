@@ -7,7 +7,6 @@
 #include "host/ObjectText.h"
 
 using namespace qv;
-using qvtest::Pump;
 
 namespace {
 

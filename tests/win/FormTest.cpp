@@ -5,7 +5,9 @@
 #include "ControlsTestSupport.h"
 
 using namespace qv;
-using qvtest::Pump;
+using qvtest::PumpIdle;
+using qvtest::PumpUntil;
+using qvtest::TBox;
 
 namespace {
 
@@ -87,19 +89,19 @@ TEST_F(FormTest, WindowStateFollowsThePlatformAndBack) {
   auto F = std::make_unique<TForm>(nullptr);
   F->SetBounds(50, 50, 300, 200);
   F->Show();
-  Pump();
+  PumpIdle();
   F->SetWindowState(wsMaximized);
-  Pump();
+  PumpUntil([&] { return IsZoomed(F->Handle()); });
   EXPECT_TRUE(IsZoomed(F->Handle()));
   ShowWindow(F->Handle(), SW_RESTORE);
-  Pump();
+  PumpUntil([&] { return F->WindowState() == wsNormal; });
   EXPECT_EQ(F->WindowState(), wsNormal);
   ShowWindow(F->Handle(), SW_MINIMIZE);
-  Pump();
+  PumpUntil([&] { return F->WindowState() == wsMinimized; });
   EXPECT_EQ(F->WindowState(), wsMinimized);
   EXPECT_EQ(F->ClientWidth() > 0, true);  // the restored client area while minimised
   F->SetWindowState(wsNormal);
-  Pump();
+  PumpUntil([&] { return !IsIconic(F->Handle()); });
   EXPECT_FALSE(IsIconic(F->Handle()));
 }
 
@@ -111,7 +113,7 @@ TEST_F(FormTest, AlphaBlendMakesALayeredWindow) {
   F->SetAlphaBlend(true);
   F->SetAlphaBlendValue(128);
   F->Show();
-  Pump(100);
+  PumpIdle();
   EXPECT_TRUE(ExStyleOf(F.get()) & WS_EX_LAYERED);
   BYTE Alpha = 0;
   DWORD Flags = 0;
@@ -136,7 +138,7 @@ TEST_F(FormTest, ScreenCenterPlacesTheFormInTheWorkArea) {
   F->SetBounds(0, 0, 200, 100);
   F->SetPosition(poScreenCenter);
   F->Show();
-  Pump();
+  PumpIdle();
   TRect Area = Screen->WorkAreaRect();
   EXPECT_EQ(F->Left(), Area.Left + (Area.Width() - 200) / 2);
   EXPECT_EQ(F->Top(), Area.Top + (Area.Height() - 100) / 2);
@@ -146,11 +148,6 @@ TEST_F(FormTest, AutoScrollBringsChildrenBeyondTheClientAreaIntoView) {
   auto F = std::make_unique<TForm>(nullptr);
   F->SetBorderStyle(bsSingle);
   F->SetClientSize(200, 100);
-  class TBox : public TGraphicControl {
-   public:
-    using TGraphicControl::TGraphicControl;
-    String ClassName() const override { return L"TScrollBox"; }
-  };
   auto* Far = new TBox(F.get());
   Far->SetBounds(10, 180, 50, 40);  // reaches to 220
   Far->SetParent(F.get());
@@ -159,7 +156,7 @@ TEST_F(FormTest, AutoScrollBringsChildrenBeyondTheClientAreaIntoView) {
   Bar->SetAlign(alTop);
   Bar->SetParent(F.get());
   F->Show();
-  Pump();
+  PumpIdle();
   EXPECT_TRUE(GetWindowLongPtrW(F->Handle(), GWL_STYLE) & WS_VSCROLL);
   EXPECT_FALSE(GetWindowLongPtrW(F->Handle(), GWL_STYLE) & WS_HSCROLL);
   SendMessageW(F->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
@@ -177,7 +174,7 @@ TEST_F(FormTest, AutoScrollBringsChildrenBeyondTheClientAreaIntoView) {
 TEST_F(FormTest, ShowModalRunsUntilModalResultAndDisablesOtherForms) {
   auto Owner = std::make_unique<TForm>(nullptr);
   Owner->Show();
-  Pump();
+  PumpIdle();
   auto Dialog = std::make_unique<TForm>(nullptr);
   Dialog->SetBounds(100, 100, 200, 100);
   bool OwnerWasDisabled = false;
@@ -221,7 +218,7 @@ TEST_F(FormTest, CloseActionsHideFreeOrKeepTheForm) {
   TCloseAction Action = caHide;
   F->OnClose = [&](TObject*, TCloseAction& A) { A = Action; };
   F->Show();
-  Pump();
+  PumpIdle();
   Action = caNone;
   SendMessageW(F->Handle(), WM_CLOSE, 0, 0);  // the close box
   EXPECT_TRUE(F->Visible());

@@ -10,20 +10,20 @@
 using namespace qv;
 using qvtest::Rgb;
 using qvtest::TBlock;
-using qvtest::TPlainPanel;
+using qvtest::TPanel;
 
 namespace {
 
 TEST(ParentImage, PlainParentWithTheGraphicSiblingsBelowOnly) {
-  TPlainPanel Parent(nullptr, clRed);
+  TPanel Parent(nullptr, clRed);
   Parent.SetBounds(10, 10, 200, 100);
   auto* Below = new TBlock(&Parent, clLime);  // under the target in z-order
   Below->SetBounds(20, 20, 30, 30);
   Below->SetParent(&Parent);
-  auto* Windowed = new TPlainPanel(&Parent, clYellow);  // windowed siblings never show
+  auto* Windowed = new TPanel(&Parent, clYellow);  // windowed siblings never show
   Windowed->SetBounds(90, 40, 40, 40);
   Windowed->SetParent(&Parent);
-  auto* Target = new TPlainPanel(&Parent, clWhite);
+  auto* Target = new TPanel(&Parent, clWhite);
   Target->SetBounds(10, 10, 100, 60);
   Target->SetParent(&Parent);
   auto* Above = new TBlock(&Parent, clBlue);
@@ -42,7 +42,7 @@ TEST(ParentImage, PlainParentWithTheGraphicSiblingsBelowOnly) {
 }
 
 TEST(ParentImage, NoParentGivesOpaqueWhite) {
-  TPlainPanel Orphan(nullptr);
+  TPanel Orphan(nullptr);
   TBitmap32 B;
   B.SetSize(8, 8);
   B.Clear(Color32(1, 2, 3, 4));
@@ -75,7 +75,7 @@ class FormSurface : public ::testing::Test {
     Form->SetBounds(0, 0, 380, 280);
     Form->SetColor(clBlue);
     Skin = new TFakeSkin(Form.get());
-    Control = new TPlainPanel(Form.get());
+    Control = new TPanel(Form.get());
     Control->SetBounds(10, 20, 50, 40);
     Control->SetParent(Form.get());
   }
@@ -85,7 +85,7 @@ class FormSurface : public ::testing::Test {
   }
   std::unique_ptr<TForm> Form;
   TFakeSkin* Skin = nullptr;
-  TPlainPanel* Control = nullptr;
+  TPanel* Control = nullptr;
 };
 
 TEST_F(FormSurface, RectangleMovesPastTheFrameByStyle) {
@@ -156,7 +156,7 @@ TEST_F(FormSurface, CanvasFormFindsTheSkinComponentByClassName) {
 }
 
 TEST(ParentImage, PaintControlsOverCapturedBackgrounds) {
-  TPlainPanel Container(nullptr, clRed);
+  TPanel Container(nullptr, clRed);
   Container.SetBounds(0, 0, 200, 100);
   auto* Half = new TBlock(&Container, clBlue, 50);  // see-through: the right half is the parent
   Half->SetBounds(10, 10, 40, 20);

@@ -1,11 +1,76 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "host/ScopeGuard.h"
 #include "resources/QvSkinResManager.h"
 
 using namespace qv;
 
 namespace {
+
+// A registry key with its values and subkeys, held in memory so that a test can change
+// the key and put back what the machine had.
+struct TRegSnapshot {
+  struct TValue {
+    std::wstring Name;
+    DWORD Type;
+    std::vector<BYTE> Data;
+  };
+  std::wstring Name;  // of the key within its parent
+  bool Exists = false;
+  std::vector<TValue> Values;
+  std::vector<TRegSnapshot> SubKeys;
+
+  static TRegSnapshot Take(HKEY Root, const std::wstring& Path) {
+    TRegSnapshot S;
+    S.Name = Path;
+    HKEY Key;
+    if (RegOpenKeyExW(Root, Path.c_str(), 0, KEY_READ, &Key) != ERROR_SUCCESS) return S;
+    S.Exists = true;
+    DWORD KeyLen = 0, NameLen = 0, DataLen = 0;  // the longest subkey name, value name, data
+    RegQueryInfoKeyW(Key, nullptr, nullptr, nullptr, nullptr, &KeyLen, nullptr, nullptr, &NameLen,
+                     &DataLen, nullptr, nullptr);
+    std::vector<wchar_t> Name(std::max(KeyLen, NameLen) + 1);
+    for (DWORD I = 0;; ++I) {
+      DWORD Len = DWORD(Name.size());
+      if (RegEnumKeyExW(Key, I, Name.data(), &Len, nullptr, nullptr, nullptr, nullptr) !=
+          ERROR_SUCCESS)
+        break;
+      S.SubKeys.push_back(Take(Key, std::wstring(Name.data(), Len)));
+    }
+    for (DWORD I = 0;; ++I) {
+      DWORD Len = DWORD(Name.size()), Size = DataLen;
+      TValue V{L"", 0, std::vector<BYTE>(DataLen)};
+      if (RegEnumValueW(Key, I, Name.data(), &Len, nullptr, &V.Type, V.Data.data(), &Size) !=
+          ERROR_SUCCESS)
+        break;
+      V.Name.assign(Name.data(), Len);
+      V.Data.resize(Size);
+      S.Values.push_back(std::move(V));
+    }
+    RegCloseKey(Key);
+    return S;
+  }
+
+  // Makes the key exactly what was taken (or absent, as it was).
+  void Restore(HKEY Root) const {
+    RegDeleteTreeW(Root, Name.c_str());
+    RegDeleteKeyW(Root, Name.c_str());
+    if (!Exists) return;
+    HKEY Key;
+    if (RegCreateKeyExW(Root, Name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &Key,
+                        nullptr) != ERROR_SUCCESS)
+      return;
+    for (const TValue& V : Values)
+      RegSetValueExW(Key, V.Name.c_str(), 0, V.Type, V.Data.data(), DWORD(V.Data.size()));
+    for (const TRegSnapshot& Sub : SubKeys) Sub.Restore(Key);
+    RegCloseKey(Key);
+  }
+};
 
 TEST(ResourceManagerWin, BitmapResourceOfAModule) {
   HMODULE Module = LoadLibraryW(L"comctl32.dll");
@@ -35,17 +100,22 @@ TEST(ResourceManagerWin, BitmapResourceOfAModule) {
 }
 
 TEST(ResourceManagerWin, InstallPathFromTheRegistry) {
+  // The test deletes the key: whatever this machine keeps there comes back afterwards, also
+  // when an assertion ends the test early.
+  const wchar_t* const Path = L"Software\\QvSkin";
+  const TRegSnapshot Saved = TRegSnapshot::Take(HKEY_CURRENT_USER, Path);
+  TScopeExit PutBack([&] { Saved.Restore(HKEY_CURRENT_USER); });
   HKEY Key;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\QvSkin", 0, nullptr, 0, KEY_ALL_ACCESS,
-                            nullptr, &Key, nullptr),
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &Key,
+                            nullptr),
             ERROR_SUCCESS);
-  const wchar_t Path[] = L"C:\\QvSkin\\Lib";
-  RegSetValueExW(Key, L"Path22", 0, REG_SZ, reinterpret_cast<const BYTE*>(Path), sizeof(Path));
+  const wchar_t Dir[] = L"C:\\QvSkin\\Lib";
+  RegSetValueExW(Key, L"Path22", 0, REG_SZ, reinterpret_cast<const BYTE*>(Dir), sizeof(Dir));
   EXPECT_EQ(GetQvSkinInstallPath(), L"C:\\QvSkin\\Lib\\");
   EXPECT_EQ(QvSkinDesignTimeResFileName(), L"C:\\QvSkin\\Lib\\QvSkinDesignTimeRes.tmp");
   RegDeleteValueW(Key, L"Path22");
   RegCloseKey(Key);
-  RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\QvSkin");
+  RegDeleteKeyW(HKEY_CURRENT_USER, Path);
   EXPECT_EQ(GetQvSkinInstallPath(), L"");
 }
 

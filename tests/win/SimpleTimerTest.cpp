@@ -1,36 +1,19 @@
 // Light timers and the running easing animation through real timer messages on the
 // shared hidden window.
-#include <gtest/gtest.h>
-#include <windows.h>
-
-#include <functional>
 #include <memory>
 #include <vector>
 
+#include "ControlsTestSupport.h"
 #include "graphics/QvAE.h"
 #include "graphics/QvSimpleTimer.h"
 #include "graphics/SimpleTimer.h"
 #include "graphics/SimpleTimerHandler.h"
 
 using namespace qv;
+using qvtest::PumpTicks;
+using qvtest::PumpUntil;
 
 namespace {
-
-// Runs the message loop until Done answers true or Ms milliseconds have passed.
-bool PumpUntil(const std::function<bool()>& Done, DWORD Ms = 3000) {
-  DWORD Start = GetTickCount();
-  while (!Done()) {
-    if (GetTickCount() - Start > Ms) return false;
-    MSG Msg;
-    while (PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&Msg);
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-  }
-  return true;
-}
-
-void PumpFor(DWORD Ms) {
-  PumpUntil([] { return false; }, Ms);
-}
 
 HWND ModuleWindow(TSimpleTimerModule& M) {
   return M.Handler ? static_cast<HWND>(M.Handler->WindowHandle()) : nullptr;
@@ -48,10 +31,10 @@ TEST(SimpleTimerWin, TicksArriveOnTheSharedWindowWhichGoesWithTheLastTimer) {
     ASSERT_TRUE(IsWindow(Window));
     EXPECT_TRUE(A.Start());
     B.SetEnabled(true);
-    EXPECT_TRUE(PumpUntil([&] { return TicksA >= 3 && TicksB >= 2; }));
+    EXPECT_TRUE(PumpUntil([&] { return TicksA >= 3 && TicksB >= 2; }, 3000));
     A.SetEnabled(false);
     int Frozen = TicksA;
-    PumpFor(80);
+    PumpTicks(15, 3);
     EXPECT_EQ(TicksA, Frozen);
   }
   EXPECT_FALSE(IsWindow(Window));
@@ -61,7 +44,7 @@ TEST(SimpleTimerWin, TicksArriveOnTheSharedWindowWhichGoesWithTheLastTimer) {
   TSimpleTimer Again(10, [&](TObject*) { ++Ticks; });
   ASSERT_TRUE(IsWindow(ModuleWindow(SimpleTimerModule())));
   Again.SetEnabled(true);
-  EXPECT_TRUE(PumpUntil([&] { return Ticks >= 1; }));
+  EXPECT_TRUE(PumpUntil([&] { return Ticks >= 1; }, 3000));
 }
 
 TEST(SimpleTimerWin, AutoDisableTicksOnceAndSuspendedTimersStayQuiet) {
@@ -69,8 +52,8 @@ TEST(SimpleTimerWin, AutoDisableTicksOnceAndSuspendedTimersStayQuiet) {
   QvSimpleTimer::TSimpleTimer T(10, [&](TObject*) { ++Ticks; });
   T.SetAutoDisable(true);
   T.SetEnabled(true);
-  EXPECT_TRUE(PumpUntil([&] { return Ticks >= 1; }));
-  PumpFor(80);
+  EXPECT_TRUE(PumpUntil([&] { return Ticks >= 1; }, 3000));
+  PumpTicks(10, 3);
   EXPECT_EQ(Ticks, 1);
   EXPECT_FALSE(T.Enabled());
 
@@ -78,10 +61,10 @@ TEST(SimpleTimerWin, AutoDisableTicksOnceAndSuspendedTimersStayQuiet) {
   T.SetEnabled(true);
   T.SetInterval(0);  // Suspended
   int Before = Ticks;
-  PumpFor(80);
+  PumpTicks(10, 3);
   EXPECT_EQ(Ticks, Before);
   T.SetInterval(10);  // runs again
-  EXPECT_TRUE(PumpUntil([&] { return Ticks >= Before + 2; }));
+  EXPECT_TRUE(PumpUntil([&] { return Ticks >= Before + 2; }, 3000));
 }
 
 TEST(SimpleTimerWin, EasingAnimationRunsToItsExactEnd) {
@@ -92,25 +75,25 @@ TEST(SimpleTimerWin, EasingAnimationRunsToItsExactEnd) {
       20, 100, 120, etQuadEaseOut, [&](TObject*, Extended V) { Values.push_back(V); },
       [&](TObject*) { ++Finished; });
   EXPECT_TRUE(E.IsAnimating());
-  ASSERT_TRUE(PumpUntil([&] { return Finished > 0; }));
+  ASSERT_TRUE(PumpUntil([&] { return Finished > 0; }, 3000));
   EXPECT_FALSE(E.IsAnimating());
   ASSERT_GE(Values.size(), 2u);
   for (size_t I = 1; I < Values.size(); ++I) EXPECT_GE(Values[I], Values[I - 1]);
   EXPECT_GE(Values.front(), 20);
   EXPECT_EQ(Values.back(), 120);
-  PumpFor(60);
+  PumpTicks(10, 3);  // the ticks a running animation would have had
   EXPECT_EQ(Finished, 1);
 
   // After a delay, stopped half-way: OnFinish once, no more ticks.
   Values.clear();
   Finished = 0;
   E.Animating(0, 50, 5000, etCubicEaseIn, 10, 40);
-  PumpFor(20);
+  PumpTicks(10, 1);             // the first tick, had there been no delay
   EXPECT_TRUE(Values.empty());  // still in the delay
-  ASSERT_TRUE(PumpUntil([&] { return Values.size() >= 2; }));
+  ASSERT_TRUE(PumpUntil([&] { return Values.size() >= 2; }, 3000));
   E.StopAnimating();
   size_t Count = Values.size();
-  PumpFor(60);
+  PumpTicks(10, 3);
   EXPECT_EQ(Values.size(), Count);
   EXPECT_EQ(Finished, 1);
   EXPECT_LT(Values.back(), 50);

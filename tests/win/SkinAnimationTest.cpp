@@ -5,7 +5,8 @@
 #include "host/ImageList.h"
 
 using namespace qv;
-using qvtest::Pump;
+using qvtest::PumpIdle;
+using qvtest::PumpTicks;
 using qvtest::PumpUntil;
 using qvtest::Rgb;
 
@@ -47,7 +48,7 @@ class SkinAnimation : public qvtest::SkinFormTest {
     Finished = 0;
     Anim->Start();
     ASSERT_TRUE(PumpUntil([&] { return Finished > 0; }, 5000));
-    Pump(30);
+    PumpIdle();
   }
   TCustomImageList* Images = nullptr;
   TQvSkinAnimation* Anim = nullptr;
@@ -79,7 +80,7 @@ TEST_F(SkinAnimation, TakesTheListsSizeAndDrawsTheFrameCentred) {
   for (int Frame : {3, 9, -4}) {
     Anim->SetCurrentFrame(Frame);
     Anim->Invalidate();
-    Pump(20);
+    PumpIdle();
     EXPECT_EQ(Shown(), std::clamp(Frame, 0, 4)) << Frame;
   }
 }
@@ -115,7 +116,7 @@ TEST_F(SkinAnimation, PlaysForwardBackwardAndSwings) {
   EXPECT_EQ(std::vector<int>(Seen.begin(), Seen.begin() + 9), Swing);
   EXPECT_TRUE(Processed.empty());
   Anim->Stop();
-  Pump(20);
+  PumpIdle();
   EXPECT_FALSE(Anim->Animating());
   EXPECT_EQ(Anim->CurrentFrame(), 0);
   EXPECT_EQ(Shown(), 0);
@@ -128,7 +129,7 @@ TEST_F(SkinAnimation, PlaysForwardBackwardAndSwings) {
             (std::vector<int>{1, 2, 3, 4, 1, 2}));
   Anim->Pause();
   int Frame = Anim->CurrentFrame();
-  Pump(60);
+  PumpTicks(Anim->Delay(), 3);  // steps it would have taken
   EXPECT_EQ(Anim->CurrentFrame(), Frame);
   EXPECT_EQ(Finished, 1);
 }
@@ -148,11 +149,11 @@ TEST_F(SkinAnimation, FollowsTheListsChangesAndItsEnd) {
   auto* Other = new TCustomImageList(Form.get());
   Anim->SetImages(Other);
   Anim->SetImages(Images);
-  Pump(20);
+  PumpIdle();
   Other->SetSize(8, 8);
   EXPECT_TRUE(Anim->BufferValid());
   Anim->SetImages(Other);
-  Pump(20);
+  PumpIdle();
   Images->Clear();
   EXPECT_TRUE(Anim->BufferValid());
 
@@ -160,11 +161,11 @@ TEST_F(SkinAnimation, FollowsTheListsChangesAndItsEnd) {
   Anim->SetImages(Images);
   Anim->SetDelay(10);
   Anim->Start();
-  Pump(40);
+  PumpTicks(Anim->Delay(), 3);
   delete Images;
   Images = nullptr;
   EXPECT_EQ(Anim->Images(), nullptr);
-  Pump(60);
+  PumpTicks(Anim->Delay(), 3);
   EXPECT_EQ(Rgb(*Anim->Buffer(), 30, 20), Rgb(clBlue));
   Anim->Stop();
 }

@@ -4,7 +4,7 @@
 #include "SkinControlsTestSupport.h"
 
 using namespace qv;
-using qvtest::Pump;
+using qvtest::PumpIdle;
 using qvtest::Rgb;
 using qvtest::TProbe;
 
@@ -93,10 +93,10 @@ TEST_F(SkinControl, BackgroundFromHandlerColourOrParent) {
     HandleIt = C.Handled;
     int Bodies = Probe->Bodies, Changes = Changed;
     Probe->SetTransparent(C.Transparent);
-    Pump(20);
+    PumpIdle();
     EXPECT_EQ(Probe->Bodies, Bodies);  // setting Transparent does not repaint
     Probe->Invalidate();
-    Pump(20);
+    PumpIdle();
     EXPECT_EQ(Probe->Bodies, Bodies + 1);
     EXPECT_EQ(Changed, Changes + 1);
     EXPECT_EQ(Probe->Buffer()->Pixel(20, 15), 0xFF000000 | C.Pixel);
@@ -143,11 +143,11 @@ TEST_F(SkinControl, RefreshSubControlPostsToWindowedChildrenOnly) {
   ShowForm();
   int Bodies = Windowed->Bodies;
   Panel->RefreshSubControl(true);
-  Pump(20);
+  PumpIdle();
   EXPECT_EQ(Windowed->CheckParentBg, 0);
   Panel->RefreshSubControl(false);
   EXPECT_EQ(Windowed->CheckParentBg, 0);  // posted, not sent
-  Pump(20);
+  PumpIdle();
   EXPECT_EQ(Windowed->CheckParentBg, 1);
   EXPECT_EQ(Windowed->Bodies, Bodies + 1);  // captured again
   EXPECT_EQ(Graphic->CheckParentBg, 0);
@@ -155,7 +155,7 @@ TEST_F(SkinControl, RefreshSubControlPostsToWindowedChildrenOnly) {
   // Moving a control with AutoInvalidate refreshes its children too.
   Panel->SetAutoInvalidate(true);
   Panel->SetLeft(30);
-  Pump(20);
+  PumpIdle();
   EXPECT_EQ(Windowed->CheckParentBg, 2);
 }
 
@@ -169,7 +169,7 @@ TEST_F(SkinControl, DelayedRefreshHoldsTheBodyWhileSizing) {
   Probe->SetWidth(70);
   EXPECT_TRUE(Probe->FStopDrawBody);
   ASSERT_TRUE(qvtest::PumpUntil([&] { return !Probe->FStopDrawBody; }, 1000));
-  Pump(30);
+  PumpIdle();
   // The timer's repaint draws the body in full.
   ASSERT_FALSE(Stopped.empty());
   EXPECT_FALSE(Stopped.back());
@@ -213,17 +213,17 @@ TEST_F(SkinControl, LayerControlCapturesItsBackgroundIntoItsPicture) {
   EXPECT_EQ(Rgb(*Layer->Buffer(), 5, 5), 0xFFFF00u);
 
   Layer->SetTransparent(true);
-  Pump(30);
+  PumpIdle();
   EXPECT_EQ(Rgb(*Picture, 0, 20), 0xBACBD9u);  // the panel's border
   EXPECT_EQ(Picture->Pixel(30, 20), Panel->Buffer()->Pixel(30, 30));
   EXPECT_EQ(Rgb(*Layer->Buffer(), 0, 20), 0xBACBD9u);
 
   // Drawn over, the picture stays until the parent asks for a new capture.
   Picture->FillRectS(0, 0, 10, 10, Color32(0, 255, 0));
-  Pump(30);
+  PumpIdle();
   EXPECT_EQ(Rgb(*Layer->Buffer(), 5, 5), 0x00FF00u);
   PostMessageW(Layer->Handle(), CWM_CHECKPARENTBG, 0, 0);
-  Pump(30);
+  PumpIdle();
   EXPECT_EQ(Picture->Pixel(5, 5), Panel->Buffer()->Pixel(5, 15));
 }
 
@@ -243,7 +243,7 @@ TEST_F(SkinControl, PlainBufferedControlRepaintsOnCheckParentBg) {
   EXPECT_TRUE(GetWindowLongW(C->Handle(), GWL_STYLE) & WS_CLIPCHILDREN);
   int Painted = C->Painted;
   PostMessageW(C->Handle(), CWM_CHECKPARENTBG, 0, 0);
-  Pump(30);
+  PumpIdle();
   EXPECT_EQ(C->Painted, Painted + 1);
 }
 

@@ -12,23 +12,6 @@
 
 namespace qvtest {
 
-// A plain windowed control that paints itself in its colour.
-class TPlainPanel : public qv::TCustomControl {
- public:
-  explicit TPlainPanel(qv::TComponent* AOwner, qv::TColor Color = qv::clRed)
-      : TCustomControl(AOwner) {
-    SetColor(Color);
-    FControlStyle.Include(qv::csAcceptsControls);
-  }
-  qv::String ClassName() const override { return L"TQvTestPlainPanel"; }
-
- protected:
-  void Paint() override {
-    Canvas()->Brush().SetColor(Color());
-    Canvas()->FillRect(ClientRect());
-  }
-};
-
 // A graphic control that paints its colour over its left Part percent.
 class TBlock : public qv::TGraphicControl {
  public:
@@ -100,7 +83,7 @@ class SkinFormTest : public ControlsTest {
   // Shows the form and waits until its controls painted.
   void ShowForm() {
     Form->Show();
-    Pump(60);
+    PumpIdle();
   }
   // Repaints a control's window at once.
   static void Redraw(qv::TWinControl* C) {

@@ -10,7 +10,7 @@
 #include "resources/QvSkinResManager.h"
 
 using namespace qv;
-using qvtest::Pump;
+using qvtest::PumpIdle;
 using qvtest::Rgb;
 
 namespace {
@@ -72,17 +72,17 @@ TEST_F(SkinDecor, LineSizeAndSetterRules) {
 
   // The thickness: 3 with AutoSize, at least 1 without.
   L->SetWidth(0);
-  Pump(20);
+  PumpIdle();
   EXPECT_EQ(L->Width(), 1);
   L->SetAutoSize(true);
   L->SetWidth(12);
-  Pump(20);
+  PumpIdle();
   EXPECT_EQ(L->Width(), 3);
   EXPECT_EQ(L->Height(), 255);
   L->SetKind(lkHorizontal);
   EXPECT_EQ(L->BoundsRect(), Rect(0, 0, 255, 3));
   L->SetHeight(8);
-  Pump(20);
+  PumpIdle();
   EXPECT_EQ(L->Height(), 3);
 }
 
@@ -180,12 +180,12 @@ TEST_F(SkinDecor, ShapesOfEveryKind) {
     S->SetBounds(10, 10, C.W, C.H);
     S->SetShape(C.Kind);
     S->Pen()->SetVisible(C.Pen);
-    Pump(20);
+    PumpIdle();
     for (const TPixel& P : C.Pixels) ExpectPixels(S, {P});
   }
   // Alpha blends the fill over the form.
   S->SetAlpha(100);
-  Pump(20);
+  PumpIdle();
   ExpectPixels(S, {{20, 20, Rgb(BlendReg(Color32(255, 255, 0, 100), 0xFF0000FF))}});
 }
 
@@ -194,7 +194,7 @@ TEST_F(SkinDecor, ShapeSetterRules) {
   ShowForm();
   // Whether a change made the shape paint again.
   auto Repaints = [&](const std::function<void()>& Change) {
-    Pump(20);
+    PumpIdle();
     EXPECT_TRUE(S->BufferValid());
     Change();
     return !S->BufferValid();
@@ -241,11 +241,11 @@ TEST_F(SkinDecor, SvgShapeDrawsWhatParsesAndNeverRaisesFromPainting) {
   // A malformed path: the subpath finished before the error is drawn and the paint goes
   // on (an exception escaping would fail this test through Application.OnException).
   S->SetSvgPath(L"M10 10 L50 10 L30 50 Z M0 0 L5 5 X");
-  Pump(20);
+  PumpIdle();
   EXPECT_TRUE(S->BufferValid());
   ExpectPixels(S, {{30, 20, 0xFFFF00}, {5, 5, kFormBlue}});
   S->SetSvgPath(L"X10 10");
-  Pump(20);
+  PumpIdle();
   ExpectPixels(S, {{30, 20, kFormBlue}});
 }
 
@@ -272,11 +272,11 @@ TEST_F(SkinDecor, CircleShapeShowsItsPictureInARing) {
   // No picture: only the background, no ring.
   ExpectPixels(C, {{30, 30, kFormBlue}, {59, 30, kFormBlue}});
   C->SetPicture(L"DecorTestRed");
-  Pump(20);
+  PumpIdle();
   ExpectPixels(C, {{30, 30, 0xFF0000}, {0, 0, kFormBlue}, {59, 30, 0x00FF00, 24}});
   // The ring colour repaints.
   C->SetColor(clYellow);
-  Pump(20);
+  PumpIdle();
   ExpectPixels(C, {{59, 30, 0xFFFF00, 24}});
 }
 

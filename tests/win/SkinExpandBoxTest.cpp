@@ -6,7 +6,7 @@
 
 using namespace qv;
 using qvtest::Click;
-using qvtest::Pump;
+using qvtest::PumpIdle;
 using qvtest::Rgb;
 using qvtest::TProbe;
 
@@ -109,11 +109,11 @@ TEST_F(SkinExpandBox, PaintsTitleBarFrameAndIcon) {
   EXPECT_FALSE(Icon.IsEmpty());
   Box->SetAllowCollapse(false);
   Box->Invalidate();
-  Pump(30);
+  PumpIdle();
   EXPECT_TRUE(qvtest::InkBounds(B, Fill, Rect(150, 1, 199, 24)).IsEmpty());
   // A title shows up right of the 10-pixel gap.
   Box->SetTitle(L"Expand");
-  Pump(30);
+  PumpIdle();
   const TRect Text = qvtest::InkBounds(B, Fill, Rect(1, 1, 150, 24));
   EXPECT_GE(Text.Left, 10);
   EXPECT_FALSE(Text.IsEmpty());

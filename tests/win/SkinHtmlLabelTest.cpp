@@ -8,7 +8,7 @@
 using namespace qv;
 using qvtest::CountColor;
 using qvtest::InkBounds;
-using qvtest::Pump;
+using qvtest::PumpIdle;
 using qvtest::PumpUntil;
 using qvtest::TFontMeasure;
 
@@ -70,7 +70,7 @@ TEST_F(SkinHtmlLabel, LinkLightsUnderTheMouseAndReportsClicks) {
   const TPoint OnLink = Label->ClientToScreen({(LinkLeft + LinkRight) / 2, Label->Height() / 2});
   qvtest::MoveMouse(OnLink.X, OnLink.Y);
   ASSERT_TRUE(PumpUntil([&] { return Label->HyperlinkHovered(); }));
-  Pump(30);
+  PumpIdle();
   EXPECT_EQ(Label->HoveredLink(), L"Page1");  // as written
   EXPECT_EQ(Label->Cursor(), crHandPoint);
   EXPECT_GT(CountColor(*Label->Buffer(), kHotRed, LinkArea), 10);
@@ -82,7 +82,7 @@ TEST_F(SkinHtmlLabel, LinkLightsUnderTheMouseAndReportsClicks) {
   const TPoint OnText = Label->ClientToScreen({M.Width(L"go") / 2, Label->Height() / 2});
   qvtest::MoveMouse(OnText.X, OnText.Y);
   ASSERT_TRUE(PumpUntil([&] { return !Label->HyperlinkHovered(); }));
-  Pump(30);
+  PumpIdle();
   EXPECT_EQ(Label->Cursor(), crDefault);
   EXPECT_EQ(CountColor(*Label->Buffer(), kHotRed, LinkArea), 0);
   EXPECT_GT(CountColor(*Label->Buffer(), kLinkBlue, LinkArea), 10);
@@ -109,7 +109,7 @@ TEST_F(SkinHtmlLabel, LinkLightsUnderTheMouseAndReportsClicks) {
   ASSERT_TRUE(PumpUntil([&] { return Label->HyperlinkHovered(); }));
   qvtest::MoveMouse(5, 5);
   ASSERT_TRUE(PumpUntil([&] { return !Label->HyperlinkHovered(); }));
-  Pump(30);
+  PumpIdle();
   EXPECT_EQ(CountColor(*Label->Buffer(), kHotRed, LinkArea), 0);
 }
 

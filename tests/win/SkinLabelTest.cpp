@@ -8,7 +8,7 @@
 
 using namespace qv;
 using qvtest::InkBounds;
-using qvtest::Pump;
+using qvtest::PumpIdle;
 using qvtest::Rgb;
 using qvtest::TFontMeasure;
 
@@ -85,7 +85,7 @@ TEST_F(SkinLabel, AlignmentPlacesTheText) {
     SCOPED_TRACE(testing::Message() << C.Horizontal << " " << C.Vertical);
     Label->SetAlignmentHorizontal(C.Horizontal);
     Label->SetAlignmentVertical(C.Vertical);
-    Pump(30);
+    PumpIdle();
     const TRect Ink = InkBounds(*Label->Buffer(), kBlue);
     ASSERT_FALSE(Ink.IsEmpty());
     // The ink lies in the cell (a centred cell may round either way) and fills most of
@@ -112,7 +112,7 @@ TEST_F(SkinLabel, WordWrappedBlockIsPlacedWhole) {
   EXPECT_GE(Ink.Bottom, 120 - H / 2);
   EXPECT_LE(Ink.Right, 121);
   Label->SetAlignmentVertical(taVerticalCenter);
-  Pump(30);
+  PumpIdle();
   const TRect Centred = InkBounds(*Label->Buffer(), kBlue);
   EXPECT_EQ(Centred.Height(), Ink.Height());
   EXPECT_NEAR((Centred.Top + Centred.Bottom) / 2, 60, H / 2 + 1);
@@ -136,7 +136,7 @@ TEST_F(SkinLabel, GlowAndRoundBackground) {
   EXPECT_EQ(Yellowish(), 0);
   Label->Light()->SetColor(clYellow);
   Label->Light()->SetActive(true);  // repaints by itself
-  Pump(30);
+  PumpIdle();
   EXPECT_GT(Yellowish(), 20);
 
   auto* Round = NewLabel(10, 60, L"");
@@ -145,7 +145,7 @@ TEST_F(SkinLabel, GlowAndRoundBackground) {
   Round->SetColor(clRed);
   Round->SetRoundSize(8);
   Round->Invalidate();
-  Pump(30);
+  PumpIdle();
   EXPECT_EQ(Rgb(*Round->Buffer(), 50, 20), 0xFF0000u);
   EXPECT_EQ(Rgb(*Round->Buffer(), 0, 0), kBlue);  // the corner is round
   EXPECT_EQ(Rgb(*Round->Buffer(), 99, 39), kBlue);

@@ -8,7 +8,7 @@
 #include "resources/QvSkinResManager.h"
 
 using namespace qv;
-using qvtest::Pump;
+using qvtest::PumpIdle;
 using qvtest::Rgb;
 using qvtest::TProbe;
 
@@ -81,7 +81,7 @@ TEST_F(SkinPanel, AlphaDecidesTheFillAndOnCustomDraw) {
     P->SetAlpha(C.Alpha);
     int Before = Draws;
     P->Invalidate();
-    Pump(20);
+    PumpIdle();
     EXPECT_EQ(Draws > Before, C.Draws);
     EXPECT_EQ(Rgb(*P->Buffer(), 50, 30), C.Centre);
   }
@@ -148,7 +148,7 @@ TEST_F(SkinPanel, GradientBandsOnThePanel) {
     P->SetGradientAlign(C.Align);
     P->SetGradientSize(C.Size);
     P->Invalidate();
-    Pump(20);
+    PumpIdle();
     uint32_t Got = Rgb(*P->Buffer(), C.X, C.Y);
     EXPECT_TRUE(Near(Got, C.Color, 6)) << std::hex << Got << " expected " << C.Color;
   }
@@ -196,29 +196,29 @@ TEST_F(SkinPanel, BorderPanelFrameIsTwoPixelsAndLightsUpUnderTheMouse) {
   TPoint Inside = P->ClientToScreen({60, 40});
   qvtest::MoveMouse(Inside.X, Inside.Y);
   ASSERT_TRUE(qvtest::PumpUntil([&] { return P->OverControl(); }));
-  Pump(30);
+  PumpIdle();
   EXPECT_EQ(FrameMismatches(P, Hot), 0);
   qvtest::MoveMouse(5, 5);
   ASSERT_TRUE(qvtest::PumpUntil([&] { return !P->OverControl(); }));
-  Pump(30);
+  PumpIdle();
   EXPECT_EQ(FrameMismatches(P, Normal), 0);
 
   // A descendant's inner focus lights it too, unless the hot frame is switched off.
   P->SetInControl(true);
-  Pump(30);
+  PumpIdle();
   EXPECT_EQ(FrameMismatches(P, Hot), 0);
   P->SetActiveHotFrame(false);
-  Pump(30);
+  PumpIdle();
   EXPECT_EQ(FrameMismatches(P, Normal), 0);
   // Not transparent, the border panel still shows the parent's picture.
   P->SetTransparent(false);
   P->Invalidate();
-  Pump(30);
+  PumpIdle();
   EXPECT_EQ(FrameMismatches(P, Normal), 0);
 
   // With a background picture the panel body runs, OnCustomDraw included.
   P->SetBackgroundImage(L"QvSkinBorderNormal");
-  Pump(30);
+  PumpIdle();
   EXPECT_EQ(Draws, 1);
 }
 

@@ -8,7 +8,7 @@ using qvtest::MoveMouse;
 using qvtest::PressKey;
 using qvtest::PumpInput;
 using qvtest::SendMouse;
-using qvtest::TPlainPanel;
+using qvtest::TPanel;
 
 namespace {
 
@@ -23,8 +23,12 @@ class SkinSplitter : public qvtest::SkinFormTest {
     Panel->SetAlign(Side);
     Splitter = new TQvSkinSplitter(Form.get());
     // Placed beyond the panel so that aligning keeps it next to the panel.
-    Splitter->SetBounds(Side == alLeft ? Size : Side == alRight ? 400 - Size - 3 : 0,
-                        Side == alTop ? Size : Side == alBottom ? 300 - Size - 3 : 0,
+    Splitter->SetBounds(Side == alLeft    ? Size
+                        : Side == alRight ? 400 - Size - 3
+                                          : 0,
+                        Side == alTop      ? Size
+                        : Side == alBottom ? 300 - Size - 3
+                                           : 0,
                         Horizontal ? 3 : 400, Horizontal ? 300 : 3);
     Splitter->SetAlign(Side);
     Splitter->SetParent(Form.get());
@@ -33,8 +37,8 @@ class SkinSplitter : public qvtest::SkinFormTest {
     Splitter->OnMoved = [this](TObject*) { ++Moved; };
     ShowForm();
   }
-  TPlainPanel* AddPanel(TWinControl* P, int L, int T, int W, int H, TColor C = clRed) {
-    auto* X = new TPlainPanel(Form.get(), C);
+  TPanel* AddPanel(TWinControl* P, int L, int T, int W, int H, TColor C = clRed) {
+    auto* X = new TPanel(Form.get(), C);
     X->SetBounds(L, T, W, H);
     X->SetParent(P);
     return X;
@@ -44,8 +48,8 @@ class SkinSplitter : public qvtest::SkinFormTest {
   }
   // Presses in the splitter's middle, moves by each offset in turn and releases.
   void Drag(std::initializer_list<int> Offsets, std::function<void()> WhileHeld = {}) {
-    const TPoint C = Splitter->ClientToScreen(
-        TPoint(Splitter->Width() / 2, Splitter->Height() / 2));
+    const TPoint C =
+        Splitter->ClientToScreen(TPoint(Splitter->Width() / 2, Splitter->Height() / 2));
     const bool Horizontal = Side_ == alLeft || Side_ == alRight;
     MoveMouse(C.X, C.Y);
     SendMouse(MOUSEEVENTF_LEFTDOWN);
@@ -56,9 +60,9 @@ class SkinSplitter : public qvtest::SkinFormTest {
     PumpInput();
   }
   TAlign Side_ = alLeft;
-  TPlainPanel* Panel = nullptr;
+  TPanel* Panel = nullptr;
   TQvSkinSplitter* Splitter = nullptr;
-  TPlainPanel* Client = nullptr;
+  TPanel* Client = nullptr;
   int Moved = 0;
 };
 
@@ -196,13 +200,13 @@ TEST_F(SkinSplitter, GripAndRoundTrip) {
   Build(alLeft, 100);
   Splitter->SetTransparent(false);
   Splitter->Invalidate();
-  qvtest::Pump(30);
+  qvtest::PumpIdle();
   // x = (3 - 2) div 2, y from (300 - 30) div 2.
   EXPECT_EQ(qvtest::Rgb(*Splitter->Buffer(), 0, 135), qvtest::Rgb(TColor(0xE18C29)));
   EXPECT_EQ(qvtest::Rgb(*Splitter->Buffer(), 2, 136), 0xF0F0F0u);
   EXPECT_EQ(qvtest::Rgb(*Splitter->Buffer(), 1, 135), 0xFFFFFFu);
   Splitter->SetResizeType(rtNone);
-  qvtest::Pump(30);
+  qvtest::PumpIdle();
   EXPECT_EQ(qvtest::Rgb(*Splitter->Buffer(), 0, 135), 0xFFFFFFu);
 
   TForm Source(nullptr);
