@@ -78,7 +78,7 @@ TQvSkinSvgImageItem::~TQvSkinSvgImageItem() = default;
 
 void TQvSkinSvgImageItem::SetResID(const String& Value) {
   if (Value == FResID) return;
-  FResID = Value;
+  StoreResID(Value);
   Changed(false);
 }
 
@@ -116,7 +116,7 @@ bool TQvSkinSvgImageItem::ReadProperty(const String& Name, const TPropValue& Val
 // ---- TQvSkinSvgImageCollection ---------------------------------------------
 
 TQvSkinSvgImageCollection::TQvSkinSvgImageCollection(TQvSkinSvgImageList* AOwner)
-    : TOwnedCollection<TQvSkinSvgImageItem>(AOwner) {}
+    : TOwnedCollection(AOwner, UpperCase) {}
 
 void TQvSkinSvgImageCollection::Update(TCollectionItem*) {
   auto* List = static_cast<TQvSkinSvgImageList*>(Owner());
@@ -174,9 +174,7 @@ int TQvSkinSvgImageList::AddSvg(const String& AResID, TSkSvgBrush* ASvgData,
 }
 
 int TQvSkinSvgImageList::FindByResID(const String& AResID) const {
-  for (int I = 0; I < FImages->Count(); ++I)
-    if (SameText(FImages->Items(I)->ResID(), AResID)) return I;
-  return -1;
+  return FImages->IndexOfResID(AResID);
 }
 
 String TQvSkinSvgImageList::ColorToHtmlColor(TColor Color) {
