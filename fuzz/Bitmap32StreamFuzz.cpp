@@ -2,6 +2,7 @@
 // library's exception with the surface left as it was.
 #include <cstdlib>
 
+#include "FuzzSupport.h"
 #include "host/Streams.h"
 #include "raster/Bitmap32.h"
 
@@ -14,6 +15,7 @@ bool Untouched(const qv::TBitmap32& B) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
   using namespace qv;
   std::vector<uint8_t> Bytes(Data, Data + Size);
+  if (qvfuzz::LargeButAllowed(Bytes)) return 0;
   TBitmap32 B;
   B.SetSize(2, 1);
   B.SetPixel(1, 0, 0xCAFEBABE);

@@ -2,6 +2,7 @@
 // surface that refuses them is left as it was.
 #include <cstdlib>
 
+#include "FuzzSupport.h"
 #include "host/ImageCodec.h"
 #include "host/Streams.h"
 #include "raster/Gr32Png.h"
@@ -9,6 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
   using namespace qv;
   std::vector<uint8_t> Bytes(Data, Data + Size);
+  if (qvfuzz::LargeButAllowed(Bytes)) return 0;
   try {
     TDecodedImage Img = DecodeImage(Bytes.data(), Bytes.size());
     if (Img.RGBA.size() != size_t(Img.Width) * size_t(Img.Height) * 4) std::abort();

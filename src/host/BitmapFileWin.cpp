@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "host/GraphicsWin.h"
+#include "host/ImageCodec.h"
 
 namespace qv {
 
@@ -32,8 +33,6 @@ namespace {
 [[noreturn]] void Invalid() {
   throw EInvalidGraphic(L"Bitmap image is not valid");
 }
-
-constexpr int64_t MaxPixels = int64_t(1) << 27;
 
 // Run-length encoded pixels (bottom-up) to one byte per pixel; runs past the picture are
 // clipped and a truncated stream leaves the rest at index 0.
@@ -104,8 +103,8 @@ TDibImage DecodeBitmapFile(const uint8_t* Data, size_t Size) {
   }
   bool TopDown = Ht < 0;
   int64_t AbsH = TopDown ? -Ht : Ht;
-  if (Planes != 1 || W <= 0 || AbsH <= 0 || W > 65535 || AbsH > 65535 || W * AbsH > MaxPixels)
-    Invalid();
+  if (Planes != 1 || W <= 0 || AbsH <= 0) Invalid();
+  CheckPictureSize<EInvalidGraphic>(W, AbsH);
   if (Bpp != 1 && Bpp != 4 && Bpp != 8 && Bpp != 16 && Bpp != 24 && Bpp != 32) Invalid();
   bool Rle = Compression == BI_RLE8 || Compression == BI_RLE4;
   if (!(Compression == BI_RGB || (Compression == BI_RLE8 && Bpp == 8 && !TopDown) ||

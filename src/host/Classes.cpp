@@ -269,14 +269,17 @@ void TCollection::Assign(TPersistent* Source) {
 void TCollection::InsertItem(TCollectionItem* Item) {
   Item->FCollection = this;
   FItems.push_back(Item);
+  ItemMoved(-1, Count() - 1);
   Changed();
 }
 
 void TCollection::RemoveItem(TCollectionItem* Item) {
   auto It = std::find(FItems.begin(), FItems.end(), Item);
   if (It == FItems.end()) return;
+  const int From = int(It - FItems.begin());
   FItems.erase(It);
   Item->FCollection = nullptr;
+  ItemMoved(From, -1);
   Changed();
 }
 
@@ -285,6 +288,7 @@ void TCollection::MoveItem(int From, int To) {
   TCollectionItem* Item = FItems[size_t(From)];
   FItems.erase(FItems.begin() + From);
   FItems.insert(FItems.begin() + To, Item);
+  ItemMoved(From, To);
   Changed();
 }
 

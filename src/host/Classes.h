@@ -3,6 +3,7 @@
 // and string lists. Portable: no platform headers.
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "host/Types.h"
@@ -169,6 +170,11 @@ class TCollection : public TPersistent {
 
  protected:
   virtual void Update(TCollectionItem* Item) {}
+  // Runs on every change of the item order, whatever the update count, so that what a
+  // subclass keeps per position stays in step: an item was appended at To (From is -1;
+  // it is still being constructed), the item at From was taken out (To is -1; it is being
+  // destroyed), or the item at From moved to To.
+  virtual void ItemMoved(int From, int To) {}
   void Changed();
 
  private:
@@ -183,13 +189,17 @@ class TCollection : public TPersistent {
 };
 
 // Typed view over a collection of one item class.
-template <typename TItem>
-class TOwnedCollection : public TCollection {
+// TBase is TCollection or a subclass taking the owner, the item factory and then Args.
+template <typename TItem, typename TBase = TCollection>
+class TOwnedCollection : public TBase {
  public:
-  explicit TOwnedCollection(TPersistent* AOwner)
-      : TCollection(AOwner, [](TCollection* C) -> TCollectionItem* { return new TItem(C); }) {}
-  TItem* Add() { return static_cast<TItem*>(TCollection::Add()); }
-  TItem* Items(int Index) const { return static_cast<TItem*>(TCollection::Items(Index)); }
+  template <typename... TArgs>
+  explicit TOwnedCollection(TPersistent* AOwner, TArgs&&... Args)
+      : TBase(
+            AOwner, [](TCollection* C) -> TCollectionItem* { return new TItem(C); },
+            std::forward<TArgs>(Args)...) {}
+  TItem* Add() { return static_cast<TItem*>(TBase::Add()); }
+  TItem* Items(int Index) const { return static_cast<TItem*>(TBase::Items(Index)); }
 };
 
 // A list of lines.

@@ -5,8 +5,11 @@
 #include <memory>
 #include <mutex>
 
-#define STBI_MAX_DIMENSIONS 32768
 #define STBI_NO_STDIO
+#define STBI_ONLY_PNG
+#define STBI_ONLY_JPEG
+#define STBI_ONLY_BMP
+#define STBI_ONLY_GIF
 #define STB_IMAGE_IMPLEMENTATION
 #include <stb_image.h>
 #define STBI_WRITE_NO_STDIO
@@ -18,7 +21,8 @@ namespace qv {
 namespace {
 
 constexpr uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-constexpr uint64_t kMaxPixels = uint64_t(1) << 27;  // 512 MB of RGBA
+// Deflate turns one bit into at most 1032 bytes (a 258-byte match coded in two bits).
+constexpr uint64_t kMaxDeflateRatio = 1032;
 
 uint32_t BE32(const uint8_t* P) {
   return uint32_t(P[0]) << 24 | uint32_t(P[1]) << 16 | uint32_t(P[2]) << 8 | P[3];
@@ -44,6 +48,39 @@ uint32_t Crc32(const uint8_t* P, size_t N) {
 
 [[noreturn]] void Invalid(const String& Why) {
   throw EInvalidGraphic(Why);
+}
+
+uint16_t LE16(const uint8_t* P) {
+  return uint16_t(P[0] | P[1] << 8);
+}
+uint32_t LE32(const uint8_t* P) {
+  return uint32_t(P[0]) | uint32_t(P[1]) << 8 | uint32_t(P[2]) << 16 | uint32_t(P[3]) << 24;
+}
+
+int PngChannels(uint8_t ColorType) {
+  switch (ColorType) {
+    case pngRGB:
+      return 3;
+    case pngGreyAlpha:
+      return 2;
+    case pngRGBAlpha:
+      return 4;
+    default:
+      return 1;
+  }
+}
+
+// Whether the bytes after the header can hold the pixels a BMP, JPEG or GIF claims; the
+// decoder would otherwise fill a huge picture from a few bytes. A JPEG codes every 8 × 8
+// block in at least one bit; a GIF's frame may cover only part of its screen.
+bool DataHolds(TImageFormat Format, const uint8_t* Data, size_t Size, uint64_t W, uint64_t H) {
+  if (Format == ifJPEG) return ((W + 7) / 8) * ((H + 7) / 8) <= uint64_t(Size) * 8;
+  if (Format != ifBMP) return true;
+  if (Size < 30) return false;  // not even the bit count is there
+  const bool Core = LE32(Data + 14) == 12;
+  const uint64_t Bpp = Core ? LE16(Data + 24) : LE16(Data + 28);
+  const uint64_t Stride = (W * Bpp + 31) / 32 * 4;
+  return Stride * H <= Size;
 }
 
 // An 8-bit sample of a grey or colour value stored with BitDepth bits.
@@ -94,6 +131,7 @@ TPngInfo ReadPngInfo(const uint8_t* Data, size_t Size) {
   TPngInfo Info;
   size_t Pos = 8;
   bool SeenHeader = false, SeenData = false;
+  uint64_t DataBytes = 0;
   while (true) {
     if (Size - Pos < 12) Invalid(L"The PNG image is truncated");
     uint32_t Len = BE32(Data + Pos);
@@ -113,6 +151,7 @@ TPngInfo ReadPngInfo(const uint8_t* Data, size_t Size) {
       if (Info.Width == 0 || Info.Height == 0 || Info.Width > 0x7FFFFFFF ||
           Info.Height > 0x7FFFFFFF)
         Invalid(L"The PNG image has an invalid size");
+      CheckPictureSize<EInvalidGraphic>(Info.Width, Info.Height);
       if (!ValidDepth(Info.ColorType, Info.BitDepth) || Body[10] != 0 || Body[11] != 0 ||
           Info.Interlace > 1)
         Invalid(L"The PNG image has an invalid header");
@@ -130,26 +169,56 @@ TPngInfo ReadPngInfo(const uint8_t* Data, size_t Size) {
       }
     } else if (std::memcmp(Type, "IDAT", 4) == 0) {
       SeenData = true;
+      DataBytes += Len;
     } else if (std::memcmp(Type, "IEND", 4) == 0) {
       break;
     }
   }
   if (!SeenData) Invalid(L"The PNG image has no image data");
+  const uint64_t Bits =
+      uint64_t(Info.Width) * Info.Height * PngChannels(Info.ColorType) * Info.BitDepth;
+  if (Bits / 8 > (DataBytes + 1) * kMaxDeflateRatio)
+    Invalid(L"The PNG image is truncated: its data cannot hold the pixels");
   return Info;
+}
+
+bool PictureSizeAllowed(int64_t Width, int64_t Height) {
+  // An empty picture with a huge side still costs a loop per row or column.
+  if (Width > MaxPictureSide || Height > MaxPictureSide) return false;
+  return Width <= 0 || Height <= 0 || Width * Height <= MaxPicturePixels;
+}
+
+String PictureTooLargeText(int64_t Width, int64_t Height) {
+  return L"The picture is too large (" + std::to_wstring(Width) + L" x " + std::to_wstring(Height) +
+         L" pixels)";
+}
+
+TImageHeader ReadImageHeader(const uint8_t* Data, size_t Size) {
+  TImageHeader Header;
+  Header.Format = DetectImageFormat(Data, Size);
+  if (Header.Format == ifUnknown) Invalid(L"Unknown picture file format");
+  if (Size > size_t(INT32_MAX)) Invalid(L"The picture is too large");
+  int W = 0, H = 0, N = 0;
+  if (!stbi_info_from_memory(Data, int(Size), &W, &H, &N))
+    Invalid(L"The picture cannot be decoded");
+  // A BMP's header gives top-down rows a negative height.
+  if (Header.Format == ifBMP && H < 0 && H != INT32_MIN) H = -H;
+  if (W <= 0 || H <= 0) Invalid(L"The picture has an invalid size");
+  CheckPictureSize<EInvalidGraphic>(W, H);
+  if (!DataHolds(Header.Format, Data, Size, uint64_t(W), uint64_t(H)))
+    Invalid(L"The picture is truncated: its data cannot hold the pixels");
+  Header.Width = W;
+  Header.Height = H;
+  return Header;
 }
 
 TDecodedImage DecodeImage(const uint8_t* Data, size_t Size) {
   TDecodedImage Img;
   Img.Format = DetectImageFormat(Data, Size);
-  if (Img.Format == ifUnknown) Invalid(L"Unknown picture file format");
-  if (Size > size_t(INT32_MAX)) Invalid(L"The picture is too large");
   if (Img.Format == ifPNG) Img.Png = ReadPngInfo(Data, Size);
+  ReadImageHeader(Data, Size);
   if (Img.Format == ifBMP && Size >= 30) Img.BitsPerPixel = Data[28] | Data[29] << 8;
   int W = 0, H = 0, N = 0;
-  if (!stbi_info_from_memory(Data, int(Size), &W, &H, &N))
-    Invalid(L"The picture cannot be decoded");
-  if (W <= 0 || H <= 0 || uint64_t(W) * uint64_t(H) > kMaxPixels)
-    Invalid(L"The picture has an invalid size");
   // stb_image sets alpha 0 on a PNG's transparent colour but keeps its RGB, and for
   // palette images takes the palette alpha: the colour samples stay unblended.
   std::unique_ptr<stbi_uc, void (*)(void*)> Pixels(

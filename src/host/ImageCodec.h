@@ -11,6 +11,26 @@ namespace qv {
 
 enum TImageFormat { ifUnknown, ifPNG, ifJPEG, ifBMP, ifGIF };
 
+// The largest picture any reader decodes and any surface holds: 16 384 pixels a side and
+// 64 M pixels in all. A header claiming more is refused before anything is allocated, so a
+// hostile file cannot exhaust memory.
+constexpr int64_t MaxPictureSide = 16384;
+constexpr int64_t MaxPicturePixels = int64_t(64) << 20;
+// A 32-bit DIB section of the largest picture (256 MB) stays inside what the platform gives
+// a 32-bit process; the limits above are the smaller ones.
+static_assert(MaxPicturePixels * 4 < (int64_t(1) << 31) && MaxPictureSide < (1 << 15));
+
+// Whether Width × Height is within the limits; a side of 0 or less makes an empty picture,
+// but the other side is still limited.
+bool PictureSizeAllowed(int64_t Width, int64_t Height);
+// The text every reader raises for a refused size: "The picture is too large (W x H pixels)".
+String PictureTooLargeText(int64_t Width, int64_t Height);
+// Raises E (the reader's own exception) with that text when the size is not allowed.
+template <class E>
+void CheckPictureSize(int64_t Width, int64_t Height) {
+  if (!PictureSizeAllowed(Width, Height)) throw E(PictureTooLargeText(Width, Height));
+}
+
 // PNG colour types.
 enum : uint8_t { pngGrey = 0, pngRGB = 2, pngPalette = 3, pngGreyAlpha = 4, pngRGBAlpha = 6 };
 
@@ -33,8 +53,19 @@ struct TDecodedImage {
 
 TImageFormat DetectImageFormat(const uint8_t* Data, size_t Size);
 
-// Checks the signature, the IHDR, every chunk's length and CRC and the closing IEND,
-// and collects the header and transparency information.
+// What a picture's header says, read without decoding anything.
+struct TImageHeader {
+  TImageFormat Format = ifUnknown;
+  int Width = 0, Height = 0;
+};
+
+// Reads the header of any supported picture; raises as DecodeImage does for an unknown,
+// malformed or refused picture, or one whose data is too short for the size it claims.
+TImageHeader ReadImageHeader(const uint8_t* Data, size_t Size);
+
+// Checks the signature, the IHDR (size within the limits), every chunk's length and CRC,
+// that the image data could hold the pixels, and the closing IEND; collects the header
+// and transparency information.
 TPngInfo ReadPngInfo(const uint8_t* Data, size_t Size);
 
 // Decodes any supported picture. For PNGs the colour samples are not blended with the

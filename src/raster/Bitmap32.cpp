@@ -6,6 +6,7 @@
 #include <new>
 
 #include "host/Font.h"
+#include "host/ImageCodec.h"
 #include "raster/Resamplers.h"
 
 namespace qv {
@@ -40,12 +41,8 @@ void TCustomMap::Resized() {
 void TMemoryBackend::ChangeSize(Integer NewWidth, Integer NewHeight) {
   std::unique_ptr<TColor32[]> Store;
   if (NewWidth > 0 && NewHeight > 0) {
-    uint64_t Count = uint64_t(NewWidth) * uint64_t(NewHeight);
-    // Beyond 2^32 pixels (16 GB) no platform gives a bitmap; refuse before asking.
-    if (Count > (uint64_t(1) << 32) || Count > SIZE_MAX / sizeof(TColor32))
-      throw EBitmapError(L"Can't allocate the DIB handle");
     try {
-      Store.reset(new TColor32[size_t(Count)]());
+      Store.reset(new TColor32[size_t(NewWidth) * size_t(NewHeight)]());
     } catch (const std::bad_alloc&) {
       throw EBitmapError(L"Can't allocate the DIB handle");
     }
@@ -79,6 +76,9 @@ void TCustomBitmap32::InitializeBackend(TBackendClass Backend) {
 }
 
 bool TCustomBitmap32::SetSize(Integer NewWidth, Integer NewHeight) {
+  // No backend is asked for more than any reader accepts.
+  if (!PictureSizeAllowed(NewWidth, NewHeight))
+    throw EBitmapError(L"Can't allocate the DIB handle");
   return TCustomMap::SetSize(NewWidth, NewHeight);
 }
 

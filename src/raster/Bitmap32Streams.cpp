@@ -81,6 +81,7 @@ void TCustomBitmap32::LoadFromStream(TStream& Stream) {
   bool TopDown = Hgt < 0;
   int64_t AbsH = TopDown ? -int64_t(Hgt) : Hgt;
   if (W < 0 || Offset < kBmpHeaderSize) throw EReadError(L"Invalid bitmap header");
+  CheckPictureSize<EReadError>(W, AbsH);
   int64_t Bytes = int64_t(W) * AbsH * 4;
   if (Stream.Size() - Start < int64_t(Offset) + Bytes)
     throw EReadError(L"Bitmap data is truncated");
@@ -122,6 +123,7 @@ void TCustomBitmap32::ReadDataBlob(const std::vector<uint8_t>& Data) {
   if (Data.size() < 8) throw EReadError(L"Invalid bitmap data: shorter than its 8-byte header");
   int32_t W = int32_t(GetLE(Data.data(), 4)), H = int32_t(GetLE(Data.data() + 4, 4));
   if (W < 0 || H < 0) throw EReadError(L"Invalid bitmap data: negative size");
+  CheckPictureSize<EReadError>(W, H);
   uint64_t Pixels = (Data.size() - 8) / 4;
   if ((W && H && uint64_t(W) > Pixels / uint64_t(H)) ||
       uint64_t(W) * uint64_t(H) * 4 + 8 != Data.size())

@@ -29,7 +29,7 @@ class TQvSkinBitmapItem : public TQvSkinNamedItem {
   ~TQvSkinBitmapItem() override;
   String ClassName() const override { return L"TQvSkinBitmapItem"; }
 
-  void SetResID(const String& Value) { FResID = Value; }
+  void SetResID(const String& Value) { StoreResID(Value); }
   void SetDescription(const String& Value) { FDescription = Value; }
 
   // The image; in cache mode the first read rebuilds it from the cache. Once read, the
@@ -64,10 +64,9 @@ class TQvSkinBitmapItem : public TQvSkinNamedItem {
   bool FHandedOut = false;  // Bitmap() was called: someone may hold the surface
 };
 
-class TQvSkinBitmapCollection : public TOwnedCollection<TQvSkinBitmapItem> {
+class TQvSkinBitmapCollection : public TOwnedCollection<TQvSkinBitmapItem, TQvSkinNamedCollection> {
  public:
-  explicit TQvSkinBitmapCollection(TPersistent* AOwner)
-      : TOwnedCollection<TQvSkinBitmapItem>(AOwner) {}
+  explicit TQvSkinBitmapCollection(TPersistent* AOwner) : TOwnedCollection(AOwner) {}
   String ClassName() const override { return L"TQvSkinBitmapCollection"; }
   void EnableAllCacheMode();
   void DisableAllCacheMode();

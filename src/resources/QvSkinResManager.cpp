@@ -14,17 +14,8 @@ namespace {
 
 const String kBackupSuffix = L"_$Bak$";
 
-String LookupKey(const String& ResID) {
-  return UpperCase(Trim(ResID));
-}
-
 int IndexOfKey(const TQvSkinImageList* List, const String& ResID) {
-  if (!List) return -1;
-  const String Key = LookupKey(ResID);
-  TQvSkinBitmapCollection* Items = List->Bitmaps();
-  for (int I = 0; I < Items->Count(); ++I)
-    if (LookupKey(Items->Items(I)->ResID()) == Key) return I;
-  return -1;
+  return List ? List->Bitmaps()->IndexOfResID(ResID) : -1;
 }
 
 const String& ExeFolder() {

@@ -37,7 +37,7 @@ TQvSkinSvgImageItem::~TQvSkinSvgImageItem() = default;
 
 void TQvSkinSvgImageItem::SetResID(const String& Value) {
   if (Value == FResID) return;
-  FResID = Value;
+  StoreResID(Value);
   Changed(false);
 }
 
@@ -73,7 +73,7 @@ const TPropTable& TQvSkinSvgImageItem::Properties() const {
 // ---- TQvSkinSvgImageCollection ---------------------------------------------
 
 TQvSkinSvgImageCollection::TQvSkinSvgImageCollection(TQvSkinSvgImageList* AOwner)
-    : TOwnedCollection<TQvSkinSvgImageItem>(AOwner) {}
+    : TOwnedCollection(AOwner, UpperCase) {}
 
 void TQvSkinSvgImageCollection::Update(TCollectionItem*) {
   auto* List = static_cast<TQvSkinSvgImageList*>(Owner());
@@ -131,9 +131,7 @@ int TQvSkinSvgImageList::AddSvg(const String& AResID, TSkSvgBrush* ASvgData,
 }
 
 int TQvSkinSvgImageList::FindByResID(const String& AResID) const {
-  for (int I = 0; I < FImages->Count(); ++I)
-    if (SameText(FImages->Items(I)->ResID(), AResID)) return I;
-  return -1;
+  return FImages->IndexOfResID(AResID);
 }
 
 String TQvSkinSvgImageList::ColorToHtmlColor(TColor Color) {

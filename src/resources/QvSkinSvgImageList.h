@@ -70,7 +70,9 @@ class TQvSkinSvgImageItem : public TQvSkinNamedItem {
   std::unique_ptr<TSkSvgBrush> FSVGData;
 };
 
-class TQvSkinSvgImageCollection : public TOwnedCollection<TQvSkinSvgImageItem> {
+// Its IDs compare ignoring case only (not trimmed).
+class TQvSkinSvgImageCollection
+    : public TOwnedCollection<TQvSkinSvgImageItem, TQvSkinNamedCollection> {
  public:
   explicit TQvSkinSvgImageCollection(TQvSkinSvgImageList* AOwner);
   String ClassName() const override { return L"TQvSkinSvgImageCollection"; }

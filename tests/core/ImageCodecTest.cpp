@@ -32,15 +32,21 @@ void Chunk(std::vector<uint8_t>& D, const char* Type, const std::vector<uint8_t>
   Put32(D, Crc(&D[At], Body.size() + 4));
 }
 
-// A PNG of 8-bit rows (filter byte 0 added here), stored without compression.
-std::vector<uint8_t> MakePng(int W, int H, uint8_t ColorType, const std::vector<uint8_t>& Rows,
-                             std::vector<std::pair<const char*, std::vector<uint8_t>>> Extra = {}) {
+// The signature and the IHDR of an 8-bit PNG.
+std::vector<uint8_t> PngHead(uint32_t W, uint32_t H, uint8_t ColorType) {
   std::vector<uint8_t> D = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
   std::vector<uint8_t> Hdr;
   Put32(Hdr, W);
   Put32(Hdr, H);
   Hdr.insert(Hdr.end(), {8, ColorType, 0, 0, 0});
   Chunk(D, "IHDR", Hdr);
+  return D;
+}
+
+// A PNG of 8-bit rows (filter byte 0 added here), stored without compression.
+std::vector<uint8_t> MakePng(int W, int H, uint8_t ColorType, const std::vector<uint8_t>& Rows,
+                             std::vector<std::pair<const char*, std::vector<uint8_t>>> Extra = {}) {
+  std::vector<uint8_t> D = PngHead(W, H, ColorType);
   for (auto& [Type, Body] : Extra) Chunk(D, Type, Body);
   std::vector<uint8_t> Raw;
   size_t Stride = Rows.size() / H;
@@ -177,4 +183,160 @@ TEST(ImageCodec, OtherPicturesLoadOntoWhite) {
   EXPECT_THROW(DecodeImage(reinterpret_cast<const uint8_t*>("hello"), 5), EInvalidGraphic);
   const uint8_t Jpeg[] = {0xFF, 0xD8, 0xFF, 0xE0, 0, 16, 'J', 'F'};
   EXPECT_THROW(DecodeImage(Jpeg, sizeof(Jpeg)), EInvalidGraphic);
+}
+
+namespace {
+
+// A PNG header claiming W × H RGBA pixels, with valid CRCs and one byte of image data.
+std::vector<uint8_t> PngClaiming(uint32_t W, uint32_t H) {
+  std::vector<uint8_t> D = PngHead(W, H, pngRGBAlpha);
+  Chunk(D, "IDAT", {0x78});
+  Chunk(D, "IEND", {});
+  return D;
+}
+
+// A baseline JPEG up to its frame header: one grey component of W × H.
+std::vector<uint8_t> JpegClaiming(uint16_t W, uint16_t H) {
+  return {0xFF,       0xD8, 0xFF, 0xC0, 0, 11, 8, uint8_t(H >> 8), uint8_t(H), uint8_t(W >> 8),
+          uint8_t(W), 1,    1,    0x11, 0};
+}
+
+// A BMP file header and info header of W × H at Bpp bits, with no pixels.
+std::vector<uint8_t> BmpClaiming(int32_t W, int32_t H, uint16_t Bpp) {
+  std::vector<uint8_t> D(54);
+  auto Le = [&](size_t At, uint32_t V, int N) {
+    for (int I = 0; I < N; ++I) D[At + I] = uint8_t(V >> (8 * I));
+  };
+  D[0] = 'B', D[1] = 'M';
+  Le(2, 54, 4);
+  Le(10, 54, 4);
+  Le(14, 40, 4);
+  Le(18, uint32_t(W), 4);
+  Le(22, uint32_t(H), 4);
+  Le(26, 1, 2);
+  Le(28, Bpp, 2);
+  return D;
+}
+
+std::vector<uint8_t> Cut(std::vector<uint8_t> Bytes, size_t Size) {
+  Bytes.resize(Size);
+  return Bytes;
+}
+
+std::vector<uint8_t> GifClaiming(uint16_t W, uint16_t H) {
+  return {'G', 'I', 'F', '8', '9', 'a', uint8_t(W), uint8_t(W >> 8), uint8_t(H), uint8_t(H >> 8),
+          0,   0,   0,   ';'};
+}
+
+// The surface's "Data" blob header of W × H with no pixels.
+std::vector<uint8_t> BlobClaiming(uint32_t W, uint32_t H) {
+  std::vector<uint8_t> D(8);
+  for (int I = 0; I < 4; ++I) D[I] = uint8_t(W >> (8 * I)), D[4 + I] = uint8_t(H >> (8 * I));
+  return D;
+}
+
+enum TReader { rdDecode, rdPngGlue, rdSurfaceStream, rdDataBlob };
+
+// Reads Bytes the reader's way into a 1 × 1 surface; answers the exception's text, and
+// checks the exception's class and that the surface is untouched.
+template <class E>
+std::string Refusal(TReader Reader, const std::vector<uint8_t>& Bytes) {
+  TBitmap32 B;
+  B.SetSize(1, 1);
+  B.Clear(0xFF123456);
+  try {
+    TMemoryStream S(Bytes);
+    bool Used = false;
+    switch (Reader) {
+      case rdDecode:
+        DecodeImage(Bytes.data(), Bytes.size());
+        break;
+      case rdPngGlue:
+        LoadPNGintoBitmap32(&B, S, Used);
+        break;
+      case rdSurfaceStream:
+        B.LoadFromStream(S);
+        break;
+      case rdDataBlob:
+        B.ReadDataBlob(Bytes);
+        break;
+    }
+  } catch (const E& Ex) {
+    EXPECT_TRUE(B.Width() == 1 && B.Height() == 1 && B.Pixel(0, 0) == 0xFF123456u);
+    return ToUtf8(Ex.Message());
+  }
+  return "nothing raised";
+}
+
+}  // namespace
+
+TEST(PictureLimits, SizesWithinTheLimits) {
+  EXPECT_TRUE(PictureSizeAllowed(16384, 4096));  // 64 M pixels
+  EXPECT_FALSE(PictureSizeAllowed(16384, 4097));
+  EXPECT_FALSE(PictureSizeAllowed(16385, 1));
+  EXPECT_FALSE(PictureSizeAllowed(1, 16385));
+  EXPECT_TRUE(PictureSizeAllowed(0, 16384));  // empty
+  EXPECT_TRUE(PictureSizeAllowed(-5, 16384));
+  EXPECT_FALSE(PictureSizeAllowed(0, 16385));  // empty, but a loop per row
+  // A surface is never given more: it raises and keeps its pixels.
+  TBitmap32 B;
+  B.SetSize(2, 1);
+  B.Clear(0xFF00FF00);
+  EXPECT_THROW(B.SetSize(16385, 1), EBitmapError);
+  EXPECT_THROW(B.SetSize(8192, 8193), EBitmapError);
+  EXPECT_TRUE(B.Width() == 2 && B.Pixel(1, 0) == 0xFF00FF00u);
+}
+
+// Headers that claim huge pictures raise before any pixel store exists (a run under
+// the sanitizers would otherwise allocate gigabytes), and the surface keeps its pixels.
+TEST(PictureLimits, HugeHeadersAreRefused) {
+  const std::string Huge = "The picture is too large (100000 x 100000 pixels)";
+  const std::string Truncated = "data cannot hold the pixels";
+  struct Case {
+    const char* Name;
+    std::vector<uint8_t> Bytes;
+    TReader Reader;
+    bool ReadError;  // EReadError, else EInvalidGraphic
+    std::string Text;
+  } Cases[] = {
+      {"png", PngClaiming(100000, 100000), rdDecode, false, Huge},
+      {"png glue", PngClaiming(100000, 100000), rdPngGlue, false, Huge},
+      {"png in a stream", PngClaiming(100000, 100000), rdSurfaceStream, false, Huge},
+      {"png side", PngClaiming(16385, 1), rdDecode, false,
+       "The picture is too large (16385 x 1 pixels)"},
+      {"png area", PngClaiming(8192, 8193), rdPngGlue, false,
+       "The picture is too large (8192 x 8193 pixels)"},
+      {"png with too little data", PngClaiming(8192, 8192), rdPngGlue, false, Truncated},
+      {"jpeg", JpegClaiming(65535, 65535), rdDecode, false,
+       "The picture is too large (65535 x 65535 pixels)"},
+      {"jpeg in a stream", JpegClaiming(20000, 8), rdSurfaceStream, false,
+       "The picture is too large (20000 x 8 pixels)"},
+      {"jpeg with too little data", JpegClaiming(8000, 8000), rdDecode, false, Truncated},
+      {"bmp", BmpClaiming(100000, 100000, 24), rdDecode, false, Huge},
+      {"bmp in a stream", BmpClaiming(100000, -100000, 24), rdSurfaceStream, false, Huge},
+      {"bmp with too little data", BmpClaiming(4000, 4000, 24), rdDecode, false, Truncated},
+      {"bmp cut before its bit count", Cut(BmpClaiming(128, 512, 1), 29), rdSurfaceStream, false,
+       Truncated},
+      {"32-bit bmp in a stream", BmpClaiming(100000, 100000, 32), rdSurfaceStream, true, Huge},
+      {"gif", GifClaiming(65535, 2), rdDecode, false,
+       "The picture is too large (65535 x 2 pixels)"},
+      {"data blob", BlobClaiming(100000, 100000), rdDataBlob, true, Huge},
+      {"empty data blob", BlobClaiming(0, 100000), rdDataBlob, true,
+       "The picture is too large (0 x 100000 pixels)"},
+      {"empty 32-bit bmp in a stream", BmpClaiming(0, 16777216, 32), rdSurfaceStream, true,
+       "The picture is too large (0 x 16777216 pixels)"},
+  };
+  for (const Case& C : Cases) {
+    SCOPED_TRACE(C.Name);
+    const std::string Text = C.ReadError ? Refusal<EReadError>(C.Reader, C.Bytes)
+                                         : Refusal<EInvalidGraphic>(C.Reader, C.Bytes);
+    EXPECT_NE(Text.find(C.Text), std::string::npos) << Text;
+  }
+}
+
+TEST(PictureLimits, HeaderIsReadWithoutDecoding) {
+  const TImageHeader H = ReadImageHeader(JpegClaiming(3, 2).data(), 15);
+  EXPECT_EQ(H.Format, ifJPEG);
+  EXPECT_EQ(H.Width, 3);
+  EXPECT_EQ(H.Height, 2);
 }

@@ -8,6 +8,7 @@
 #include <stb_image_write.h>
 
 #include "GraphicsTestSupport.h"
+#include "host/ImageCodec.h"
 #include "host/PngImage.h"
 
 using namespace qv;
@@ -190,6 +191,25 @@ TEST(Bitmap, MalformedFilesRaiseAndLeaveTheBitmapAsItWas) {
     EXPECT_THROW(B.LoadFromStream(M), EInvalidGraphic) << I;
     EXPECT_EQ(B.Width(), 5);
     EXPECT_EQ(PixelAt(B, 0, 0), clRed);
+  }
+}
+
+// A header beyond the library's picture limits is refused by its size before the
+// platform is asked for a bitmap.
+TEST(Bitmap, HugeHeadersAreRefusedBeforeAnyBitmapExists) {
+  for (auto [W, H] : {std::pair{100000u, 100000u}, {16385u, 1u}, {8192u, 8193u}}) {
+    std::vector<uint8_t> D = PaletteBmp(4, 2, {0, 0xFFFFFF}, {0, 1, 0, 1, 1, 0, 1, 0}, BI_RGB);
+    PutLE(D, 18, W, 4);
+    PutLE(D, 22, H, 4);
+    TBitmap B(5, 5, pf24bit);
+    TMemoryStream M(D);
+    try {
+      B.LoadFromStream(M);
+      ADD_FAILURE() << W << " x " << H << " loaded";
+    } catch (const EInvalidGraphic& E) {
+      EXPECT_EQ(E.Message(), PictureTooLargeText(W, H));
+    }
+    EXPECT_EQ(B.Width(), 5);
   }
 }
 
