@@ -336,6 +336,12 @@ void DrawImage(TCustomBitmap32* Src, TCustomBitmap32* Dst, TQvPngFillType FillTy
   }
 }
 
+void InstallEdgeResampler(TCustomBitmap32& Src) {
+  auto Sampler = std::make_unique<TLinearResampler>(&Src);
+  Sampler->SetPixelAccessMode(pamTransparentEdge);
+  Src.SetResampler(std::move(Sampler));
+}
+
 void ScaleInto(TCustomBitmap32* Src, TCustomBitmap32* Dst, double Scale, int Passes) {
   TAffineTransformation T;
   T.SetSrcRect(TFloatRect{0, 0, double(Src->Width()), double(Src->Height())});
@@ -353,8 +359,7 @@ void AutoStretchBitmap(TCustomBitmap32* Src, TCustomBitmap32* Dst, bool Flag, fl
   float S = std::max(float(Dst->Width()) / float(Src->Width()),
                      float(Dst->Height()) / float(Src->Height())) +
             Extra;
-  auto* Sampler = new TLinearResampler(Src);  // owned by Src from here on
-  Sampler->SetPixelAccessMode(pamTransparentEdge);
+  InstallEdgeResampler(*Src);
   TBitmap32 Temp;
   ScaleInto(Src, &Temp, S, 1);
   Dst->Draw((Dst->Width() - Temp.Width()) / 2, (Dst->Height() - Temp.Height()) / 2, &Temp);

@@ -62,7 +62,7 @@ TCustomBitmap32::TCustomBitmap32() : TCustomBitmap32(NewMemoryBackend) {}
 
 TCustomBitmap32::TCustomBitmap32(TBackendClass Backend) {
   InitializeBackend(Backend);
-  new TNearestResampler(this);  // owned by this surface from now on
+  SetResampler(std::make_unique<TNearestResampler>(this));
 }
 
 TCustomBitmap32::~TCustomBitmap32() {
@@ -237,9 +237,18 @@ String TCustomBitmap32::ResamplerClassName() const {
   return FResampler->ClassName();
 }
 
+void TCustomBitmap32::SetResampler(std::unique_ptr<TCustomResampler> Value) {
+  if (!Value || Value->Bitmap() != this)
+    throw EBitmapError(L"Resampler belongs to another surface");
+  FResampler = std::move(Value);
+}
+
 void TCustomBitmap32::SetResamplerClassName(const String& Value) {
   if (Value == ResamplerClassName()) return;
-  if (CreateResamplerByName(Value, this)) Changed();
+  if (auto R = CreateResamplerByName(Value, this)) {
+    SetResampler(std::move(R));
+    Changed();
+  }
 }
 
 void TCustomBitmap32::Changed(const TRect& Area, uint32_t Info) {
