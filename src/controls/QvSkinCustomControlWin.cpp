@@ -4,6 +4,7 @@
 #include "controls/QvSkinCustomControl.h"
 #include "forms/QvMessages.h"
 #include "forms/QvSkinHelper.h"
+#include "host/ScopeGuard.h"
 
 namespace qv {
 
@@ -37,9 +38,10 @@ TRect TQvSkinCustomControl::BackgroundRect() const {
 
 void TQvSkinCustomControl::DoPaintBuffer() {
   TBitmap32* B = Buffer();
-  FPaintingBuffer = true;
-  B->BeginUpdate();
-  try {
+  {
+    TScopedValue Painting(FPaintingBuffer, true);
+    B->BeginUpdate();
+    TScopeExit End([B] { B->EndUpdate(); });
     bool Handled = false;
     DoOnBackgroundChanging(B, Handled);
     if (!Handled) {
@@ -49,14 +51,9 @@ void TQvSkinCustomControl::DoPaintBuffer() {
         B->FillRectS(0, 0, Width(), Height(), Color32(FColor));
     }
     DoOnBackgroundChanged(B);
-    DrawBody(B);
-  } catch (...) {
-    B->EndUpdate();
-    FPaintingBuffer = false;
-    throw;
+    // While sizing with DelayRefresh the body waits for the delayed refresh.
+    if (!FStopDrawBody) DrawBody(B);
   }
-  B->EndUpdate();
-  FPaintingBuffer = false;
   TCustomPaintBox32_qv::DoPaintBuffer();
   // A control reaching out of its parent renders again on every paint.
   TWinControl* P = Parent();
@@ -82,15 +79,9 @@ void TQvSkinCustomControl::DoVisibleChanged() {
 
 void TQvSkinCustomControl::Resize() {
   TBitmap32* B = Buffer();
-  B->BeginUpdate();
-  try {
-    TCustomPaintBox32_qv::Resize();
-    B->Clear(Color32(FColor));
-  } catch (...) {
-    B->EndUpdate();
-    throw;
-  }
-  B->EndUpdate();
+  auto Updating = UpdateScope(*B);
+  TCustomPaintBox32_qv::Resize();
+  B->Clear(Color32(FColor));
 }
 
 // ---- window ------------------------------------------------------------------------
@@ -147,6 +138,8 @@ void TQvSkinCustomControl::WndProc(TMessage& Message) {
         if (HandleAllocated()) KillTimer(Handle(), kDelayRefreshTimer);
         FStopDrawBody = false;
         Invalidate();
+        // Children that captured this control while it had no body capture it again.
+        RefreshSubControl(false);
         return;
       }
       break;

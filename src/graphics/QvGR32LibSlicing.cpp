@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "host/ScopeGuard.h"
 #include "raster/Resamplers.h"
 #include "raster/Transforms.h"
 #include "resources/QvSkinIntfPictures.h"
@@ -282,17 +283,11 @@ void TileBitmap(TCustomBitmap32* Src, TCustomBitmap32* Dst, Integer OffsetX, Int
   // Tiles at OffsetX + c·SW for c = 0 .. Dst.W div SW, rows likewise.
   const int64_t Right = OffsetX + (Dst->Width() / SW + 1) * SW;
   const int64_t Bottom = OffsetY + (Dst->Height() / SH + 1) * SH;
-  Dst->Lock();
-  Dst->BeginUpdate();
-  try {
+  {
+    auto Locked = LockScope(*Dst);
+    auto Updating = UpdateScope(*Dst);
     TilePattern(*Dst, *Src, Src->BoundsRect(), OffsetX, OffsetY, OffsetX, OffsetY, Right, Bottom);
-  } catch (...) {
-    Dst->EndUpdate();
-    Dst->Unlock();
-    throw;
   }
-  Dst->EndUpdate();
-  Dst->Unlock();
   Dst->Changed();
 }
 

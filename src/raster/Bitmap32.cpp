@@ -6,6 +6,7 @@
 #include <new>
 
 #include "host/Font.h"
+#include "host/ScopeGuard.h"
 #include "raster/Resamplers.h"
 
 namespace qv {
@@ -84,21 +85,17 @@ bool TCustomBitmap32::SetSize(Integer NewWidth, Integer NewHeight) {
 
 void TCustomBitmap32::ChangeSize(Integer& Width, Integer& Height, Integer NewWidth,
                                  Integer NewHeight) {
-  Lock();
-  try {
+  auto Locked = LockScope(*this);
+  {
+    // The pixels are the backend's, also when it failed half-way.
+    TScopeExit Bits([&] { FBits = FBackend->Bits(); });
     FBackend->ChangeSize(NewWidth, NewHeight);
-  } catch (...) {
-    FBits = FBackend->Bits();
-    Unlock();
-    throw;
   }
-  FBits = FBackend->Bits();
   Width = NewWidth;
   Height = NewHeight;
   FClipRect = BoundsRect();
   FClipping = false;
   BackendChanged();
-  Unlock();
 }
 
 bool TCustomBitmap32::Empty() const {
@@ -106,8 +103,8 @@ bool TCustomBitmap32::Empty() const {
 }
 
 void TCustomBitmap32::Assign(TPersistent* Source) {
-  BeginUpdate();
-  try {
+  {
+    auto Updating = UpdateScope(*this);
     if (!Source) {
       SetSize(0, 0);
     } else if (auto* Src = dynamic_cast<TCustomBitmap32*>(Source)) {
@@ -118,24 +115,16 @@ void TCustomBitmap32::Assign(TPersistent* Source) {
     } else if (!AssignFromGraphic(*this, Source)) {
       TCustomMap::Assign(Source);
     }
-  } catch (...) {
-    EndUpdate();
-    throw;
   }
-  EndUpdate();
   Changed();
 }
 
 void TCustomBitmap32::AssignPixels(Integer Width, Integer Height, const void* Pixels) {
-  BeginUpdate();
-  try {
+  {
+    auto Updating = UpdateScope(*this);
     SetSize(Width, Height);
-  } catch (...) {
-    EndUpdate();
-    throw;
+    if (!Empty()) std::memcpy(FBits, Pixels, size_t(FWidth) * size_t(FHeight) * sizeof(TColor32));
   }
-  if (!Empty()) std::memcpy(FBits, Pixels, size_t(FWidth) * size_t(FHeight) * sizeof(TColor32));
-  EndUpdate();
   Changed(BoundsRect());
 }
 

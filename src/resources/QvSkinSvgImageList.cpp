@@ -4,6 +4,7 @@
 
 #include "host/Colors.h"
 #include "host/ObjectText.h"
+#include "host/ScopeGuard.h"
 
 namespace qv {
 
@@ -188,14 +189,10 @@ String TQvSkinSvgImageList::ColorToHtmlColor(TColor Color) {
 
 void TQvSkinSvgImageList::DoAutoRefresh() {
   if (Loading() || ComponentState().Contains(csDestroying) || FRefreshing) return;
-  FRefreshing = true;
-  try {
+  {
+    TScopedValue Refreshing(FRefreshing, true);
     RefreshImages();
-  } catch (...) {
-    FRefreshing = false;
-    throw;
   }
-  FRefreshing = false;
   FNeedsRefresh = false;
 }
 
