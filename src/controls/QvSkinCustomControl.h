@@ -43,7 +43,8 @@ class TQvSkinCustomControl : public TCustomPaintBox32_qv, public IQvBackgroundSo
   // WM_ERASEBKGND with lParam 1 draws the buffer into the message's device context.
   bool EraseBackground() const { return FEraseBackground; }
   void SetEraseBackground(bool Value) { FEraseBackground = Value; }
-  // While sizing, FStopDrawBody is set until no WM_SIZE came for 10 ms.
+  // While sizing, the body is not drawn (FStopDrawBody) until no WM_SIZE came for 10 ms;
+  // then the control and its skinned children repaint in full.
   bool DelayRefresh() const { return FDelayRefresh; }
   void SetDelayRefresh(bool Value) { FDelayRefresh = Value; }
   TBitmap32* BackgroundPicture() { return GetBackgroundPicture(); }
@@ -88,6 +89,7 @@ class TQvSkinCustomControl : public TCustomPaintBox32_qv, public IQvBackgroundSo
   // The part of the parent's picture behind the control: its bounds moved by the offsets.
   TRect BackgroundRect() const;
 
+  // A delayed refresh is pending: the paint pipeline skips DrawBody.
   bool FStopDrawBody = false;
   int FXOffset = 0;
   int FYOffset = 0;

@@ -4,6 +4,7 @@
 #include "forms/QvMessages.h"
 #include "forms/QvSkinHelper.h"
 #include "host/Properties.h"
+#include "host/ScopeGuard.h"
 
 namespace qv {
 
@@ -33,9 +34,10 @@ TRect TQvSkinCustomControl::BackgroundRect() const {
 
 void TQvSkinCustomControl::DoPaintBuffer() {
   TBitmap32* B = Buffer();
-  FPaintingBuffer = true;
-  B->BeginUpdate();
-  try {
+  {
+    TScopedValue Painting(FPaintingBuffer, true);
+    B->BeginUpdate();
+    TScopeExit End([B] { B->EndUpdate(); });
     bool Handled = false;
     DoOnBackgroundChanging(B, Handled);
     if (!Handled) {
@@ -45,14 +47,9 @@ void TQvSkinCustomControl::DoPaintBuffer() {
         B->FillRectS(0, 0, Width(), Height(), Color32(BackgroundColor()));
     }
     DoOnBackgroundChanged(B);
-    DrawBody(B);
-  } catch (...) {
-    B->EndUpdate();
-    FPaintingBuffer = false;
-    throw;
+    // While sizing with DelayRefresh the body waits for the delayed refresh.
+    if (!FStopDrawBody) DrawBody(B);
   }
-  B->EndUpdate();
-  FPaintingBuffer = false;
   TCustomPaintBox32_qv::DoPaintBuffer();
   // A control reaching out of its parent renders again on every paint.
   TWinControl* P = Parent();
@@ -78,15 +75,9 @@ void TQvSkinCustomControl::DoVisibleChanged() {
 
 void TQvSkinCustomControl::Resize() {
   TBitmap32* B = Buffer();
-  B->BeginUpdate();
-  try {
-    TCustomPaintBox32_qv::Resize();
-    B->Clear(Color32(BackgroundColor()));
-  } catch (...) {
-    B->EndUpdate();
-    throw;
-  }
-  B->EndUpdate();
+  auto Updating = UpdateScope(*B);
+  TCustomPaintBox32_qv::Resize();
+  B->Clear(Color32(BackgroundColor()));
 }
 
 // ---- window ------------------------------------------------------------------------
@@ -143,6 +134,8 @@ void TQvSkinCustomControl::WndProc(TMessage& Message) {
         if (HandleAllocated()) KillTimer(Handle(), kDelayRefreshTimer);
         FStopDrawBody = false;
         Invalidate();
+        // Children that captured this control while it had no body capture it again.
+        RefreshSubControl(false);
         return;
       }
       break;

@@ -3,6 +3,7 @@
 #include "controls/QvSkinExpandBox.h"
 #include "graphics/QvComm.h"
 #include "host/Properties.h"
+#include "host/ScopeGuard.h"
 #include "resources/QvSkinResManager.h"
 
 namespace qv {
@@ -143,31 +144,25 @@ void TQvSkinExpandBox::DrawBody(TBitmap32* Bitmap) {
   TQvSkinCustomControl::DrawBody(Bitmap);
   const int W = Width(), H = Height(), T = ScaledTitleHeight();
   const TColor32 Border = Color32(FBorderColor);
-  Bitmap->BeginUpdate();
-  try {
-    if (!Transparent()) Bitmap->FillRectS(0, 0, W, T, Color32(FTitleColor));
-    Bitmap->LineS(0, 0, W - 1, 0, Border);
-    if (FExpand) Bitmap->LineS(0, T - 1, W, T - 1, Border);
-    int TextLeft = 10;
-    if (TQvSkinImage* Icon = SkinPicture(FTitleIcon)) {
-      Bitmap->Draw(5, (T - Icon->Height()) / 2, Icon);
-      TextLeft += Icon->Width();
-    }
-    Bitmap->Font()->Assign(FTitleFont.get());
-    SetDPIScaledFont(this, Bitmap->Font());
-    Bitmap->Textout(Rect(TextLeft, 0, W, T), DT_VCENTER | DT_SINGLELINE, FTitle);
-    if (FAllowCollapse) {
-      if (TQvSkinImage* Icon = SkinPicture(FExpand ? FExpandIcon : FCollapseIcon))
-        Bitmap->Draw(W - Icon->Width() - 5, (T - Icon->Height()) / 2, Icon);
-    }
-    Bitmap->LineS(0, 0, 0, H, Border);
-    Bitmap->LineS(W - 1, 0, W - 1, H, Border);
-    Bitmap->LineS(0, H - 1, W - 1, H - 1, Border);
-  } catch (...) {
-    Bitmap->EndUpdate();
-    throw;
+  auto Updating = UpdateScope(*Bitmap);
+  if (!Transparent()) Bitmap->FillRectS(0, 0, W, T, Color32(FTitleColor));
+  Bitmap->LineS(0, 0, W - 1, 0, Border);
+  if (FExpand) Bitmap->LineS(0, T - 1, W, T - 1, Border);
+  int TextLeft = 10;
+  if (TQvSkinImage* Icon = SkinPicture(FTitleIcon)) {
+    Bitmap->Draw(5, (T - Icon->Height()) / 2, Icon);
+    TextLeft += Icon->Width();
   }
-  Bitmap->EndUpdate();
+  Bitmap->Font()->Assign(FTitleFont.get());
+  SetDPIScaledFont(this, Bitmap->Font());
+  Bitmap->Textout(Rect(TextLeft, 0, W, T), DT_VCENTER | DT_SINGLELINE, FTitle);
+  if (FAllowCollapse) {
+    if (TQvSkinImage* Icon = SkinPicture(FExpand ? FExpandIcon : FCollapseIcon))
+      Bitmap->Draw(W - Icon->Width() - 5, (T - Icon->Height()) / 2, Icon);
+  }
+  Bitmap->LineS(0, 0, 0, H, Border);
+  Bitmap->LineS(W - 1, 0, W - 1, H, Border);
+  Bitmap->LineS(0, H - 1, W - 1, H - 1, Border);
 }
 
 // ---- object text form ---------------------------------------------------------------

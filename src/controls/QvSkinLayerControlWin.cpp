@@ -5,6 +5,7 @@
 #include "forms/QvSkinHelper.h"
 #include "graphics/QvCommParentImage.h"
 #include "host/Properties.h"
+#include "host/ScopeGuard.h"
 
 namespace qv {
 
@@ -32,18 +33,14 @@ void TQvSkinCustomLayerControl::DoPaintBuffer() {
   FRedrawBackground = false;
   // The picture changes, so the buffer is painted once more with it.
   TBitmap32* B = Bitmap();
-  B->BeginUpdate();
-  try {
+  {
+    auto Updating = UpdateScope(*B);
     B->SetSize(Width(), Height());
     if (FTransparent)
       DrawParentImage(this, B, BoundsRect());
     else
       B->Clear(Color32(Color()));
-  } catch (...) {
-    B->EndUpdate();
-    throw;
   }
-  B->EndUpdate();
   B->Changed();
 }
 

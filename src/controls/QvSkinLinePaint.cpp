@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "graphics/BitmapHelper.h"
+#include "host/ScopeGuard.h"
 #include "raster/Polygons.h"
 
 namespace qv {
@@ -34,27 +35,21 @@ void PaintSkinLine(TCustomBitmap32* Bitmap, int W, int H, const TQvLineLook& Loo
   if (!Bitmap || Bitmap->Empty()) return;
   const bool Horizontal = Look.Kind == lkHorizontal;
   const TColor32 Color = SetAlpha(Color32(Look.Color), 0xFF);
-  Bitmap->BeginUpdate();
-  try {
-    if (Look.Style == TQvPenStyle::psSolid) {
-      Bitmap->FillRectS(0, 0, W, H, Color);
-    } else {
-      // Dashes along the first row (column), stroked as wide as the line plus one and
-      // centred on it, so about half of each dash lies outside the surface.
-      const std::vector<double> Pattern =
-          Look.Style == TQvPenStyle::psDot ? std::vector<double>{4, 2} : std::vector<double>{21, 7};
-      const TArrayOfFloatPoint Axis = Horizontal ? Line(0, 0, W, 0) : Line(0, 0, 0, H);
-      PolyPolylineFS(Bitmap, BuildDashedLine(Axis, Pattern, 0, false), Color, false,
-                     (Horizontal ? H : W) + 1, jsMiter, esButt, 4);
-    }
-    if (Look.ActiveGradient)
-      for (const TQvLineBand& Band : LineGradientBands(Look, W, H))
-        FillGradient(Bitmap, Band.From, Band.To, Horizontal, Band.Rect);
-  } catch (...) {
-    Bitmap->EndUpdate();
-    throw;
+  auto Updating = UpdateScope(*Bitmap);
+  if (Look.Style == TQvPenStyle::psSolid) {
+    Bitmap->FillRectS(0, 0, W, H, Color);
+  } else {
+    // Dashes along the first row (column), stroked as wide as the line plus one and
+    // centred on it, so about half of each dash lies outside the surface.
+    const std::vector<double> Pattern =
+        Look.Style == TQvPenStyle::psDot ? std::vector<double>{4, 2} : std::vector<double>{21, 7};
+    const TArrayOfFloatPoint Axis = Horizontal ? Line(0, 0, W, 0) : Line(0, 0, 0, H);
+    PolyPolylineFS(Bitmap, BuildDashedLine(Axis, Pattern, 0, false), Color, false,
+                   (Horizontal ? H : W) + 1, jsMiter, esButt, 4);
   }
-  Bitmap->EndUpdate();
+  if (Look.ActiveGradient)
+    for (const TQvLineBand& Band : LineGradientBands(Look, W, H))
+      FillGradient(Bitmap, Band.From, Band.To, Horizontal, Band.Rect);
 }
 
 }  // namespace qv

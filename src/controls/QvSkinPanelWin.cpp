@@ -4,6 +4,7 @@
 #include "graphics/QvGR32LibSlicing.h"
 #include "host/Font.h"
 #include "host/Properties.h"
+#include "host/ScopeGuard.h"
 #include "resources/QvSkinResManager.h"
 
 namespace qv {
@@ -123,42 +124,36 @@ void TQvSkinCustomPanel::DrawCaption(TBitmap32* Bitmap) {
 void TQvSkinCustomPanel::DrawBorder(TBitmap32* Bitmap) {
   const int W = Width(), H = Height();
   const TSides& Sides = FBorderSides;
-  Bitmap->BeginUpdate();
-  try {
-    if (Designing()) {
-      const TColor32 C = Color32(23, 180, 187, 176);
-      if (Sides.Contains(sdLeft)) Bitmap->LineAS(0, 0, 0, H, C);
-      if (Sides.Contains(sdTop)) Bitmap->LineAS(0, 0, W, 0, C);
-      if (Sides.Contains(sdRight)) Bitmap->LineAS(W - 1, 0, W - 1, H, C);
-      if (Sides.Contains(sdBottom)) Bitmap->LineAS(0, H - 1, W, H - 1, C);
-    } else {
-      // Side by side, outer line then inner line: each side's outer line covers the
-      // corner pixels the previous side's inner line reached.
-      const TColor32 Outer = WithAlpha(FBorderColor, FBorderAlpha);
-      const TColor32 Inner = Color32(255, 255, 255, FBorderAlpha);
-      const bool Double = FDoubleBorder;
-      if (Sides.Contains(sdLeft)) {
-        Bitmap->LineAS(0, 0, 0, H, Outer);
-        if (Double) Bitmap->LineAS(1, 1, 1, H, Inner);
-      }
-      if (Sides.Contains(sdTop)) {
-        Bitmap->LineAS(0, 0, W, 0, Outer);
-        if (Double) Bitmap->LineAS(1, 1, W, 1, Inner);
-      }
-      if (Sides.Contains(sdRight)) {
-        if (W > 1) Bitmap->LineAS(W - 1, 0, W - 1, H, Outer);
-        if (Double && W > 2 && H > 1) Bitmap->LineAS(W - 2, 1, W - 2, H - 1, Inner);
-      }
-      if (Sides.Contains(sdBottom)) {
-        if (W > 1 && H > 1) Bitmap->LineAS(0, H - 1, W, H - 1, Outer);
-        if (Double && W > 2 && H > 2) Bitmap->LineAS(1, H - 2, W - 1, H - 2, Inner);
-      }
+  auto Updating = UpdateScope(*Bitmap);
+  if (Designing()) {
+    const TColor32 C = Color32(23, 180, 187, 176);
+    if (Sides.Contains(sdLeft)) Bitmap->LineAS(0, 0, 0, H, C);
+    if (Sides.Contains(sdTop)) Bitmap->LineAS(0, 0, W, 0, C);
+    if (Sides.Contains(sdRight)) Bitmap->LineAS(W - 1, 0, W - 1, H, C);
+    if (Sides.Contains(sdBottom)) Bitmap->LineAS(0, H - 1, W, H - 1, C);
+  } else {
+    // Side by side, outer line then inner line: each side's outer line covers the
+    // corner pixels the previous side's inner line reached.
+    const TColor32 Outer = WithAlpha(FBorderColor, FBorderAlpha);
+    const TColor32 Inner = Color32(255, 255, 255, FBorderAlpha);
+    const bool Double = FDoubleBorder;
+    if (Sides.Contains(sdLeft)) {
+      Bitmap->LineAS(0, 0, 0, H, Outer);
+      if (Double) Bitmap->LineAS(1, 1, 1, H, Inner);
     }
-  } catch (...) {
-    Bitmap->EndUpdate();
-    throw;
+    if (Sides.Contains(sdTop)) {
+      Bitmap->LineAS(0, 0, W, 0, Outer);
+      if (Double) Bitmap->LineAS(1, 1, W, 1, Inner);
+    }
+    if (Sides.Contains(sdRight)) {
+      if (W > 1) Bitmap->LineAS(W - 1, 0, W - 1, H, Outer);
+      if (Double && W > 2 && H > 1) Bitmap->LineAS(W - 2, 1, W - 2, H - 1, Inner);
+    }
+    if (Sides.Contains(sdBottom)) {
+      if (W > 1 && H > 1) Bitmap->LineAS(0, H - 1, W, H - 1, Outer);
+      if (Double && W > 2 && H > 2) Bitmap->LineAS(1, H - 2, W - 1, H - 2, Inner);
+    }
   }
-  Bitmap->EndUpdate();
 }
 
 // ---- object text form ---------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include "graphics/QvCommParentImage.h"
 #include "host/CustomControl.h"
 #include "host/Form.h"
+#include "host/ScopeGuard.h"
 #include "raster/Bitmap32.h"
 
 namespace qv {
@@ -38,6 +39,29 @@ class TPaintCopyMark {
 
  private:
   TControl* FControl;
+};
+
+// A memory device context compatible with DC, holding a W x H bitmap; both go with the
+// scope.
+class TMemoryDC {
+ public:
+  TMemoryDC(HDC DC, int W, int H)
+      : FDC(CreateCompatibleDC(DC)),
+        FBitmap(CreateCompatibleBitmap(DC, W, H)),
+        FOld(SelectObject(FDC, FBitmap)) {}
+  ~TMemoryDC() {
+    SelectObject(FDC, FOld);
+    DeleteObject(FBitmap);
+    DeleteDC(FDC);
+  }
+  TMemoryDC(const TMemoryDC&) = delete;
+  TMemoryDC& operator=(const TMemoryDC&) = delete;
+  HDC Handle() const { return FDC; }
+
+ private:
+  HDC FDC;
+  HBITMAP FBitmap;
+  HGDIOBJ FOld;
 };
 
 // Saves a device context's state and puts it back.
@@ -244,65 +268,41 @@ void PaintControls(HDC DC, TWinControl* Container, TControl* First, TPoint Offse
   }
   if (Eligible.empty()) return;
 
-  HDC Mem = CreateCompatibleDC(DC);
-  HBITMAP MemBmp =
-      CreateCompatibleBitmap(DC, std::max(Container->Width(), 1), std::max(Container->Height(), 1));
-  HGDIOBJ OldMem = SelectObject(Mem, MemBmp);
-  auto Release = [&] {
-    SelectObject(Mem, OldMem);
-    DeleteObject(MemBmp);
-    DeleteDC(Mem);
-  };
-  try {
-    // Backgrounds of the see-through children.
-    for (TGraphicControl* G : Eligible) {
-      if (G->ControlStyle().Contains(csOpaque)) continue;
-      HDC Temp = CreateCompatibleDC(DC);
-      HBITMAP TempBmp = CreateCompatibleBitmap(DC, G->Width(), G->Height());
-      HGDIOBJ OldTemp = SelectObject(Temp, TempBmp);
-      TCanvas Canvas;
-      Canvas.SetHandle(Temp);
-      try {
-        GetParentImage(G, &Canvas, G->BoundsRect());
-      } catch (...) {
-        Canvas.SetHandle(nullptr);
-        SelectObject(Temp, OldTemp);
-        DeleteObject(TempBmp);
-        DeleteDC(Temp);
-        throw;
-      }
-      Canvas.SetHandle(nullptr);
-      BitBlt(Mem, G->Left(), G->Top(), G->Width(), G->Height(), Temp, 0, 0, SRCCOPY);
-      SelectObject(Temp, OldTemp);
-      DeleteObject(TempBmp);
-      DeleteDC(Temp);
+  TMemoryDC MemDC(DC, std::max(Container->Width(), 1), std::max(Container->Height(), 1));
+  HDC Mem = MemDC.Handle();
+  // Backgrounds of the see-through children.
+  for (TGraphicControl* G : Eligible) {
+    if (G->ControlStyle().Contains(csOpaque)) continue;
+    TMemoryDC Temp(DC, G->Width(), G->Height());
+    TCanvas Canvas;
+    Canvas.SetHandle(Temp.Handle());
+    {
+      TScopeExit Detach([&] { Canvas.SetHandle(nullptr); });
+      GetParentImage(G, &Canvas, G->BoundsRect());
     }
-    // The children themselves.
-    const bool Copy = Container->ControlState().Contains(csPaintCopy);
-    for (TGraphicControl* G : Eligible) {
-      TSavedDC Saved(Mem);
-      POINT Org;
-      GetWindowOrgEx(Mem, &Org);
-      SetWindowOrgEx(Mem, Org.x - G->Left(), Org.y - G->Top(), nullptr);
-      IntersectClipRect(Mem, 0, 0, G->Width(), G->Height());
-      if (Copy) {
-        TPaintCopyMark Mark(G);
-        G->Perform(WM_PAINT, uintptr_t(Mem), 0);
-      } else {
-        G->Perform(WM_PAINT, uintptr_t(Mem), 0);
-      }
-    }
-    // Out to DC, leaving out children that came out as the key colour.
-    for (TGraphicControl* G : Eligible) {
-      if (GetPixel(Mem, G->Left(), G->Top()) == RGB(255, 0, 255)) continue;
-      BitBlt(DC, G->Left() + Offset.X, G->Top() + Offset.Y, G->Width(), G->Height(), Mem, G->Left(),
-             G->Top(), SRCCOPY);
-    }
-  } catch (...) {
-    Release();
-    throw;
+    BitBlt(Mem, G->Left(), G->Top(), G->Width(), G->Height(), Temp.Handle(), 0, 0, SRCCOPY);
   }
-  Release();
+  // The children themselves.
+  const bool Copy = Container->ControlState().Contains(csPaintCopy);
+  for (TGraphicControl* G : Eligible) {
+    TSavedDC Saved(Mem);
+    POINT Org;
+    GetWindowOrgEx(Mem, &Org);
+    SetWindowOrgEx(Mem, Org.x - G->Left(), Org.y - G->Top(), nullptr);
+    IntersectClipRect(Mem, 0, 0, G->Width(), G->Height());
+    if (Copy) {
+      TPaintCopyMark Mark(G);
+      G->Perform(WM_PAINT, uintptr_t(Mem), 0);
+    } else {
+      G->Perform(WM_PAINT, uintptr_t(Mem), 0);
+    }
+  }
+  // Out to DC, leaving out children that came out as the key colour.
+  for (TGraphicControl* G : Eligible) {
+    if (GetPixel(Mem, G->Left(), G->Top()) == RGB(255, 0, 255)) continue;
+    BitBlt(DC, G->Left() + Offset.X, G->Top() + Offset.Y, G->Width(), G->Height(), Mem, G->Left(),
+           G->Top(), SRCCOPY);
+  }
 }
 
 }  // namespace qv

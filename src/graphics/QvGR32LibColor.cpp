@@ -210,8 +210,7 @@ void ClearBmp32(TCustomBitmap32* Bitmap) {
 
 void ResizeBitmap32(TCustomBitmap32* Src, TCustomBitmap32* Dst, double Scale) {
   if (!Src || !Dst) return;
-  auto* Sampler = new TLinearResampler(Src);  // owned by Src from here on
-  Sampler->SetPixelAccessMode(pamTransparentEdge);
+  InstallEdgeResampler(*Src);
   ScaleInto(Src, Dst, Scale, CutPasses);
 }
 

@@ -45,7 +45,7 @@ class TStretchedImageFiller : public TCustomPolygonFiller {
  public:
   TStretchedImageFiller(const TCustomBitmap32& Image, const TRect& Rect) : FRect(Rect) {
     Image.CopyMapTo(&FImage);
-    new TLinearResampler(&FImage);  // owned by FImage
+    FImage.SetResampler(std::make_unique<TLinearResampler>(&FImage));
     FSX = double(FImage.Width()) / Rect.Width();
     FSY = double(FImage.Height()) / Rect.Height();
   }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "host/ScopeGuard.h"
 #include "raster/Resamplers.h"
 #include "raster/Transforms.h"
 #include "resources/QvSkinIntfPictures.h"
@@ -282,17 +283,11 @@ void TileBitmap(TCustomBitmap32* Src, TCustomBitmap32* Dst, Integer OffsetX, Int
   // Tiles at OffsetX + c·SW for c = 0 .. Dst.W div SW, rows likewise.
   const int64_t Right = OffsetX + (Dst->Width() / SW + 1) * SW;
   const int64_t Bottom = OffsetY + (Dst->Height() / SH + 1) * SH;
-  Dst->Lock();
-  Dst->BeginUpdate();
-  try {
+  {
+    auto Locked = LockScope(*Dst);
+    auto Updating = UpdateScope(*Dst);
     TilePattern(*Dst, *Src, Src->BoundsRect(), OffsetX, OffsetY, OffsetX, OffsetY, Right, Bottom);
-  } catch (...) {
-    Dst->EndUpdate();
-    Dst->Unlock();
-    throw;
   }
-  Dst->EndUpdate();
-  Dst->Unlock();
   Dst->Changed();
 }
 
@@ -336,6 +331,12 @@ void DrawImage(TCustomBitmap32* Src, TCustomBitmap32* Dst, TQvPngFillType FillTy
   }
 }
 
+void InstallEdgeResampler(TCustomBitmap32& Src) {
+  auto Sampler = std::make_unique<TLinearResampler>(&Src);
+  Sampler->SetPixelAccessMode(pamTransparentEdge);
+  Src.SetResampler(std::move(Sampler));
+}
+
 void ScaleInto(TCustomBitmap32* Src, TCustomBitmap32* Dst, double Scale, int Passes) {
   TAffineTransformation T;
   T.SetSrcRect(TFloatRect{0, 0, double(Src->Width()), double(Src->Height())});
@@ -353,8 +354,7 @@ void AutoStretchBitmap(TCustomBitmap32* Src, TCustomBitmap32* Dst, bool Flag, fl
   float S = std::max(float(Dst->Width()) / float(Src->Width()),
                      float(Dst->Height()) / float(Src->Height())) +
             Extra;
-  auto* Sampler = new TLinearResampler(Src);  // owned by Src from here on
-  Sampler->SetPixelAccessMode(pamTransparentEdge);
+  InstallEdgeResampler(*Src);
   TBitmap32 Temp;
   ScaleInto(Src, &Temp, S, 1);
   Dst->Draw((Dst->Width() - Temp.Width()) / 2, (Dst->Height() - Temp.Height()) / 2, &Temp);

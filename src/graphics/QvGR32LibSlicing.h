@@ -76,5 +76,8 @@ void AutoStretchBitmapEx(TCustomBitmap32* Src, TCustomBitmap32* Dst);
 // which first takes the size of the scaled picture (edges truncated; none for Scale <= 0).
 // The caller chooses Src's resampler.
 void ScaleInto(TCustomBitmap32* Src, TCustomBitmap32* Dst, double Scale, int Passes);
+// Gives Src a new linear resampler whose samples outside the picture are transparent; the
+// scaling helpers leave it on Src.
+void InstallEdgeResampler(TCustomBitmap32& Src);
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "graphics/QvSkinGraphics.h"
+#include "host/ScopeGuard.h"
 
 namespace qv {
 
@@ -269,12 +270,8 @@ void Parse(TCanvas32& Canvas, const std::string& Data) {
 
 void RenderSVGPath(TCanvas32& Canvas, const std::string& Data) {
   if (IsTrimmedEmpty(Data)) return;
-  try {
-    Parse(Canvas, Data);
-  } catch (...) {
-    Canvas.BeginPath();  // the subpath in progress is dropped
-    throw;
-  }
+  TScopeFail Drop([&] { Canvas.BeginPath(); });  // the subpath in progress is dropped
+  Parse(Canvas, Data);
 }
 
 }  // namespace qv

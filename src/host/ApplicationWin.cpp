@@ -6,6 +6,7 @@
 #include "host/HiddenWindow.h"
 #include "host/HintWindow.h"
 #include "host/Menus.h"
+#include "host/ScopeGuard.h"
 #include "host/Screen.h"
 
 namespace qv {
@@ -116,7 +117,7 @@ void TApplication::Idle() {
   if (OnIdle) {
     try {
       OnIdle(this, Done);
-    } catch (...) {
+    } catch (...) {  // reported like any event's error; the message loop goes on
       HandleException(this);
     }
   }
@@ -213,7 +214,7 @@ void TApplication::BringToFront() {
 
 void TApplication::HandleException(TObject* Sender) {
   if (FHandlingException) return;
-  FHandlingException = true;
+  TScopedValue Handling(FHandlingException, true);
   try {
     try {
       throw;
@@ -222,7 +223,7 @@ void TApplication::HandleException(TObject* Sender) {
         OnException(Sender, E);
       else
         ShowException(E);
-    } catch (...) {
+    } catch (...) {  // not a std::exception: reported under a generic text
       std::runtime_error E("Unknown exception");
       if (OnException)
         OnException(Sender, E);
@@ -232,7 +233,6 @@ void TApplication::HandleException(TObject* Sender) {
   } catch (...) {
     // A failing report must not take the message loop down.
   }
-  FHandlingException = false;
 }
 
 void TApplication::ShowException(const std::exception& E) {

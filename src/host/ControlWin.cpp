@@ -5,6 +5,7 @@
 #include "host/Font.h"
 #include "host/Form.h"
 #include "host/Menus.h"
+#include "host/ScopeGuard.h"
 
 namespace qv {
 
@@ -277,13 +278,8 @@ void TControl::SetParentFont(bool Value) {
 void TControl::ParentFontChanged() {
   if (!FParentFont || !FParent) return;
   ++gTakingParentFont;
-  try {
-    FFont->Assign(FParent->Font());
-  } catch (...) {
-    --gTakingParentFont;
-    throw;
-  }
-  --gTakingParentFont;
+  TScopeExit Done([] { --gTakingParentFont; });
+  FFont->Assign(FParent->Font());
 }
 
 void TControl::SetShowHint(bool Value) {

@@ -1,5 +1,6 @@
 #include "host/ControlsPlatform.h"
 #include "host/CustomControl.h"
+#include "host/ScopeGuard.h"
 
 namespace qv {
 
@@ -29,13 +30,8 @@ TCustomControl::~TCustomControl() = default;
 void TCustomControl::PaintWindow(HDC DC) {
   TCanvasOn On(*FCanvas, DC);
   FControlState.Include(csCustomPaint);
-  try {
-    Paint();
-  } catch (...) {
-    FControlState.Exclude(csCustomPaint);
-    throw;
-  }
-  FControlState.Exclude(csCustomPaint);
+  TScopeExit Done([&] { FControlState.Exclude(csCustomPaint); });
+  Paint();
 }
 
 TGraphicControl::TGraphicControl(TComponent* AOwner)

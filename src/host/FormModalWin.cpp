@@ -4,6 +4,7 @@
 #include "host/Application.h"
 #include "host/ControlsPlatform.h"
 #include "host/Form.h"
+#include "host/ScopeGuard.h"
 
 namespace qv {
 
@@ -92,14 +93,16 @@ TModalResult TCustomForm::ShowModal() {
   ++Application->FModalLevel;
   HWND Previous = GetActiveWindow();
   TDisabledWindows Disabled{Handle(), {}};
-  EnumThreadWindows(GetCurrentThreadId(), DisableTaskWindow, LPARAM(&Disabled));
-  auto Restore = [&] {
-    for (HWND W : Disabled.List)
-      if (IsWindow(W)) EnableWindow(W, TRUE);
-    FFormState.Exclude(fsModal);
-    --Application->FModalLevel;
-  };
-  try {
+  {
+    // Other windows come back before this one goes, so the activation returns to them.
+    TScopeExit Leave([&] {
+      for (HWND W : Disabled.List)
+        if (IsWindow(W)) EnableWindow(W, TRUE);
+      FFormState.Exclude(fsModal);
+      --Application->FModalLevel;
+      Hide();
+    });
+    EnumThreadWindows(GetCurrentThreadId(), DisableTaskWindow, LPARAM(&Disabled));
     Show();
     FModalResult = mrNone;
     do {
@@ -110,13 +113,6 @@ TModalResult TCustomForm::ShowModal() {
         CloseModal();
       }
     } while (FModalResult == mrNone);
-    // Other windows come back before this one goes, so the activation returns to them.
-    Restore();
-    Hide();
-  } catch (...) {
-    Restore();
-    Hide();
-    throw;
   }
   if (Previous && IsWindow(Previous)) SetActiveWindow(Previous);
   return FModalResult;

@@ -4,6 +4,7 @@
 #include "host/ControlsPlatform.h"
 #include "host/Form.h"
 #include "host/Menus.h"
+#include "host/ScopeGuard.h"
 #include "host/Screen.h"
 
 namespace qv {
@@ -22,7 +23,7 @@ TCustomForm::~TCustomForm() {
   if (OnDestroy) {
     try {
       OnDestroy(this);
-    } catch (...) {
+    } catch (...) {  // reported; a destructor must not throw
       HandleControlException();
     }
   }
@@ -351,13 +352,10 @@ void TCustomForm::ShowingChanged() {
   if (Showing()) {
     PlaceOnFirstShow();
     FFormState.Include(fsShowing);
-    try {
+    {
+      TScopeExit Shown([&] { FFormState.Exclude(fsShowing); });
       DoShow();
-    } catch (...) {
-      FFormState.Exclude(fsShowing);
-      throw;
     }
-    FFormState.Exclude(fsShowing);
     if (!FActiveControl) {
       TWinControl* First = FindNextControl(nullptr, true, true, false);
       if (First) FActiveControl = First;

@@ -24,7 +24,7 @@ LRESULT CALLBACK HiddenWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
   M.LParam = LParam;
   try {
     (*Method)(M);
-  } catch (...) {
+  } catch (...) {  // an exception must not cross the window procedure into Windows
     HandleControlException();
   }
   return M.Result;

@@ -6,6 +6,7 @@
 #include "host/HiddenWindow.h"
 #include "host/ImageList.h"
 #include "host/Menus.h"
+#include "host/ScopeGuard.h"
 
 namespace qv {
 
@@ -378,20 +379,15 @@ bool TMenu::DispatchOwnerDraw(TMessage& Message) {
     if (!ItemIsOurs(this, Item)) return false;
     HDC DC = GetDC(nullptr);
     HGDIOBJ Old = SelectObject(DC, MenuFont());
-    TCanvas Canvas;
-    Canvas.SetHandle(DC);
-    int W = int(M->itemWidth), H = int(M->itemHeight);
-    try {
-      Item->MeasureItem(&Canvas, W, H);
-    } catch (...) {
-      Canvas.SetHandle(nullptr);
+    TScopeExit Release([&] {
       SelectObject(DC, Old);
       ReleaseDC(nullptr, DC);
-      throw;
-    }
-    Canvas.SetHandle(nullptr);
-    SelectObject(DC, Old);
-    ReleaseDC(nullptr, DC);
+    });
+    TCanvas Canvas;
+    Canvas.SetHandle(DC);
+    TScopeExit Detach([&] { Canvas.SetHandle(nullptr); });
+    int W = int(M->itemWidth), H = int(M->itemHeight);
+    Item->MeasureItem(&Canvas, W, H);
     M->itemWidth = UINT(std::max(W, 0));
     M->itemHeight = UINT(std::max(H, 0));
     Message.Result = 1;
@@ -403,20 +399,14 @@ bool TMenu::DispatchOwnerDraw(TMessage& Message) {
     auto* Item = reinterpret_cast<TMenuItem*>(D->itemData);
     if (!ItemIsOurs(this, Item)) return false;
     int Saved = SaveDC(D->hDC);
+    TScopeExit Restore([&] { RestoreDC(D->hDC, Saved); });
     SelectObject(D->hDC, MenuFont());
     TCanvas Canvas;
     Canvas.SetHandle(D->hDC);
+    TScopeExit Detach([&] { Canvas.SetHandle(nullptr); });
     TRect R = Rect(D->rcItem.left, D->rcItem.top, D->rcItem.right, D->rcItem.bottom);
     bool TopLevel = Item->Parent() == Items() && dynamic_cast<TMainMenu*>(this);
-    try {
-      Item->AdvancedDrawItem(&Canvas, R, DrawStateOf(D->itemState), TopLevel);
-    } catch (...) {
-      Canvas.SetHandle(nullptr);
-      RestoreDC(D->hDC, Saved);
-      throw;
-    }
-    Canvas.SetHandle(nullptr);
-    RestoreDC(D->hDC, Saved);
+    Item->AdvancedDrawItem(&Canvas, R, DrawStateOf(D->itemState), TopLevel);
     Message.Result = 1;
     return true;
   }

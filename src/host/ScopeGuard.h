@@ -6,6 +6,7 @@
 //   TScopeExit End([&] { Collection.EndUpdate(); });
 //
 //   TScopedValue Busy(FPainting, true);   // FPainting is restored when the scope ends
+//   auto Updating = UpdateScope(*Bitmap);  // BeginUpdate now, EndUpdate on the way out
 #include <exception>
 #include <utility>
 
@@ -58,6 +59,21 @@ class TScopeFail {
   F FFn;
   int FUncaught;
 };
+
+// Brackets the rest of a scope in Target.BeginUpdate() ... Target.EndUpdate().
+//   auto Updating = UpdateScope(*Bitmap);
+template <typename T>
+[[nodiscard]] auto UpdateScope(T& Target) {
+  Target.BeginUpdate();
+  return TScopeExit([&Target] { Target.EndUpdate(); });
+}
+
+// Holds Target.Lock() for the rest of a scope.
+template <typename T>
+[[nodiscard]] auto LockScope(T& Target) {
+  Target.Lock();
+  return TScopeExit([&Target] { Target.Unlock(); });
+}
 
 // Sets a variable for the length of a scope and restores its old value after.
 template <typename T>

@@ -13,7 +13,7 @@ TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {
     if (M.Msg == WM_TIMER && M.WParam == kTimerId) {
       try {
         Timer();
-      } catch (...) {
+      } catch (...) {  // reported; it must not cross the window procedure into Windows
         HandleControlException();
       }
       return;

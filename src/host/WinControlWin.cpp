@@ -6,6 +6,7 @@
 #include "host/ControlsPlatform.h"
 #include "host/Font.h"
 #include "host/Form.h"
+#include "host/ScopeGuard.h"
 #include "host/Screen.h"
 
 namespace qv {
@@ -106,13 +107,10 @@ void TWinControl::CreateWnd() {
     throw Exception(L"Control '" + Name() + L"' has no parent window");
   FDefWndProc = reinterpret_cast<void*>(RegisterControlClass(Params));
   FControlState.Include(csCreating);
-  try {
+  {
+    TScopeExit Created([&] { FControlState.Exclude(csCreating); });
     CreateWindowHandle(Params);
-  } catch (...) {
-    FControlState.Exclude(csCreating);
-    throw;
   }
-  FControlState.Exclude(csCreating);
   if (!FHandle) throw Exception(L"Error creating window for '" + ClassName() + L"'");
   if (FDefWndProc != reinterpret_cast<void*>(&DefWindowProcW))
     SendMessageW(FHandle, WM_SETFONT, WPARAM(Font()->Handle()), 0);
@@ -164,7 +162,7 @@ void TWinControl::SetParentWindow(HWND Value) {
 void TWinControl::MainWndProc(TMessage& Message) {
   try {
     WindowProc(Message);
-  } catch (...) {
+  } catch (...) {  // an exception must not cross the window procedure into Windows
     HandleControlException();
   }
 }
@@ -391,7 +389,8 @@ void TWinControl::AdjustClientRect(TRect&) {}
 void TWinControl::ScrollBy(int DeltaX, int DeltaY) {
   if (DeltaX == 0 && DeltaY == 0) return;
   DisableAlign();
-  try {
+  {
+    TScopeExit Enable([&] { EnableAlign(); });  // aligned children go back to their places
     for (TControl* C : std::vector<TControl*>(FControls)) {
       // A scrolled child keeps its anchor rules, moved along with it.
       OffsetRect(C->FAnchorBounds, DeltaX, DeltaY);
@@ -399,11 +398,7 @@ void TWinControl::ScrollBy(int DeltaX, int DeltaY) {
       C->SetBounds(C->Left() + DeltaX, C->Top() + DeltaY, C->Width(), C->Height());
       C->FPlacedByParent = false;
     }
-  } catch (...) {
-    EnableAlign();
-    throw;
   }
-  EnableAlign();  // aligned children go back to their places
   if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
 }
 
@@ -413,29 +408,20 @@ void TWinControl::AlignControl(TControl* AControl) {
     FControlState.Include(csAlignmentNeeded);
     return;
   }
-  FAligning = true;
-  try {
+  {
+    TScopedValue Aligning(FAligning, true);
     TRect R = ClientRect();
     AdjustClientRect(R);
     AlignControls(AControl, R);
-  } catch (...) {
-    FAligning = false;
-    throw;
   }
-  FAligning = false;
   FControlState.Exclude(csAlignmentNeeded);
 }
 
 void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
   auto Place = [](TControl* C, const TRect& R) {
     C->FPlacedByParent = true;
-    try {
-      C->SetBounds(R.Left, R.Top, R.Width(), R.Height());
-    } catch (...) {
-      C->FPlacedByParent = false;
-      throw;
-    }
-    C->FPlacedByParent = false;
+    TScopeExit Placed([C] { C->FPlacedByParent = false; });
+    C->SetBounds(R.Left, R.Top, R.Width(), R.Height());
   };
   // Anchored children follow the change of the client size since their rules were taken.
   TRect C = ClientRect();

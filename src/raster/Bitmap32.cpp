@@ -7,6 +7,7 @@
 
 #include "host/Font.h"
 #include "host/ImageCodec.h"
+#include "host/ScopeGuard.h"
 #include "raster/Resamplers.h"
 
 namespace qv {
@@ -59,7 +60,7 @@ TCustomBitmap32::TCustomBitmap32() : TCustomBitmap32(NewMemoryBackend) {}
 
 TCustomBitmap32::TCustomBitmap32(TBackendClass Backend) {
   InitializeBackend(Backend);
-  new TNearestResampler(this);  // owned by this surface from now on
+  SetResampler(std::make_unique<TNearestResampler>(this));
 }
 
 TCustomBitmap32::~TCustomBitmap32() {
@@ -84,21 +85,17 @@ bool TCustomBitmap32::SetSize(Integer NewWidth, Integer NewHeight) {
 
 void TCustomBitmap32::ChangeSize(Integer& Width, Integer& Height, Integer NewWidth,
                                  Integer NewHeight) {
-  Lock();
-  try {
+  auto Locked = LockScope(*this);
+  {
+    // The pixels are the backend's, also when it failed half-way.
+    TScopeExit Bits([&] { FBits = FBackend->Bits(); });
     FBackend->ChangeSize(NewWidth, NewHeight);
-  } catch (...) {
-    FBits = FBackend->Bits();
-    Unlock();
-    throw;
   }
-  FBits = FBackend->Bits();
   Width = NewWidth;
   Height = NewHeight;
   FClipRect = BoundsRect();
   FClipping = false;
   BackendChanged();
-  Unlock();
 }
 
 bool TCustomBitmap32::Empty() const {
@@ -106,8 +103,8 @@ bool TCustomBitmap32::Empty() const {
 }
 
 void TCustomBitmap32::Assign(TPersistent* Source) {
-  BeginUpdate();
-  try {
+  {
+    auto Updating = UpdateScope(*this);
     if (!Source) {
       SetSize(0, 0);
     } else if (auto* Src = dynamic_cast<TCustomBitmap32*>(Source)) {
@@ -118,24 +115,16 @@ void TCustomBitmap32::Assign(TPersistent* Source) {
     } else if (!AssignFromGraphic(*this, Source)) {
       TCustomMap::Assign(Source);
     }
-  } catch (...) {
-    EndUpdate();
-    throw;
   }
-  EndUpdate();
   Changed();
 }
 
 void TCustomBitmap32::AssignPixels(Integer Width, Integer Height, const void* Pixels) {
-  BeginUpdate();
-  try {
+  {
+    auto Updating = UpdateScope(*this);
     SetSize(Width, Height);
-  } catch (...) {
-    EndUpdate();
-    throw;
+    if (!Empty()) std::memcpy(FBits, Pixels, size_t(FWidth) * size_t(FHeight) * sizeof(TColor32));
   }
-  if (!Empty()) std::memcpy(FBits, Pixels, size_t(FWidth) * size_t(FHeight) * sizeof(TColor32));
-  EndUpdate();
   Changed(BoundsRect());
 }
 
@@ -237,9 +226,18 @@ String TCustomBitmap32::ResamplerClassName() const {
   return FResampler->ClassName();
 }
 
+void TCustomBitmap32::SetResampler(std::unique_ptr<TCustomResampler> Value) {
+  if (!Value || Value->Bitmap() != this)
+    throw EBitmapError(L"Resampler belongs to another surface");
+  FResampler = std::move(Value);
+}
+
 void TCustomBitmap32::SetResamplerClassName(const String& Value) {
   if (Value == ResamplerClassName()) return;
-  if (CreateResamplerByName(Value, this)) Changed();
+  if (auto R = CreateResamplerByName(Value, this)) {
+    SetResampler(std::move(R));
+    Changed();
+  }
 }
 
 void TCustomBitmap32::Changed(const TRect& Area, uint32_t Info) {

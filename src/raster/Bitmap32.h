@@ -181,6 +181,9 @@ class TCustomBitmap32 : public TCustomMap {
 
   // The resampler used when this surface is drawn stretched; never null.
   TCustomResampler* Resampler() const { return FResampler.get(); }
+  // Takes Value, which must sample this surface, as the resampler and frees the previous
+  // one. Raises EBitmapError (nothing changed) for null or another surface's resampler.
+  void SetResampler(std::unique_ptr<TCustomResampler> Value);
   String ResamplerClassName() const;
   void SetResamplerClassName(const String& Value);
 
@@ -259,7 +262,6 @@ class TCustomBitmap32 : public TCustomMap {
   TPixelCombineEvent OnPixelCombine;
 
  protected:
-  friend class TCustomResampler;
   void ChangeSize(Integer& Width, Integer& Height, Integer NewWidth, Integer NewHeight) override;
   virtual void PropertyChanged() { Changed(); }
   virtual void InitializeBackend(TBackendClass Backend);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host/Font.h"
+#include "host/ScopeGuard.h"
 #include "raster/Bitmap32.h"
 
 namespace qv {
@@ -112,13 +113,8 @@ void LoadResourceBitmap(TBitmap32& Dst, void* Instance, const wchar_t* Name, con
   HANDLE Bitmap =
       LoadImageW(HINSTANCE(Instance), Name, IMAGE_BITMAP, 0, 0, Instance ? LR_CREATEDIBSECTION : 0);
   if (!Bitmap) throw EInvalidGraphic(L"Resource " + Shown + L" not found");
-  try {
-    AssignBitmapHandle(Dst, HBITMAP(Bitmap));
-  } catch (...) {
-    DeleteObject(Bitmap);
-    throw;
-  }
-  DeleteObject(Bitmap);
+  TScopeExit Free([&] { DeleteObject(Bitmap); });
+  AssignBitmapHandle(Dst, HBITMAP(Bitmap));
 }
 
 }  // namespace

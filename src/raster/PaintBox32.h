@@ -41,10 +41,6 @@ class TCustomPaintBox32_qv : public TCustomControl {
   // Brings the buffer to the viewport's size by the oversize rule.
   void ResizeBuffer();
 
-  // These hide the framework's events of the same names: the paint box raises them
-  // from MouseEnter/MouseLeave, after (before) the framework's own handling.
-  TNotifyEvent OnMouseEnter;
-  TNotifyEvent OnMouseLeave;
   TNotifyEvent OnGDIOverlay;
 
  protected:
@@ -57,8 +53,10 @@ class TCustomPaintBox32_qv : public TCustomControl {
   virtual void DoPaintBuffer();
   virtual void DoPaintGDIOverlay();
   virtual void DoBufferResized(int OldWidth, int OldHeight);
-  virtual void MouseEnter();
-  virtual void MouseLeave();
+  // Hooks for the mouse entering (after the framework's handling and OnMouseEnter) and
+  // leaving (before them); MouseInControl already tells the new state.
+  virtual void MouseEnter() {}
+  virtual void MouseLeave() {}
   // The part of the client area the buffer shows: the whole client rectangle.
   virtual TRect GetViewportRect();
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "host/ScopeGuard.h"
 #include "raster/PaintBox32.h"
 
 namespace qv {
@@ -88,14 +89,10 @@ void TCustomPaintBox32_qv::ResizeBuffer() {
   int H = Axis(V.Height(), FBuffer->Height());
   if (W == FBuffer->Width() && H == FBuffer->Height()) return;
   int OldWidth = FBuffer->Width(), OldHeight = FBuffer->Height();
-  FBuffer->Lock();
-  try {
+  {
+    auto Locked = LockScope(*FBuffer);
     FBuffer->SetSize(W, H);
-  } catch (...) {
-    FBuffer->Unlock();
-    throw;
   }
-  FBuffer->Unlock();
   DoBufferResized(OldWidth, OldHeight);
   FForceFullRepaint = true;
 }
@@ -213,14 +210,10 @@ void TCustomPaintBox32_qv::CopyBuffer(HDC DC) {
 void TCustomPaintBox32_qv::Paint() {
   if (!Parent()) return;
   if (!FBufferValid) DoPaintBuffer();
-  FBuffer->Lock();
-  try {
+  {
+    auto Locked = LockScope(*FBuffer);
     CopyBuffer(Canvas()->Handle());
-  } catch (...) {
-    FBuffer->Unlock();
-    throw;
   }
-  FBuffer->Unlock();
   FInvalidRects.clear();
   FForceFullRepaint = false;
   DoPaintGDIOverlay();
@@ -231,16 +224,6 @@ void TCustomPaintBox32_qv::Paint() {
 void TCustomPaintBox32_qv::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   if (FOptions.Contains(pboAutoFocus) && CanFocus()) SetFocus();
   TCustomControl::MouseDown(Button, Shift, X, Y);
-}
-
-void TCustomPaintBox32_qv::MouseEnter() {
-  FMouseInControl = true;
-  if (OnMouseEnter) OnMouseEnter(this);
-}
-
-void TCustomPaintBox32_qv::MouseLeave() {
-  FMouseInControl = false;
-  if (OnMouseLeave) OnMouseLeave(this);
 }
 
 void TCustomPaintBox32_qv::WndProc(TMessage& Message) {
@@ -256,11 +239,13 @@ void TCustomPaintBox32_qv::WndProc(TMessage& Message) {
         Message.Result &= ~intptr_t(DLGC_WANTARROWS);
       }
       return;
-    case CM_MOUSEENTER:
+    case CM_MOUSEENTER:  // the framework raises OnMouseEnter/OnMouseLeave
+      FMouseInControl = true;
       TCustomControl::WndProc(Message);
       MouseEnter();
       return;
     case CM_MOUSELEAVE:
+      FMouseInControl = false;
       MouseLeave();
       TCustomControl::WndProc(Message);
       return;
@@ -275,14 +260,9 @@ void TCustomPaintBox32_qv::WndProc(TMessage& Message) {
         // A posted paint (a pending partial repaint) has no update region to begin
         // painting on: paint through the window's own device context.
         HDC DC = GetDC(Handle());
-        try {
-          PaintWindow(DC);
-          PaintControls(DC, nullptr);
-        } catch (...) {
-          ReleaseDC(Handle(), DC);
-          throw;
-        }
-        ReleaseDC(Handle(), DC);
+        TScopeExit Release([&] { ReleaseDC(Handle(), DC); });
+        PaintWindow(DC);
+        PaintControls(DC, nullptr);
         return;
       }
       break;

@@ -9,10 +9,6 @@
 
 namespace qv {
 
-TCustomResampler::TCustomResampler(TCustomBitmap32* Bitmap) : FBitmap(Bitmap) {
-  Bitmap->FResampler.reset(this);
-}
-
 void TCustomResampler::Assign(TPersistent* Source) {
   if (auto* R = dynamic_cast<TCustomResampler*>(Source)) {
     FPixelAccessMode = R->FPixelAccessMode;
@@ -134,21 +130,25 @@ void TLinearResampler::Resample(TCustomBitmap32& Dst, const TRect& DstRect, cons
 }
 
 namespace {
-using TResamplerFactory = void (*)(TCustomBitmap32*);
+using TResamplerFactory = std::unique_ptr<TCustomResampler> (*)(TCustomBitmap32*);
+template <typename T>
+std::unique_ptr<TCustomResampler> Make(TCustomBitmap32* B) {
+  return std::make_unique<T>(B);
+}
 const std::map<String, TResamplerFactory>& ResamplerClasses() {
   static const std::map<String, TResamplerFactory> Classes = {
-      {L"TNearestResampler", [](TCustomBitmap32* B) { new TNearestResampler(B); }},
-      {L"TLinearResampler", [](TCustomBitmap32* B) { new TLinearResampler(B); }},
+      {L"TNearestResampler", Make<TNearestResampler>},
+      {L"TLinearResampler", Make<TLinearResampler>},
   };
   return Classes;
 }
 }  // namespace
 
-bool CreateResamplerByName(const String& ClassName, TCustomBitmap32* Bitmap) {
+std::unique_ptr<TCustomResampler> CreateResamplerByName(const String& ClassName,
+                                                        TCustomBitmap32* Bitmap) {
   auto It = ResamplerClasses().find(ClassName);
-  if (It == ResamplerClasses().end()) return false;
-  It->second(Bitmap);  // the new resampler becomes Bitmap's
-  return true;
+  if (It == ResamplerClasses().end()) return nullptr;
+  return It->second(Bitmap);
 }
 
 }  // namespace qv

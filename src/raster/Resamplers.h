@@ -1,15 +1,15 @@
 #pragma once
 // Resamplers: how a surface is sampled when it is drawn stretched or transformed.
-// A resampler belongs to one surface; constructing one for a surface makes it that
-// surface's resampler and frees the previous one.
+// A resampler samples one surface; that surface owns it once it is handed over through
+// TCustomBitmap32::SetResampler, which frees the previous one.
 #include "raster/Bitmap32.h"
 
 namespace qv {
 
 class TCustomResampler : public TPersistent {
  public:
-  // Becomes Bitmap's resampler; Bitmap owns it from now on.
-  explicit TCustomResampler(TCustomBitmap32* Bitmap);
+  // Samples Bitmap; it is Bitmap's resampler only after Bitmap->SetResampler.
+  explicit TCustomResampler(TCustomBitmap32* Bitmap) : FBitmap(Bitmap) {}
   String ClassName() const override { return L"TCustomResampler"; }
   TCustomBitmap32* Bitmap() const { return FBitmap; }
   TPixelAccessMode PixelAccessMode() const { return FPixelAccessMode; }
@@ -60,8 +60,10 @@ class TLinearResampler : public TCustomResampler {
   TColor32 SampleFixed(int64_t X8, int64_t Y8) const;
 };
 
-// Creates the resampler registered under ClassName for Bitmap; false when unknown.
-bool CreateResamplerByName(const String& ClassName, TCustomBitmap32* Bitmap);
+// A new resampler of the class registered under ClassName, sampling Bitmap; null when the
+// name is unknown.
+std::unique_ptr<TCustomResampler> CreateResamplerByName(const String& ClassName,
+                                                        TCustomBitmap32* Bitmap);
 
 // Stretched drawing of SrcRect of Src into DstRect of Dst: clips both rectangles,
 // copies as a block when the sizes agree and asks Src's resampler otherwise.

@@ -6,6 +6,7 @@
 
 #include "graphics/QvComm.h"
 #include "host/Properties.h"
+#include "host/ScopeGuard.h"
 #include "resources/QvSkinResManager.h"
 
 namespace qv {
@@ -78,17 +79,13 @@ void CutPicture(const TCustomBitmap32& Src, const TRect& SrcRect, TCustomBitmap3
     CutPicture(Copy, SrcRect, Dst, Background);
     return;
   }
-  Dst.BeginUpdate();
-  try {
+  {
+    auto Updating = UpdateScope(Dst);
     Src.CopyPropertiesTo(&Dst);
     Dst.SetSize(std::max(SrcRect.Width(), 0), std::max(SrcRect.Height(), 0));
     Dst.Clear(Background);
     DrawTranslatedPasses(Src, SrcRect, Dst, CutPasses);
-  } catch (...) {
-    Dst.EndUpdate();
-    throw;
   }
-  Dst.EndUpdate();
   Dst.Changed();
 }
 

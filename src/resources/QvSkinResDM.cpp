@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "host/ScopeGuard.h"
 #include "host/Streams.h"
 #include "raster/Gr32Png.h"
 #include "resources/DefaultSkinFiles.h"
@@ -28,31 +29,24 @@ std::unique_ptr<TQvSkinResDM>& Instance() {
 
 void LoadDefaultSkin(TQvSkinImageList* List) {
   TQvSkinBitmapCollection* Items = List->Bitmaps();
-  Items->BeginUpdate();
-  try {
-    for (const TDefaultSkinEntry& E : gDefaultSkinTable) {
-      const TEmbeddedFile* File = FindDefaultSkinFile(E.ResID);
-      if (!File) throw Exception(String(L"Default skin picture missing: ") + E.ResID);
-      TMemoryStream Stream(std::vector<uint8_t>(File->Data, File->Data + File->Size));
-      TQvSkinImage Image;
-      bool AlphaChannelUsed = false;
-      LoadPNGintoBitmap32(&Image, Stream, AlphaChannelUsed);
-      if (Image.Width() != E.Width || Image.Height() != E.Height)
-        throw Exception(String(L"Default skin picture ") + E.ResID + L" is " +
-                        std::to_wstring(Image.Width()) + L"x" + std::to_wstring(Image.Height()) +
-                        L", expected " + std::to_wstring(E.Width) + L"x" +
-                        std::to_wstring(E.Height));
-      Image.SetDrawMode(E.Opaque ? dmOpaque : dmBlend);
-      Image.SetResamplerClassName(L"TNearestResampler");
-      TQvSkinBitmapItem* Item = Items->Add();
-      Item->SetResID(E.ResID);
-      Item->SetBitmap(&Image);
-    }
-  } catch (...) {
-    Items->EndUpdate();
-    throw;
+  auto Updating = UpdateScope(*Items);
+  for (const TDefaultSkinEntry& E : gDefaultSkinTable) {
+    const TEmbeddedFile* File = FindDefaultSkinFile(E.ResID);
+    if (!File) throw Exception(String(L"Default skin picture missing: ") + E.ResID);
+    TMemoryStream Stream(std::vector<uint8_t>(File->Data, File->Data + File->Size));
+    TQvSkinImage Image;
+    bool AlphaChannelUsed = false;
+    LoadPNGintoBitmap32(&Image, Stream, AlphaChannelUsed);
+    if (Image.Width() != E.Width || Image.Height() != E.Height)
+      throw Exception(String(L"Default skin picture ") + E.ResID + L" is " +
+                      std::to_wstring(Image.Width()) + L"x" + std::to_wstring(Image.Height()) +
+                      L", expected " + std::to_wstring(E.Width) + L"x" + std::to_wstring(E.Height));
+    Image.SetDrawMode(E.Opaque ? dmOpaque : dmBlend);
+    Image.SetResamplerClassName(L"TNearestResampler");
+    TQvSkinBitmapItem* Item = Items->Add();
+    Item->SetResID(E.ResID);
+    Item->SetBitmap(&Image);
   }
-  Items->EndUpdate();
 }
 
 TQvSkinResDM::TQvSkinResDM(TComponent* AOwner) : TComponent(AOwner) {

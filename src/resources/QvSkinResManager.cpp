@@ -4,6 +4,7 @@
 
 #include "graphics/QvComm.h"
 #include "host/ObjectText.h"
+#include "host/ScopeGuard.h"
 #include "host/Streams.h"
 #include "raster/Gr32Png.h"
 #include "resources/QvSkinResDM.h"
@@ -105,11 +106,9 @@ TQvSkinImage* TQvSkinResManager::GetImageByFileName(const String& FileName) {
     TQvSkinImage Temp;
     LoadSkinImageFile(&Temp, FileName);
     TQvSkinBitmapItem* Item = Items->Add();
-    try {
+    {
+      TScopeFail Drop([Item] { delete Item; });  // an item without its picture goes again
       Item->SetBitmap(&Temp);
-    } catch (...) {
-      delete Item;
-      throw;
     }
     Item->SetResID(FileName);
     Item->SetDescription(String());
@@ -141,11 +140,9 @@ TQvResID TQvSkinResManager::GetDPIScaleResID(const TQvResID& ResID) const {
 int TQvSkinResManager::AddRes(TCustomBitmap32* AImage, const TQvResID& ResID,
                               const String& Description) {
   TQvSkinBitmapItem* Item = MainList()->Bitmaps()->Add();
-  try {
+  {
+    TScopeFail Drop([Item] { delete Item; });  // an item without its picture goes again
     Item->SetBitmap(AImage);
-  } catch (...) {
-    delete Item;
-    throw;
   }
   Item->SetResID(ResID);
   Item->SetDescription(Description);

@@ -4,6 +4,7 @@
 
 #include "host/Colors.h"
 #include "host/Properties.h"
+#include "host/ScopeGuard.h"
 
 namespace qv {
 
@@ -143,14 +144,10 @@ String TQvSkinSvgImageList::ColorToHtmlColor(TColor Color) {
 
 void TQvSkinSvgImageList::DoAutoRefresh() {
   if (Loading() || ComponentState().Contains(csDestroying) || FRefreshing) return;
-  FRefreshing = true;
-  try {
+  {
+    TScopedValue Refreshing(FRefreshing, true);
     RefreshImages();
-  } catch (...) {
-    FRefreshing = false;
-    throw;
   }
-  FRefreshing = false;
   FNeedsRefresh = false;
 }
 

@@ -100,6 +100,56 @@ TEST(Bitmap32, ClearResetAlphaAndAssign) {
   EXPECT_EQ(B.ResamplerClassName(), L"TLinearResampler");
 }
 
+namespace {
+// A resampler that counts its instances and can fail half-way through construction.
+int LiveResamplers = 0;
+struct TCountedResampler : TNearestResampler {
+  TCountedResampler(TCustomBitmap32* B, bool Fail) : TNearestResampler(B) {
+    if (Fail) throw EBitmapError(L"no resampler");
+    ++LiveResamplers;
+  }
+  ~TCountedResampler() override { --LiveResamplers; }
+};
+}  // namespace
+
+// The surface owns only the resampler handed to it: one on the stack or one whose
+// constructor throws is never freed by the surface (ASan reports a bad delete otherwise).
+TEST(Bitmap32, ResamplerOwnershipIsHandedOverExplicitly) {
+  {
+    TBitmap32 B;
+    B.SetSize(2, 2);
+    B.Clear(0xFF102030);
+    TCustomResampler* Own = B.Resampler();
+    {
+      TCountedResampler OnStack(&B, false);
+      EXPECT_EQ(OnStack.GetSampleFloat(0.5, 0.5), 0xFF102030u);
+      EXPECT_EQ(B.Resampler(), Own);
+    }
+    EXPECT_THROW(TCountedResampler(&B, true), EBitmapError);
+    EXPECT_THROW(B.SetResampler(std::make_unique<TCountedResampler>(&B, true)), EBitmapError);
+    EXPECT_EQ(B.Resampler(), Own);
+    EXPECT_EQ(LiveResamplers, 0);
+
+    // Null, or a resampler of another surface, is refused and the old one stays.
+    TBitmap32 Other;
+    EXPECT_THROW(B.SetResampler(nullptr), EBitmapError);
+    EXPECT_THROW(B.SetResampler(std::make_unique<TCountedResampler>(&Other, false)), EBitmapError);
+    EXPECT_EQ(LiveResamplers, 0);
+    EXPECT_EQ(B.Resampler(), Own);
+
+    // Replacing frees the previous one, by name or by object.
+    B.SetResampler(std::make_unique<TCountedResampler>(&B, false));
+    EXPECT_EQ(LiveResamplers, 1);
+    EXPECT_EQ(B.Resampler()->Bitmap(), &B);
+    B.SetResamplerClassName(L"TLinearResampler");
+    EXPECT_EQ(LiveResamplers, 0);
+    B.SetResampler(std::make_unique<TCountedResampler>(&B, false));
+    EXPECT_EQ(LiveResamplers, 1);
+  }
+  // The surface frees the resampler it owns.
+  EXPECT_EQ(LiveResamplers, 0);
+}
+
 TEST(Bitmap32, FrameRectOutlines) {
   struct Case {
     TRect R;

@@ -216,6 +216,27 @@ TEST_F(PaintBoxWindow, MouseEnterRunsAfterAndMouseLeaveBeforeTheFramework) {
   EXPECT_EQ(Leaves, 1);
 }
 
+// One event member each: a handler set through the base control is the one that fires,
+// once, and sees the paint box's new state.
+TEST_F(PaintBoxWindow, MouseEventsSetThroughTheBaseControlFireOnce) {
+  std::vector<String> Events;
+  Box->OnMouseEnter = [&](TObject*) { Events.push_back(L"replaced"); };
+  TControl* AsControl = Box;
+  AsControl->OnMouseEnter = [&](TObject* Sender) {
+    Events.push_back(Sender == Box && Box->MouseInControl() ? L"enter" : L"enter, wrong state");
+  };
+  AsControl->OnMouseLeave = [&](TObject* Sender) {
+    Events.push_back(Sender == Box && !Box->MouseInControl() ? L"leave" : L"leave, wrong state");
+  };
+  EXPECT_TRUE(Box->OnMouseLeave);
+  TPoint P = At(30, 30);
+  qvtest::MoveMouse(P.X, P.Y);
+  ASSERT_TRUE(qvtest::PumpUntil([&] { return Box->MouseInControl(); }));
+  qvtest::MoveMouse(5, 5);
+  ASSERT_TRUE(qvtest::PumpUntil([&] { return !Box->MouseInControl(); }));
+  EXPECT_EQ(Events, (std::vector<String>{L"enter", L"leave"}));
+}
+
 TEST_F(PaintBoxWindow, DirectModeShowsBufferChangesAtOnce) {
   Box->SetRepaintMode(rmDirect);
   PumpIdle();

@@ -176,6 +176,35 @@ TEST_F(SkinControl, DelayedRefreshHoldsTheBodyWhileSizing) {
   EXPECT_EQ(Probe->Buffer()->Width(), 70);  // no oversize: exactly the control
 }
 
+// While sizing, a paint shows the background only, and so does a child that captures the
+// control then; the delayed refresh brings the body back in both.
+TEST_F(SkinControl, DelayedRefreshPaintsTheBodyOnlyWhenSizingPauses) {
+  auto* Probe = Add<TProbe>(Form.get(), 10, 10, 40, 30);
+  Probe->SetTransparent(false);
+  Probe->SetColor(clYellow);
+  Probe->SetDelayRefresh(true);
+  Probe->Body = [](TBitmap32* B) { B->FillRectS(0, 0, B->Width(), B->Height(), 0xFF00FF00); };
+  auto* Child = Add<TProbe>(Probe, 2, 2, 10, 10);
+  ShowForm();
+  ASSERT_EQ(Rgb(*Probe->Buffer(), 20, 20), 0x00FF00u);
+  ASSERT_EQ(Rgb(*Child->Buffer(), 5, 5), 0x00FF00u);
+
+  Probe->SetWidth(60);
+  // Painted before the timer can come: no messages are pumped in between.
+  Redraw(Probe);
+  Child->Invalidate();
+  Redraw(Child);
+  EXPECT_EQ(Rgb(*Probe->Buffer(), 50, 20), 0xFFFF00u);
+  EXPECT_EQ(Rgb(*Child->Buffer(), 5, 5), 0xFFFF00u);
+
+  EXPECT_TRUE(qvtest::PumpUntil(
+      [&] {
+        return Rgb(*Probe->Buffer(), 50, 20) == 0x00FF00u &&
+               Rgb(*Child->Buffer(), 5, 5) == 0x00FF00u;
+      },
+      1000));
+}
+
 TEST_F(SkinControl, RegistryHoldsLiveControlsAndVisibilityIsReported) {
   TQvWinControlHelper* Registry = TQvWinControlHelperObj();
   ASSERT_NE(Registry, nullptr);
