@@ -35,8 +35,8 @@ class TQvSkinCustomControl : public TCustomPaintBox32_qv, public IQvBackgroundSo
   // repaint.
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool Value) { FTransparent = Value; }
-  // Color (the framework's, white here and not taken from the parent) is the background
-  // when not transparent and what the buffer is cleared to on resize.
+  // (Color, the framework's, is white here and not taken from the parent; BackgroundColor
+  // says what fills the background when not transparent.)
   // Moving the control repaints it and tells its windowed children to capture again.
   bool AutoInvalidate() const { return FAutoInvalidate; }
   void SetAutoInvalidate(bool Value) { FAutoInvalidate = Value; }
@@ -52,7 +52,7 @@ class TQvSkinCustomControl : public TCustomPaintBox32_qv, public IQvBackgroundSo
   // The buffer, brought up to date first when it is invalid and the control can paint,
   // so that a child never copies a stale picture of its parent.
   TBitmap32* GetBackgroundPicture() override;
-  // The colour the background is filled with when not transparent: Color here.
+  // Fills the background when not transparent and the buffer on resize: Color here.
   virtual TColor BackgroundColor() const { return Color(); }
   // A copy of the last finished body kept by some controls; nil here.
   virtual TBitmap32* GetDoubleBuffer() { return nullptr; }

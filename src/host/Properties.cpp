@@ -123,7 +123,7 @@ bool TPropTable::Read(TPersistent& Object, const String& Name, const TPropValue&
 
 void TPropTable::Copy(TPersistent& Dest, const TPersistent& Source) const {
   for (const TPropDecl& D : FDecls)
-    if (D.Copy && !D.Flags.Contains(pfNoAssign)) D.Copy(Dest, Source);
+    if (D.Copy) D.Copy(Dest, Source);
 }
 
 }  // namespace qv

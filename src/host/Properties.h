@@ -129,9 +129,9 @@ enum TPropKind {
   pkCollection,
   pkStrings,
   pkReference,
-  pkReadOnly,
+  pkIgnored,
 };
-enum TPropFlag { pfResID, pfBesideBase, pfNoAssign };
+enum TPropFlag { pfResID, pfBesideBase };
 using TPropFlags = TSet<TPropFlag>;
 
 inline constexpr auto Always = [](const TPersistent&) { return true; };
@@ -178,13 +178,13 @@ using TValueOf = std::decay_t<decltype(Get(std::declval<F>(), std::declval<const
 // One published property, its kind erased. The table reads and writes through it.
 struct TPropDecl {
   String Name;
-  TPropKind Kind = pkReadOnly;
+  TPropKind Kind = pkIgnored;
   TPropFlags Flags;
   std::function<bool(const TPersistent&)> IsStored;  // nil: never written
   std::function<void(const TPersistent&, TPropertyWriter&)> Write;
   std::function<void(TPersistent&, const TPropValue&)> Read;  // nil for objects
   std::function<TPersistent*(TPersistent&)> Object;           // objects, collections, lists
-  std::function<void(TPersistent&, const TPersistent&)> Copy;
+  std::function<void(TPersistent&, const TPersistent&)> Copy;        // nil: Assign leaves it
   std::function<bool(const TPersistent&, const TPersistent&)> Same;  // values only
 
   bool IsResID() const { return Flags.Contains(pfResID); }
@@ -212,7 +212,7 @@ struct TPropDecl {
   TPropDecl&& BesideBase() && { return With(pfBesideBase); }
   TPropDecl&& NoAssign() && {
     Copy = nullptr;
-    return With(pfNoAssign);
+    return std::move(*this);
   }
 
  private:
@@ -501,7 +501,6 @@ TPropDecl RefProp(const wchar_t* Name, G Get, S SetName) {
   TPropDecl P;
   P.Name = Name;
   P.Kind = pkReference;
-  P.Flags.Include(pfNoAssign);
   auto Named = [Get](const TPersistent& O) -> const TComponent* {
     const TComponent* C = detail::Get(Get, O);
     return C && !C->Name().empty() ? C : nullptr;
@@ -521,7 +520,6 @@ TPropDecl RefProp(const wchar_t* Name, G Get, S SetName) {
 inline TPropDecl IgnoredProp(const wchar_t* Name) {
   TPropDecl P;
   P.Name = Name;
-  P.Flags.Include(pfNoAssign);
   P.Read = [](TPersistent&, const TPropValue&) {};
   return P;
 }
