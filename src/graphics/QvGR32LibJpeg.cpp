@@ -3,8 +3,6 @@
 #define STBI_WRITE_NO_STDIO
 #include <stb_image_write.h>
 
-#include <filesystem>
-
 #include "graphics/QvGR32LibSlicing.h"
 #include "host/Streams.h"
 
@@ -43,8 +41,7 @@ bool Bmp32ToJpg(const TCustomBitmap32* Bitmap, const String& FileName) {
 }
 
 void ResizeJpgImage(const String& FileName, Integer W, Integer H, String& NewName) {
-  std::error_code Ec;
-  if (!std::filesystem::is_regular_file(std::filesystem::path(FileName), Ec)) return;
+  if (!FileExists(FileName)) return;
   TBitmap32 Picture, Thumb;
   Picture.LoadFromFile(FileName);
   Thumb.SetSize(W, H);

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <vector>
 
-#include "graphics/QvComm.h"
 #include "host/ObjectText.h"
+#include "host/Platform.h"
 #include "host/ScopeGuard.h"
 #include "resources/QvSkinResManager.h"
 
