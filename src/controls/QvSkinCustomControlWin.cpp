@@ -110,7 +110,7 @@ void TQvSkinCustomControl::WndProc(TMessage& Message) {
   switch (Message.Msg) {
     case WM_ERASEBKGND:
       if (FEraseBackground && Message.WParam != 0 && Message.LParam == 1)
-        Buffer()->DrawTo(reinterpret_cast<void*>(Message.WParam), 0, 0);
+        Buffer()->DrawTo(reinterpret_cast<HDC>(Message.WParam), 0, 0);
       Message.Result = 1;
       return;
     case WM_MOVE:

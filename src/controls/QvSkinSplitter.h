@@ -3,6 +3,7 @@
 // the left button is held an inverted line follows the mouse over the parent; the release
 // applies the size. Escape in the form's focused control cancels the drag.
 #include "controls/QvSkinCustomControl.h"
+#include "host/PlatformTypes.h"
 #include "host/WinControl.h"
 
 namespace qv {
@@ -81,10 +82,10 @@ class TQvSkinSplitter : public TQvSkinCustomControl {
   int FNewSize = 0;
   int FOldSize = -1;
   int FSplit = 0;
-  HDC__* FLineDC = nullptr;
+  HDC FLineDC = nullptr;
   bool FLineVisible = false;
-  void* FBrush = nullptr;
-  void* FPrevBrush = nullptr;
+  HGDIOBJ FBrush = nullptr;
+  HGDIOBJ FPrevBrush = nullptr;
   TWinControl* FActiveControl = nullptr;
   TKeyEvent FOldKeyDown;
 };

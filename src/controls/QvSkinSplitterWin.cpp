@@ -240,7 +240,7 @@ void TQvSkinSplitter::DrawBody(TBitmap32* Bitmap) {
   if (FResizeType == rtDot)
     PaintSplitterGrip(Bitmap, Align(), Width(), Height(), Color32(FDotColor));
   if (Designing()) {
-    HDC DC = HDC(Bitmap->Handle());
+    HDC DC = Bitmap->Handle();
     HPEN Pen = CreatePen(PS_DOT, 1, RGB(0xCE, 0xD8, 0xFF));
     HGDIOBJ OldPen = SelectObject(DC, Pen);
     HGDIOBJ OldBrush = SelectObject(DC, GetStockObject(NULL_BRUSH));

@@ -76,7 +76,7 @@ void TqvFormLayerWindow::DrawSelf(int AFlag) {
   POINT Src{0, 0};
   BLENDFUNCTION Blend{AC_SRC_OVER, 0, BYTE(AFlag != 0 || FHided ? 0 : 255), AC_SRC_ALPHA};
   HDC Screen = GetDC(nullptr);
-  UpdateLayeredWindow(H, Screen, &Dst, &Size, HDC(Temp.Handle()), &Src, 0, &Blend, ULW_ALPHA);
+  UpdateLayeredWindow(H, Screen, &Dst, &Size, Temp.Handle(), &Src, 0, &Blend, ULW_ALPHA);
   ReleaseDC(nullptr, Screen);
 }
 

@@ -110,12 +110,6 @@ namespace {
 
 const bool kRegistered = (RegisterComponentClass<TQvSkinRes>(), true);
 
-#ifdef _WIN32
-constexpr wchar_t kDelim = L'\\';
-#else
-constexpr wchar_t kDelim = L'/';
-#endif
-
 // A bare file name: a name taken from the file must not lead out of its folder.
 bool IsPlainFileName(const String& Name) {
   return !Name.empty() && Name != L"." && Name != L".." &&
@@ -151,11 +145,11 @@ TQvSkinRes::TQvSkinRes(TComponent* AOwner, const String& AppFolder)
 TQvSkinRes::~TQvSkinRes() = default;
 
 String TQvSkinRes::SkinFolder() const {
-  return FAppFolder + L"Skin" + kDelim;
+  return FAppFolder + L"Skin" + PathDelim;
 }
 
 String TQvSkinRes::DefaultPicture() const {
-  return SkinFolder() + L"Default" + kDelim + L"skin_bk_leaf.jpg";
+  return SkinFolder() + L"Default" + PathDelim + L"skin_bk_leaf.jpg";
 }
 
 void TQvSkinRes::Loaded() {
@@ -192,7 +186,7 @@ void TQvSkinRes::LoadConfig() {
     throw EParserError(L"Invalid skin configuration file: Style is out of range");
   String Picture;
   if (Config.FormBg) {
-    const String Custom = SkinFolder() + L"Custom" + kDelim + *Config.FormBg;
+    const String Custom = SkinFolder() + L"Custom" + PathDelim + *Config.FormBg;
     if (IsPlainFileName(*Config.FormBg) && FileExists(Custom))
       Picture = Custom;
     else if (FileExists(Leaf))

@@ -3,16 +3,15 @@
 
 namespace qv {
 
-void DrawEffectText(TPlatformDC, TRect&, const String&, Cardinal, Integer, TColor, Integer,
-                    Integer) {}
+void DrawEffectText(HDC, TRect&, const String&, Cardinal, Integer, TColor, Integer, Integer) {}
 void DrawEffectText(TCanvas&, TRect&, const String&, Cardinal, Integer, TColor, Integer, Integer) {}
 void FillGradient(TCanvas&, TColor, TColor, bool, const TRect&) {}
-void ColorBlend(TPlatformDC, const TRect&, TColor, uint8_t) {}
-void FillGradient(TPlatformDC, TColor, TColor, bool, const TRect&) {}
-Integer CalcTextWidthW(TPlatformDC, const String&) {
+void ColorBlend(HDC, const TRect&, TColor, uint8_t) {}
+void FillGradient(HDC, TColor, TColor, bool, const TRect&) {}
+Integer CalcTextWidthW(HDC, const String&) {
   return 0;
 }
-Integer CalcTextHeightW(TPlatformDC, const String&) {
+Integer CalcTextHeightW(HDC, const String&) {
   return 0;
 }
 

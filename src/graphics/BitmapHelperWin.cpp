@@ -8,12 +8,6 @@
 namespace qv {
 
 namespace {
-HDC AsDC(TPlatformDC DC) {
-  return static_cast<HDC>(DC);
-}
-}  // namespace
-
-namespace {
 
 // The glow of Text in Font over Rect of DC.
 void PaintGlow(HDC DC, HGDIOBJ Font, const TRect& Rect, const String& Text, Cardinal Format,
@@ -25,7 +19,7 @@ void PaintGlow(HDC DC, HGDIOBJ Font, const TRect& Rect, const String& Text, Card
   TBitmap32 Background, Mask;
   Background.SetSize(W, H);
   Mask.SetSize(W, H);
-  HDC BackDC = AsDC(Background.Handle()), MaskDC = AsDC(Mask.Handle());
+  HDC BackDC = Background.Handle(), MaskDC = Mask.Handle();
   BitBlt(BackDC, 0, 0, W, H, DC, Rect.Left, Rect.Top, SRCCOPY);
   // The text in red on white with the context's font, blurred into a grey halo.
   Mask.Clear(0xFFFFFFFF);
@@ -43,11 +37,10 @@ void PaintGlow(HDC DC, HGDIOBJ Font, const TRect& Rect, const String& Text, Card
 
 }  // namespace
 
-void DrawEffectText(TPlatformDC DC, TRect& Rect, const String& Text, Cardinal Format, Integer,
+void DrawEffectText(HDC DC, TRect& Rect, const String& Text, Cardinal Format, Integer,
                     TColor GlowColor, Integer Strength, Integer) {
   if (!DC) return;
-  PaintGlow(AsDC(DC), GetCurrentObject(AsDC(DC), OBJ_FONT), Rect, Text, Format, GlowColor,
-            Strength);
+  PaintGlow(DC, GetCurrentObject(DC, OBJ_FONT), Rect, Text, Format, GlowColor, Strength);
 }
 
 void DrawEffectText(TCanvas& Canvas, TRect& Rect, const String& Text, Cardinal Format, Integer,
@@ -55,46 +48,44 @@ void DrawEffectText(TCanvas& Canvas, TRect& Rect, const String& Text, Cardinal F
   PaintGlow(Canvas.Handle(), Canvas.Font().Handle(), Rect, Text, Format, GlowColor, Strength);
 }
 
-void ColorBlend(TPlatformDC DC, const TRect& Rect, TColor Color, uint8_t Alpha) {
+void ColorBlend(HDC DC, const TRect& Rect, TColor Color, uint8_t Alpha) {
   if (!DC || Rect.IsEmpty()) return;
   // One pixel of the colour, stretched: the same as a whole rectangle of it.
   TBitmap32 Fill;
   Fill.SetSize(1, 1);
   Fill.Clear(Color32(Color));
   BLENDFUNCTION Blend{AC_SRC_OVER, 0, Alpha, 0};
-  AlphaBlend(AsDC(DC), Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), AsDC(Fill.Handle()), 0, 0,
-             1, 1, Blend);
+  AlphaBlend(DC, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), Fill.Handle(), 0, 0, 1, 1,
+             Blend);
 }
 
-void FillGradient(TPlatformDC DC, TColor StartColor, TColor EndColor, bool Horizontal,
-                  const TRect& Rect) {
+void FillGradient(HDC DC, TColor StartColor, TColor EndColor, bool Horizontal, const TRect& Rect) {
   if (!DC || Rect.Width() < 0 || Rect.Height() < 0) return;
   TBitmap32 Bitmap;
   Bitmap.SetSize(std::max(Rect.Width(), 1), std::max(Rect.Height(), 1));
   FillGradient(&Bitmap, StartColor, EndColor, Horizontal, Bitmap.BoundsRect());
-  BitBlt(AsDC(DC), Rect.Left, Rect.Top, Bitmap.Width(), Bitmap.Height(), AsDC(Bitmap.Handle()), 0,
-         0, SRCCOPY);
+  BitBlt(DC, Rect.Left, Rect.Top, Bitmap.Width(), Bitmap.Height(), Bitmap.Handle(), 0, 0, SRCCOPY);
 }
 
 void FillGradient(TCanvas& Canvas, TColor StartColor, TColor EndColor, bool Horizontal,
                   const TRect& Rect) {
-  FillGradient(TPlatformDC(Canvas.Handle()), StartColor, EndColor, Horizontal, Rect);
+  FillGradient(Canvas.Handle(), StartColor, EndColor, Horizontal, Rect);
 }
 
 namespace {
-RECT CalcRect(TPlatformDC DC, const String& Text) {
+RECT CalcRect(HDC DC, const String& Text) {
   RECT R{0, 0, 0, 0};
-  if (DC) DrawTextW(AsDC(DC), Text.c_str(), int(Text.size()), &R, DT_CALCRECT);
+  if (DC) DrawTextW(DC, Text.c_str(), int(Text.size()), &R, DT_CALCRECT);
   return R;
 }
 }  // namespace
 
-Integer CalcTextWidthW(TPlatformDC DC, const String& Text) {
+Integer CalcTextWidthW(HDC DC, const String& Text) {
   RECT R = CalcRect(DC, Text);
   return R.right - R.left;
 }
 
-Integer CalcTextHeightW(TPlatformDC DC, const String& Text) {
+Integer CalcTextHeightW(HDC DC, const String& Text) {
   RECT R = CalcRect(DC, Text);
   return R.bottom - R.top;
 }

@@ -1,18 +1,15 @@
 #pragma once
-// Small helpers used by nearly every control and form: rectangle arithmetic, the work
-// area of a window's monitor, bringing a window to the front, DPI scaling (off: the
-// library runs at 96-DPI metrics), and text-file and path helpers.
-// Portable header; the platform parts live in QvCommWin.cpp (QvCommHeadless.cpp natively).
+// Small helpers used by nearly every control and form: rectangle arithmetic, text
+// helpers and the picture conversions; and, from the host's platform module, the files,
+// paths, monitors and DPI scaling the layers below share.
+// Portable header.
 #include <memory>
 
 #include "host/Classes.h"
+#include "host/Platform.h"
 #include "host/Types.h"
 
-struct HWND__;  // the platform's window handle type, as <windows.h> declares it
-
 namespace qv {
-
-using HWND = ::HWND__*;
 
 class TControl;
 class TFont;
@@ -62,31 +59,8 @@ bool RectInRect(const TRect& R, const TRect& Outer);
 // Each edge rounded to the nearest integer (halves to even).
 TRect IntRect(const TFloatRect& R);
 
-// ---- monitor and windows (platform) ----
-
-// The work area (WorkArea true) or the whole area of the monitor nearest to the window.
-void GetMonitorWorkArea(HWND Handle, bool WorkArea, TRect& Rect);
-// One empty input event, then SetForegroundWindow, so the window may take the foreground.
-void BringToFrontEx(HWND Handle);
-// user32's IsHungAppWindow looked up at run time; true when it is missing.
-bool IsHungAppWindowNT(HWND Handle);
+// Nothing to do: there are no framework styles to turn off.
 inline void DisableVclStyles() {}
-
-// ---- DPI (the mode is off: every scaled size equals the unscaled one) ----
-
-bool AppIsHighDPIMode();
-double GetDPIScaleValue(const TControl* Control);
-bool AppInHighDPIMode();
-// Pixels per inch of the screen (96 where there is no screen).
-Integer ScreenPixelsPerInch();
-Integer GetDPIScaledPixels(const TControl* Control, Integer N);
-TPoint GetDPIScaledPixels(const TControl* Control, const TPoint& P);
-TRect GetDPIScaledPixels(const TControl* Control, const TRect& R);
-Integer GetDPIScaledFontSize(const TControl* Control, Integer Size);
-// In high-DPI mode: the font's size scaled; otherwise nothing.
-void SetDPIScaledFont(const TControl* Control, TFont* Font);
-// In high-DPI mode: Font takes Source's settings but keeps its own style and colour.
-void SetDPIScaledFont(const TFont* Source, TFont* Font);
 
 // ---- pictures (Windows only: the host's picture classes) ----
 
@@ -104,26 +78,11 @@ bool GetDPIScaledImageList(const TControl* Control, TCustomImageList* ImageList,
 bool GetDPIScaledImageList(const TControl* Control, TCustomImageList* ImageList, int Index,
                            TPngImage& Png);
 
-// ---- files, text and paths ----
+// ---- text ----
 
-// The whole file as UTF-8 (a byte-order mark is skipped).
-// Raises Exception "File does not exist: <name>" when it is missing.
-String ReadUTF8File(const String& FileName);
-// Text split into lines and written as UTF-8 with a byte-order mark and a line break after
-// each line.
-void WriteUTF8File(const String& Text, const String& FileName);
 // The framework's integer conversion: optional blanks and sign, decimal or hex ($, 0x).
 bool TryStrToInt(const String& S, Integer& Value);
 // Non-empty, and every run of five characters (the last may be shorter) is an integer.
 bool IsIntString(const String& Text);
-// Appends the lines from the first StartLine to the first following EndLine (both
-// included; compared trimmed, and upper-cased unless CaseSensitive) to Dest. False and
-// Dest untouched when either line is missing.
-bool ExtractBetweenStrings(const TStringList& Lines, TStringList& Dest, const String& StartLine,
-                           bool CaseSensitive, const String& EndLine);
-// The platform's path combination (PathCombineW): joins and canonicalises; "" on failure.
-String GetAbsolutePathEx(const String& BasePath, const String& RelativePath);
-// Folder of the running executable, with a trailing delimiter.
-String GetExeFolder();
 
 }  // namespace qv

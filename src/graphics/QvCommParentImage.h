@@ -10,10 +10,9 @@
 // Windows only (QvCommParentImageWin.cpp); the header names platform handles opaquely.
 #include <functional>
 
+#include "host/PlatformTypes.h"
 #include "host/Types.h"
 #include "resources/QvSkinIntfTypes.h"
-
-struct HDC__;
 
 namespace qv {
 
@@ -66,7 +65,7 @@ void GetParentImageEx(TControl* Control, TCanvas* Canvas);
 // Paints the eligible graphic children of Container (from First upwards; nil: all) onto
 // DC over their captured backgrounds, each at its position moved by Offset. A child whose
 // top-left pixel comes out as the key colour magenta is left out.
-void PaintControls(HDC__* DC, TWinControl* Container, TControl* First, TPoint Offset);
+void PaintControls(HDC DC, TWinControl* Container, TControl* First, TPoint Offset);
 
 // Kept for callers of the old interface; does nothing.
 inline void CopyCanvasRegionToBitmap(TCanvas*, TBitmap32*, const TRect&) {}

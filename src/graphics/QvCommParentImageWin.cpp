@@ -191,7 +191,7 @@ void GetParentImage(TControl* Control, TBitmap32* Bitmap, const TRect& Rect) {
       Surface->DrawTo(Bitmap, Bitmap->ClipRect(), R);
     return;
   }
-  HDC DC = static_cast<HDC>(Bitmap->Handle());
+  HDC DC = Bitmap->Handle();
   if (!DC) return;
   PaintParent(Control, DC);
   GdiFlush();
@@ -223,8 +223,8 @@ void GetParentImage(TControl* Control, TCanvas* Canvas, const TRect& Rect) {
     TRect Clip = ClipBox(DC);
     GdiFlush();
     SetStretchBltMode(DC, COLORONCOLOR);
-    StretchBlt(DC, Clip.Left, Clip.Top, Clip.Width(), Clip.Height(),
-               static_cast<HDC>(Surface->Handle()), R.Left, R.Top, R.Width(), R.Height(), SRCCOPY);
+    StretchBlt(DC, Clip.Left, Clip.Top, Clip.Width(), Clip.Height(), Surface->Handle(), R.Left,
+               R.Top, R.Width(), R.Height(), SRCCOPY);
     return;
   }
   PaintParent(Control, DC);

@@ -27,7 +27,7 @@ void ScaledListImage(TCustomImageList* ImageList, int Index, double Scale, TBitm
   TBitmap32 Image;
   Image.SetSize(W, H);
   TCanvas Canvas;
-  Canvas.SetHandle(static_cast<HDC__*>(Image.Handle()));
+  Canvas.SetHandle(Image.Handle());
   ImageList->Draw(Canvas, 0, 0, Index, true);
   Canvas.SetHandle(nullptr);
   // Copy through the bilinear resampler; the copy keeps the alpha as it is.

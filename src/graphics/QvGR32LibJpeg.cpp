@@ -1,7 +1,5 @@
 #include "graphics/QvGR32LibJpeg.h"
 
-#include <filesystem>
-
 #include "graphics/QvGR32LibSlicing.h"
 #include "host/ImageCodec.h"
 #include "host/Streams.h"
@@ -39,8 +37,7 @@ bool Bmp32ToJpg(const TCustomBitmap32* Bitmap, const String& FileName) {
 }
 
 void ResizeJpgImage(const String& FileName, Integer W, Integer H, String& NewName) {
-  std::error_code Ec;
-  if (!std::filesystem::is_regular_file(std::filesystem::path(FileName), Ec)) return;
+  if (!FileExists(FileName)) return;
   TBitmap32 Picture, Thumb;
   Picture.LoadFromFile(FileName);
   Thumb.SetSize(W, H);

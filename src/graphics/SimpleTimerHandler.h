@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <unordered_set>
 
+#include "host/PlatformTypes.h"
 #include "host/Types.h"
 
 namespace qv {
@@ -21,7 +22,7 @@ class TSimpleTimerHandler {
 
   Cardinal RefCount = 0;     // live timers
   Cardinal ActiveCount = 0;  // timers whose platform timer is set
-  void* WindowHandle() const { return FWindowHandle; }
+  HWND WindowHandle() const { return FWindowHandle; }
 
   bool SetTimer(uintptr_t Id, Cardinal Interval);
   bool KillTimer(uintptr_t Id);
@@ -32,7 +33,7 @@ class TSimpleTimerHandler {
  private:
   friend class TCustomSimpleTimer;
   std::unordered_set<uintptr_t> FLive;
-  void* FWindowHandle = nullptr;
+  HWND FWindowHandle = nullptr;
 };
 
 // One timer module: the handler pointer, empty while the module has no timer.
@@ -53,9 +54,9 @@ TSimpleTimerModule& SimpleTimerModule();
 TSimpleTimerModule& QvSimpleTimerModule();
 
 // Platform glue.
-void* CreateSimpleTimerWindow(TSimpleTimerHandler* Handler);
-void DestroySimpleTimerWindow(void* Window);
-bool SetSimpleTimerTimer(void* Window, uintptr_t Id, Cardinal Interval);
-bool KillSimpleTimerTimer(void* Window, uintptr_t Id);
+HWND CreateSimpleTimerWindow(TSimpleTimerHandler* Handler);
+void DestroySimpleTimerWindow(HWND Window);
+bool SetSimpleTimerTimer(HWND Window, uintptr_t Id, Cardinal Interval);
+bool KillSimpleTimerTimer(HWND Window, uintptr_t Id);
 
 }  // namespace qv

@@ -13,21 +13,21 @@ struct THeadlessTimerWindow {
 };
 }  // namespace
 
-void* CreateSimpleTimerWindow(TSimpleTimerHandler*) {
-  return new THeadlessTimerWindow;
+HWND CreateSimpleTimerWindow(TSimpleTimerHandler*) {
+  return reinterpret_cast<HWND>(new THeadlessTimerWindow);
 }
 
-void DestroySimpleTimerWindow(void* Window) {
-  delete static_cast<THeadlessTimerWindow*>(Window);
+void DestroySimpleTimerWindow(HWND Window) {
+  delete reinterpret_cast<THeadlessTimerWindow*>(Window);
 }
 
-bool SetSimpleTimerTimer(void* Window, uintptr_t Id, Cardinal) {
-  static_cast<THeadlessTimerWindow*>(Window)->Timers.insert(Id);
+bool SetSimpleTimerTimer(HWND Window, uintptr_t Id, Cardinal) {
+  reinterpret_cast<THeadlessTimerWindow*>(Window)->Timers.insert(Id);
   return true;
 }
 
-bool KillSimpleTimerTimer(void* Window, uintptr_t Id) {
-  return static_cast<THeadlessTimerWindow*>(Window)->Timers.erase(Id) > 0;
+bool KillSimpleTimerTimer(HWND Window, uintptr_t Id) {
+  return reinterpret_cast<THeadlessTimerWindow*>(Window)->Timers.erase(Id) > 0;
 }
 
 }  // namespace qv

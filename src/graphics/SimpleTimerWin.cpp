@@ -35,7 +35,7 @@ bool RegisterTimerClass() {
 
 }  // namespace
 
-void* CreateSimpleTimerWindow(TSimpleTimerHandler* Handler) {
+HWND CreateSimpleTimerWindow(TSimpleTimerHandler* Handler) {
   if (!RegisterTimerClass()) return nullptr;
   HWND Wnd = CreateWindowExW(0, TimerWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                              GetModuleHandleW(nullptr), nullptr);
@@ -43,18 +43,17 @@ void* CreateSimpleTimerWindow(TSimpleTimerHandler* Handler) {
   return Wnd;
 }
 
-void DestroySimpleTimerWindow(void* Window) {
-  HWND Wnd = static_cast<HWND>(Window);
-  SetWindowLongPtrW(Wnd, GWLP_USERDATA, 0);
-  DestroyWindow(Wnd);
+void DestroySimpleTimerWindow(HWND Window) {
+  SetWindowLongPtrW(Window, GWLP_USERDATA, 0);
+  DestroyWindow(Window);
 }
 
-bool SetSimpleTimerTimer(void* Window, uintptr_t Id, Cardinal Interval) {
-  return SetTimer(static_cast<HWND>(Window), UINT_PTR(Id), UINT(Interval), nullptr) != 0;
+bool SetSimpleTimerTimer(HWND Window, uintptr_t Id, Cardinal Interval) {
+  return SetTimer(Window, UINT_PTR(Id), UINT(Interval), nullptr) != 0;
 }
 
-bool KillSimpleTimerTimer(void* Window, uintptr_t Id) {
-  return KillTimer(static_cast<HWND>(Window), UINT_PTR(Id)) != 0;
+bool KillSimpleTimerTimer(HWND Window, uintptr_t Id) {
+  return KillTimer(Window, UINT_PTR(Id)) != 0;
 }
 
 }  // namespace qv

@@ -5,8 +5,7 @@
 #include <vector>
 
 #include "host/Control.h"
-
-struct HWND__;
+#include "host/PlatformTypes.h"
 
 namespace qv {
 
@@ -63,7 +62,7 @@ class TApplication : public TComponent {
   const String& Title() const { return FTitle; }
   void SetTitle(const String& Value);
   // The hidden application window; its messages reach the hooks first.
-  HWND__* Handle() const { return FHandle; }
+  HWND Handle() const { return FHandle; }
   int HookMainWindow(TWindowHook Hook);
   void UnhookMainWindow(int HookId);
   void Minimize();
@@ -116,7 +115,7 @@ class TApplication : public TComponent {
   void StopHintTimer();
   void ShowHintNow();
   void ControlDestroying(TControl* Control);
-  HWND__* FHandle = nullptr;
+  HWND FHandle = nullptr;
   TCustomForm* FMainForm = nullptr;
   bool FTerminated = false;
   bool FShowMainForm = true;

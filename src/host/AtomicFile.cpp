@@ -3,25 +3,14 @@
 #include <filesystem>
 #include <random>
 
+#include "host/Platform.h"
 #include "host/Streams.h"
 
 namespace qv {
 
-namespace {
-
-std::filesystem::path ToPath(const String& Name) {
-#ifdef _WIN32
-  return std::filesystem::path(Name);
-#else
-  return std::filesystem::path(ToUtf8(Name));
-#endif
-}
-
-}  // namespace
-
 void ForceDirectories(const String& Dir) {
   std::error_code Ec;
-  const std::filesystem::path P = ToPath(Dir);
+  const std::filesystem::path P = ToPlatformPath(Dir);
   if (std::filesystem::is_directory(P, Ec)) return;
   std::filesystem::create_directories(P, Ec);
   if (Ec || !std::filesystem::is_directory(P, Ec))

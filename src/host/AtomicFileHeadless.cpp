@@ -7,12 +7,14 @@
 #include <filesystem>
 
 #include "host/AtomicFile.h"
+#include "host/Platform.h"
 
 namespace qv {
 
 bool WriteAndReplaceFile(const String& TempName, const String& FileName,
                          const std::vector<uint8_t>& Data) {
-  const std::string Temp = ToUtf8(TempName), Target = ToUtf8(FileName);
+  const std::string Temp = ToPlatformPath(TempName).native(),
+                    Target = ToPlatformPath(FileName).native();
   const int Fd = open(Temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (Fd < 0) {
     if (errno == EEXIST) return false;

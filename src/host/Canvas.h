@@ -6,10 +6,7 @@
 #include <memory>
 
 #include "host/Font.h"
-
-struct HDC__;
-struct HPEN__;
-struct HBRUSH__;
+#include "host/PlatformTypes.h"
 
 namespace qv {
 
@@ -37,7 +34,7 @@ class TPen : public TGraphicsObject {
   TPenStyle Style() const { return FStyle; }
   void SetStyle(TPenStyle Value);
   void Assign(TPersistent* Source) override;
-  HPEN__* Handle();
+  HPEN Handle();
 
  private:
   TColor FColor = clBlack;
@@ -53,7 +50,7 @@ class TBrush : public TGraphicsObject {
   TBrushStyle Style() const { return FStyle; }
   void SetStyle(TBrushStyle Value);
   void Assign(TPersistent* Source) override;
-  HBRUSH__* Handle();
+  HBRUSH Handle();
 
  private:
   TColor FColor = clWhite;
@@ -87,8 +84,8 @@ class TCanvas : public TPersistent {
 
   // The device context. SetHandle attaches one the canvas does not own (nullptr detaches);
   // a descendant may create its own on demand.
-  HDC__* Handle();
-  void SetHandle(HDC__* Value);
+  HDC Handle();
+  void SetHandle(HDC Value);
   bool HandleAllocated() const { return FHandle != nullptr; }
 
   TFont& Font() { return FFont; }
@@ -144,11 +141,11 @@ class TCanvas : public TPersistent {
   TBrush FBrush;
   TPoint FPenPos;
   Cardinal FCopyMode = 0x00CC0020;  // SRCCOPY
-  HDC__* FHandle = nullptr;
+  HDC FHandle = nullptr;
   TSet<TState> FState;
-  void* FOldFont = nullptr;  // the device context's own objects, put back on release
-  void* FOldPen = nullptr;
-  void* FOldBrush = nullptr;
+  HGDIOBJ FOldFont = nullptr;  // the device context's own objects, put back on release
+  HGDIOBJ FOldPen = nullptr;
+  HGDIOBJ FOldBrush = nullptr;
 };
 
 }  // namespace qv

@@ -8,9 +8,7 @@
 
 #include "host/Classes.h"
 #include "host/Messages.h"
-
-struct HDC__;
-struct HWND__;
+#include "host/PlatformTypes.h"
 
 namespace qv {
 

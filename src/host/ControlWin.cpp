@@ -1,7 +1,7 @@
 // Controls: placement, appearance, notifications and mouse handling.
 #include <algorithm>
 
-#include "host/ControlsPlatform.h"
+#include "host/ControlsWin.h"
 #include "host/Font.h"
 #include "host/Form.h"
 #include "host/Menus.h"

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "host/Canvas.h"
+#include "host/PlatformTypes.h"
 #include "host/WinControl.h"
 
 namespace qv {
@@ -16,7 +17,7 @@ class TCustomControl : public TWinControl {
   // The canvas over the device context being painted (inside Paint), or over the
   // window's own context otherwise.
   TCanvas* Canvas() const { return FCanvas.get(); }
-  void PaintWindow(HDC__* DC) override;
+  void PaintWindow(HDC DC) override;
 
  protected:
   virtual void Paint() {}

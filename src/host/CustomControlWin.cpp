@@ -1,4 +1,4 @@
-#include "host/ControlsPlatform.h"
+#include "host/ControlsWin.h"
 #include "host/CustomControl.h"
 #include "host/ScopeGuard.h"
 

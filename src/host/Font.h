@@ -3,8 +3,7 @@
 // use and released whenever a property that shapes the glyphs changes.
 // Portable header: the handle type is only forward-declared.
 #include "host/GraphicsObject.h"
-
-struct HFONT__;  // the platform's HFONT is HFONT__*
+#include "host/PlatformTypes.h"
 
 namespace qv {
 
@@ -61,7 +60,7 @@ class TFont : public TGraphicsObject {
 
   // Windows only: the font handle, created on demand and owned by this object. The
   // colour is applied by the canvas, so changing it keeps the handle.
-  HFONT__* Handle();
+  HFONT Handle();
 
  private:
   String FName = DefaultName;

@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "host/Application.h"
-#include "host/ControlsPlatform.h"
+#include "host/ControlsWin.h"
 #include "host/Form.h"
 #include "host/ScopeGuard.h"
 

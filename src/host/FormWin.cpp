@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "host/Application.h"
-#include "host/ControlsPlatform.h"
+#include "host/ControlsWin.h"
 #include "host/Form.h"
 #include "host/Menus.h"
 #include "host/ScopeGuard.h"
@@ -582,7 +582,7 @@ void TCustomForm::WndProc(TMessage& Message) {
       if (FMenu && FMenu->DispatchOwnerDraw(Message)) return;
       break;
     case WM_INITMENUPOPUP:
-      if (FMenu) FMenu->DispatchPopup(reinterpret_cast<void*>(Message.WParam));
+      if (FMenu) FMenu->DispatchPopup(reinterpret_cast<HMENU>(Message.WParam));
       break;
     case CM_SHOWINGCHANGED:
       ShowingChanged();

@@ -7,11 +7,8 @@
 #include <memory>
 
 #include "host/Canvas.h"
+#include "host/PlatformTypes.h"
 #include "host/Streams.h"
-
-struct HBITMAP__;
-struct HICON__;
-struct HENHMETAFILE__;
 
 namespace qv {
 
@@ -76,11 +73,11 @@ class TBitmap : public TGraphic {
   void SetTransparentMode(TTransparentMode Value);
 
   TCanvas& Canvas();
-  HBITMAP__* Handle();
+  HBITMAP Handle();
   // Takes ownership of Value (nullptr empties the bitmap).
-  void SetHandle(HBITMAP__* Value);
+  void SetHandle(HBITMAP Value);
   // Gives up ownership of the handle; the bitmap is empty afterwards.
-  HBITMAP__* ReleaseHandle();
+  HBITMAP ReleaseHandle();
   bool HandleAllocated() const { return FHandle != nullptr; }
   // Takes the bitmap out of the canvas' device context, for platform calls that need a
   // bitmap selected nowhere; the canvas takes it back when it draws next.
@@ -96,8 +93,8 @@ class TBitmap : public TGraphic {
 
  private:
   class TBitmapCanvas;
-  void Replace(HBITMAP__* Handle, Integer W, Integer H, TPixelFormat Format, uint8_t* Bits);
-  HBITMAP__* FHandle = nullptr;
+  void Replace(HBITMAP Handle, Integer W, Integer H, TPixelFormat Format, uint8_t* Bits);
+  HBITMAP FHandle = nullptr;
   uint8_t* FBits = nullptr;  // DIB section memory
   Integer FWidth = 0, FHeight = 0;
   TPixelFormat FPixelFormat = pfDevice;
@@ -118,10 +115,10 @@ class TIcon : public TGraphic {
   Integer Width() const override { return FWidth; }
   Integer Height() const override { return FHeight; }
   bool Empty() const override { return FHandle == nullptr; }
-  HICON__* Handle() const { return FHandle; }
+  HICON Handle() const { return FHandle; }
   // Takes ownership of Value.
-  void SetHandle(HICON__* Value);
-  HICON__* ReleaseHandle();
+  void SetHandle(HICON Value);
+  HICON ReleaseHandle();
   void Assign(TPersistent* Source) override;
   void LoadFromStream(TStream& Stream) override;
   // Writes the file it was read from; an icon given as a handle is written as a 32-bit icon.
@@ -130,7 +127,7 @@ class TIcon : public TGraphic {
   std::unique_ptr<TGraphic> NewGraphic() const override { return std::make_unique<TIcon>(); }
 
  private:
-  HICON__* FHandle = nullptr;
+  HICON FHandle = nullptr;
   Integer FWidth = 0, FHeight = 0;
   std::vector<uint8_t> FData;  // the .ico file, when read from one
 };
@@ -147,8 +144,8 @@ class TMetafile : public TGraphic {
   Integer Width() const override { return FWidth; }
   Integer Height() const override { return FHeight; }
   bool Empty() const override { return FHandle == nullptr; }
-  HENHMETAFILE__* Handle() const { return FHandle; }
-  void SetHandle(HENHMETAFILE__* Value);  // takes ownership
+  HENHMETAFILE Handle() const { return FHandle; }
+  void SetHandle(HENHMETAFILE Value);  // takes ownership
   void Assign(TPersistent* Source) override;
   void LoadFromStream(TStream& Stream) override;
   void SaveToStream(TStream& Stream) override;  // enhanced metafile format
@@ -156,7 +153,7 @@ class TMetafile : public TGraphic {
   std::unique_ptr<TGraphic> NewGraphic() const override { return std::make_unique<TMetafile>(); }
 
  private:
-  HENHMETAFILE__* FHandle = nullptr;
+  HENHMETAFILE FHandle = nullptr;
   Integer FWidth = 0, FHeight = 0;
 };
 

@@ -3,6 +3,7 @@
 // created on demand. A change that affects the platform object drops it; the old one is
 // deleted only after the listeners ran, so that a canvas can deselect it first.
 #include "host/Classes.h"
+#include "host/PlatformTypes.h"
 
 namespace qv {
 
@@ -17,7 +18,7 @@ class TGraphicsObject : public TPersistent {
 
  protected:
   void Changed(bool DropHandle = true) {
-    void* Old = nullptr;
+    HGDIOBJ Old = nullptr;
     if (DropHandle) std::swap(Old, FHandle);
     if (OnChange) OnChange(this);
     DeleteHandle(Old);
@@ -28,10 +29,10 @@ class TGraphicsObject : public TPersistent {
     Field = Value;
     Changed(DropHandle);
   }
-  void* FHandle = nullptr;
+  HGDIOBJ FHandle = nullptr;
 
  private:
-  static void DeleteHandle(void* Handle);  // platform glue
+  static void DeleteHandle(HGDIOBJ Handle);  // platform glue
 };
 
 }  // namespace qv

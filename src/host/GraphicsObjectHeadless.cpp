@@ -3,6 +3,6 @@
 
 namespace qv {
 
-void TGraphicsObject::DeleteHandle(void*) {}
+void TGraphicsObject::DeleteHandle(HGDIOBJ) {}
 
 }  // namespace qv

@@ -4,7 +4,7 @@
 
 namespace qv {
 
-void TGraphicsObject::DeleteHandle(void* Handle) {
+void TGraphicsObject::DeleteHandle(HGDIOBJ Handle) {
   if (Handle) DeleteObject(HGDIOBJ(Handle));
 }
 

@@ -3,10 +3,11 @@
 // each gets its own window whose messages go to the given method. A message-only
 // window serves unless the window must own something on screen (a popup menu).
 #include "host/Control.h"
+#include "host/PlatformTypes.h"
 
 namespace qv {
 
-HWND__* AllocateHWnd(TWndMethod Method, bool MessageOnly = true);
-void DeallocateHWnd(HWND__* Wnd);
+HWND AllocateHWnd(TWndMethod Method, bool MessageOnly = true);
+void DeallocateHWnd(HWND Wnd);
 
 }  // namespace qv

@@ -1,6 +1,6 @@
 #include <memory>
 
-#include "host/ControlsPlatform.h"
+#include "host/ControlsWin.h"
 #include "host/HiddenWindow.h"
 
 namespace qv {

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "host/ControlsPlatform.h"
+#include "host/ControlsWin.h"
 #include "host/Font.h"
 #include "host/HintWindow.h"
 #include "host/Screen.h"

@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "host/Control.h"
-
-struct HMENU__;
+#include "host/PlatformTypes.h"
 
 namespace qv {
 
@@ -169,13 +168,13 @@ class TMenu : public TComponent {
   void SetAutoLineReduction(TMenuAutoFlag Value) { FAutoLineReduction = Value; }
 
   // The platform menu built from the items (rebuilt after a change).
-  virtual HMENU__* Handle();
+  virtual HMENU Handle();
   // Runs the item with the command; false when no item has it.
   bool DispatchCommand(uint16_t Command);
   // WM_MEASUREITEM / WM_DRAWITEM of one of this menu's items; false for others.
   bool DispatchOwnerDraw(TMessage& Message);
   // WM_INITMENUPOPUP of a sub-menu of this menu.
-  void DispatchPopup(void* MenuHandle);
+  void DispatchPopup(HMENU MenuHandle);
   // Finds the item that carries the shortcut; nil when none.
   TMenuItem* FindShortCut(TShortCut Value) const;
 
@@ -189,10 +188,10 @@ class TMenu : public TComponent {
   virtual void MenuChanged();
   void Notification(TComponent* AComponent, TOperation Operation) override;
   // Fills Menu with the visible items of Parent.
-  void BuildMenu(HMENU__* Menu, TMenuItem* Parent);
+  void BuildMenu(HMENU Menu, TMenuItem* Parent);
   void DestroyMenuHandle();
-  virtual HMENU__* CreateMenuHandle();
-  HMENU__* FHandle = nullptr;
+  virtual HMENU CreateMenuHandle();
+  HMENU FHandle = nullptr;
 
  private:
   TMenuItem* FItems;
@@ -211,7 +210,7 @@ class TMainMenu : public TMenu {
 
  protected:
   void MenuChanged() override;
-  HMENU__* CreateMenuHandle() override;
+  HMENU CreateMenuHandle() override;
 };
 
 class TPopupMenu : public TMenu {
@@ -257,7 +256,7 @@ class TPopupList : public TObject {
   TPopupList();
   ~TPopupList() override;
   String ClassName() const override { return L"TPopupList"; }
-  HWND__* Window() const { return FWindow; }
+  HWND Window() const { return FWindow; }
   int Count() const { return int(FItems.size()); }
   TPopupMenu* Items(int Index) const { return FItems.at(size_t(Index)); }
   void Add(TPopupMenu* Menu);
@@ -268,7 +267,7 @@ class TPopupList : public TObject {
 
  private:
   std::vector<TPopupMenu*> FItems;
-  HWND__* FWindow = nullptr;
+  HWND FWindow = nullptr;
 };
 
 // The popup list every TPopupMenu registers with and shows through.

@@ -2,7 +2,7 @@
 #include <bitset>
 
 #include "host/Canvas.h"
-#include "host/ControlsPlatform.h"  // the platform's names come before ours
+#include "host/ControlsWin.h"  // the platform's names come before ours
 #include "host/HiddenWindow.h"
 #include "host/ImageList.h"
 #include "host/Menus.h"
@@ -413,7 +413,7 @@ bool TMenu::DispatchOwnerDraw(TMessage& Message) {
   return false;
 }
 
-void TMenu::DispatchPopup(void* MenuHandle) {
+void TMenu::DispatchPopup(HMENU MenuHandle) {
   // Sub-menus opening: the item that opens them gets a click, so it can update them.
   if (!FHandle) return;
   struct Finder {
@@ -430,7 +430,7 @@ void TMenu::DispatchPopup(void* MenuHandle) {
       return nullptr;
     }
   };
-  if (TMenuItem* Item = Finder::Find(FHandle, static_cast<HMENU>(MenuHandle)))
+  if (TMenuItem* Item = Finder::Find(FHandle, MenuHandle))
     if (Item->OnClick) Item->OnClick(Item);
 }
 
@@ -539,7 +539,7 @@ void TPopupList::WndProc(TMessage& Message) {
         if (Menu->DispatchOwnerDraw(Message)) return;
       break;
     case WM_INITMENUPOPUP:
-      for (TPopupMenu* Menu : FItems) Menu->DispatchPopup(reinterpret_cast<void*>(Message.WParam));
+      for (TPopupMenu* Menu : FItems) Menu->DispatchPopup(reinterpret_cast<HMENU>(Message.WParam));
       break;
   }
   if (FWindow)

@@ -3,6 +3,7 @@
 // their alpha. Windows only (PngImageWin.cpp).
 #include "host/Graphics.h"
 #include "host/ImageCodec.h"
+#include "host/PlatformTypes.h"
 
 namespace qv {
 
@@ -38,7 +39,7 @@ class TDecodedGraphic : public TGraphic {
  private:
   void FreeDib();
   bool FHasAlpha = false;
-  HBITMAP__* FDib = nullptr;  // premultiplied copy for drawing, made on demand
+  HBITMAP FDib = nullptr;  // premultiplied copy for drawing, made on demand
 };
 
 enum TPNGTransparencyMode { ptmNone, ptmBit, ptmPartial };

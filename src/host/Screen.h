@@ -5,9 +5,7 @@
 #include <vector>
 
 #include "host/Control.h"
-
-struct HICON__;
-struct HMONITOR__;
+#include "host/PlatformTypes.h"
 
 namespace qv {
 
@@ -20,7 +18,7 @@ enum TMonitorDefaultTo { mdNearest, mdNull, mdPrimary };
 class TMonitor : public TObject {
  public:
   String ClassName() const override { return L"TMonitor"; }
-  HMONITOR__* Handle() const { return FHandle; }
+  HMONITOR Handle() const { return FHandle; }
   int MonitorNum() const { return FMonitorNum; }
   bool Primary() const { return FPrimary; }
   TRect BoundsRect() const { return FBoundsRect; }
@@ -33,7 +31,7 @@ class TMonitor : public TObject {
 
  private:
   friend class TScreen;
-  HMONITOR__* FHandle = nullptr;
+  HMONITOR FHandle = nullptr;
   int FMonitorNum = 0;
   bool FPrimary = false;
   TRect FBoundsRect;
@@ -58,7 +56,7 @@ class TScreen : public TComponent {
   int MonitorCount();
   TMonitor* Monitors(int Index);
   TMonitor* PrimaryMonitor();
-  TMonitor* MonitorFromWindow(HWND__* Handle, TMonitorDefaultTo Default = mdNearest);
+  TMonitor* MonitorFromWindow(HWND Handle, TMonitorDefaultTo Default = mdNearest);
   TMonitor* MonitorFromPoint(TPoint P, TMonitorDefaultTo Default = mdNearest);
   TMonitor* MonitorFromRect(const TRect& R, TMonitorDefaultTo Default = mdNearest);
   int Width() const;  // primary monitor
@@ -73,8 +71,8 @@ class TScreen : public TComponent {
   TCursor Cursor() const { return FCursor; }
   void SetCursor(TCursor Value);
   // Platform cursor of an identity; SetCursors installs a cursor of the application's.
-  HICON__* Cursors(TCursor Index) const;
-  void SetCursors(TCursor Index, HICON__* Handle);
+  HICON Cursors(TCursor Index) const;
+  void SetCursors(TCursor Index, HICON Handle);
 
  private:
   friend class TCustomForm;
@@ -82,12 +80,12 @@ class TScreen : public TComponent {
   void RemoveForm(TCustomForm* Form);
   void SetActiveForm(TCustomForm* Form);
   void EnumMonitors();
-  TMonitor* FindMonitor(HMONITOR__* Handle);
+  TMonitor* FindMonitor(HMONITOR Handle);
   std::vector<TCustomForm*> FForms;
   TCustomForm* FActiveForm = nullptr;
   std::vector<std::unique_ptr<TMonitor>> FMonitors;
   TCursor FCursor = crDefault;
-  std::vector<std::pair<TCursor, HICON__*>> FCustomCursors;
+  std::vector<std::pair<TCursor, HICON>> FCustomCursors;
 };
 
 // The desktop, created with the application.

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "host/ControlsPlatform.h"
+#include "host/ControlsWin.h"
 #include "host/Form.h"
 #include "host/Screen.h"
 

@@ -4,15 +4,9 @@
 #include <cstring>
 #include <filesystem>
 
-namespace qv {
+#include "host/Platform.h"
 
-static std::FILE* OpenFile(const String& FileName, const wchar_t* Mode) {
-#ifdef _WIN32
-  return _wfopen(FileName.c_str(), Mode);
-#else
-  return std::fopen(ToUtf8(FileName).c_str(), ToUtf8(Mode).c_str());
-#endif
-}
+namespace qv {
 
 // ---- TStream ---------------------------------------------------------------
 
@@ -92,15 +86,15 @@ void TMemoryStream::SaveToFile(const String& FileName) const {
 TFileStream::TFileStream(const String& FileName, TFileMode Mode) {
   switch (Mode) {
     case fmCreate:
-      FFile = OpenFile(FileName, L"w+b");
+      FFile = OpenPlatformFile(FileName, L"w+b");
       if (!FFile) throw EFCreateError(L"Cannot create file \"" + FileName + L"\"");
       return;
     case fmOpenRead:
-      FFile = OpenFile(FileName, L"rb");
+      FFile = OpenPlatformFile(FileName, L"rb");
       break;
     case fmOpenWrite:
     case fmOpenReadWrite:
-      FFile = OpenFile(FileName, L"r+b");
+      FFile = OpenPlatformFile(FileName, L"r+b");
       break;
   }
   if (!FFile) throw EFOpenError(L"Cannot open file \"" + FileName + L"\"");
@@ -120,13 +114,7 @@ int64_t TFileStream::Write(const void* Buffer, int64_t Count) {
 
 int64_t TFileStream::Seek(int64_t Offset, TSeekOrigin Origin) {
   int W = Origin == soBeginning ? SEEK_SET : Origin == soCurrent ? SEEK_CUR : SEEK_END;
-#ifdef _WIN32
-  _fseeki64(FFile, Offset, W);
-  return _ftelli64(FFile);
-#else
-  fseeko(FFile, Offset, W);
-  return ftello(FFile);
-#endif
+  return SeekPlatformFile(FFile, Offset, W);
 }
 
 // ---- file helpers ----------------------------------------------------------
@@ -141,12 +129,7 @@ std::vector<uint8_t> ReadStreamRest(TStream& Stream) {
 bool FileExists(const String& FileName) {
   if (FileName.empty()) return false;
   std::error_code Ec;
-#ifdef _WIN32
-  std::filesystem::path P(FileName);
-#else
-  std::filesystem::path P(ToUtf8(FileName));
-#endif
-  return std::filesystem::is_regular_file(P, Ec);  // a folder is no file
+  return std::filesystem::is_regular_file(ToPlatformPath(FileName), Ec);  // a folder is no file
 }
 
 std::vector<uint8_t> ReadFileBytes(const String& FileName) {
@@ -183,13 +166,8 @@ String ExtractFilePath(const String& Path) {
 }
 
 String IncludeTrailingPathDelimiter(const String& Path) {
-#ifdef _WIN32
-  const wchar_t Delim = L'\\';
-#else
-  const wchar_t Delim = L'/';
-#endif
   if (!Path.empty() && (Path.back() == L'\\' || Path.back() == L'/')) return Path;
-  return Path + Delim;
+  return Path + PathDelim;
 }
 
 }  // namespace qv

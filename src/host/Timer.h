@@ -2,8 +2,7 @@
 // TTimer: raises OnTimer every Interval milliseconds while Enabled, through a window
 // timer on a hidden window of its own.
 #include "host/Classes.h"
-
-struct HWND__;
+#include "host/PlatformTypes.h"
 
 namespace qv {
 
@@ -30,7 +29,7 @@ class TTimer : public TComponent {
   void UpdateTimer();
   bool FEnabled = DefaultEnabled;
   Cardinal FInterval = DefaultInterval;
-  HWND__* FWindow = nullptr;
+  HWND FWindow = nullptr;
 };
 
 }  // namespace qv

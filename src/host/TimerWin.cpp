@@ -1,4 +1,4 @@
-#include "host/ControlsPlatform.h"
+#include "host/ControlsWin.h"
 #include "host/HiddenWindow.h"
 #include "host/Timer.h"
 

@@ -5,9 +5,7 @@
 #include <vector>
 
 #include "host/Control.h"
-
-struct HBRUSH__;
-struct HICON__;
+#include "host/PlatformTypes.h"
 
 namespace qv {
 
@@ -20,13 +18,13 @@ struct TCreateParams {
   uint32_t Style = 0;
   uint32_t ExStyle = 0;
   int X = 0, Y = 0, Width = 0, Height = 0;
-  HWND__* WndParent = nullptr;
+  HWND WndParent = nullptr;
   void* Param = nullptr;
   struct {
-    uint32_t Style = 0;         // class style (CS_*)
-    HICON__* Cursor = nullptr;  // null: the arrow
-    HBRUSH__* Background = nullptr;
-    HICON__* Icon = nullptr;
+    uint32_t Style = 0;      // class style (CS_*)
+    HICON Cursor = nullptr;  // null: the arrow
+    HBRUSH Background = nullptr;
+    HICON Icon = nullptr;
   } WindowClass;
   String WinClassName;   // registered on first use; defaults to the control's class name
   String BaseClassName;  // non-empty: a platform class (e.g. "LISTBOX") this class extends
@@ -39,14 +37,14 @@ class TWinControl : public TControl {
   ~TWinControl() override;
 
   // The platform window, created on first use (with the parent's).
-  HWND__* Handle();
+  HWND Handle();
   bool HandleAllocated() const { return FHandle != nullptr; }
   void HandleNeeded();
   // Destroys and creates the window again (after a change of its creation parameters).
   void RecreateWnd();
   // Window a parentless windowed control lives in (for controls hosted in foreign windows).
-  HWND__* ParentWindow() const { return FParentWindow; }
-  void SetParentWindow(HWND__* Value);
+  HWND ParentWindow() const { return FParentWindow; }
+  void SetParentWindow(HWND Value);
   // Visible, with every parent visible: the window is on screen.
   bool Showing() const { return FShowing; }
 
@@ -103,11 +101,11 @@ class TWinControl : public TControl {
   // application instead of crossing the platform's frames.
   void MainWndProc(TMessage& Message);
   // Paints the window into DC: the control's own painting. Public for background capture.
-  virtual void PaintWindow(HDC__* DC);
+  virtual void PaintWindow(HDC DC);
   // Paints the visible graphic children into DC, from First (or the bottom) upwards.
-  void PaintControls(HDC__* DC, TControl* First);
+  void PaintControls(HDC DC, TControl* First);
   // Paints the control and its children into DC at (X, Y) (a copy of what it shows).
-  void PaintTo(HDC__* DC, int X, int Y);
+  void PaintTo(HDC DC, int X, int Y);
 
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
@@ -136,7 +134,7 @@ class TWinControl : public TControl {
   virtual void KeyUp(uint16_t& Key, TShiftState Shift);
   virtual void KeyPress(wchar_t& Key);
   // Platform colour brush for WM_ERASEBKGND and child colour messages.
-  HBRUSH__* Brush();
+  HBRUSH Brush();
   void UpdateBoundsRect(const TRect& R) override;
   // Reads the window's position and size into the bounds (after the platform moved it).
   void UpdateBounds();
@@ -145,14 +143,14 @@ class TWinControl : public TControl {
   void UpdateControlState();
   // The window procedure a superclassed platform class had (DefWindowProc otherwise).
   void* DefWndProc() const { return FDefWndProc; }
-  HWND__* FHandle = nullptr;
+  HWND FHandle = nullptr;
 
  private:
   void SetZOrderOfWindow(TControl* AControl);
   bool DoKeyMessage(TMessage& Message);
   void HandleDialogKey(TMessage& Message);
   void HandleChar(TMessage& Message);
-  void ReflectToChild(TMessage& Message, HWND__* Child);
+  void ReflectToChild(TMessage& Message, HWND Child);
   void HandlePaint(TMessage& Message);
   void HandleMouseRouting(TMessage& Message, bool& Handled);
   void TrackMouse(TControl* Target);
@@ -161,9 +159,9 @@ class TWinControl : public TControl {
   void ChildRemoved(TControl* AControl);
   std::vector<TControl*> FControls;  // z-order, bottom first
   std::vector<TWinControl*> FTabList;
-  HWND__* FParentWindow = nullptr;
+  HWND FParentWindow = nullptr;
   void* FDefWndProc = nullptr;
-  HBRUSH__* FBrush = nullptr;
+  HBRUSH FBrush = nullptr;
   TColor FBrushColor = clNone;
   bool FShowing = false;
   bool FTabStop = false;
@@ -181,9 +179,9 @@ class TWinControl : public TControl {
 void CreateSubClass(TCreateParams& Params, const String& BaseClassName);
 
 // The control that owns the platform window (nil for foreign windows).
-TWinControl* FindControl(HWND__* Handle);
+TWinControl* FindControl(HWND Handle);
 // The control owning the window or its nearest ancestor window that has one.
-TWinControl* FindVCLWindowFromHandle(HWND__* Handle);
+TWinControl* FindVCLWindowFromHandle(HWND Handle);
 // The control under a screen point: the deepest windowed control, or a graphic child.
 TControl* FindDragTarget(TPoint ScreenPos, bool AllowDisabled);
 

@@ -1,7 +1,7 @@
 // Focus, tab order, keyboard and the mouse of windowed controls.
 #include <algorithm>
 
-#include "host/ControlsPlatform.h"
+#include "host/ControlsWin.h"
 #include "host/Form.h"
 
 namespace qv {

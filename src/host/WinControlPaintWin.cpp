@@ -1,7 +1,7 @@
 // Painting of windowed controls and of their graphic children.
 #include <algorithm>
 
-#include "host/ControlsPlatform.h"
+#include "host/ControlsWin.h"
 #include "host/Form.h"
 
 namespace qv {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "host/Align.h"
-#include "host/ControlsPlatform.h"
+#include "host/ControlsWin.h"
 #include "host/Font.h"
 #include "host/Form.h"
 #include "host/ScopeGuard.h"

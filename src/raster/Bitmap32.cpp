@@ -308,11 +308,11 @@ void TBitmap32::CopyPropertiesTo(TCustomBitmap32* Dst) const {
   if (auto* B = dynamic_cast<TBitmap32*>(Dst)) B->FFont->Assign(FFont.get());
 }
 
-TPlatformDC TBitmap32::Handle() const {
+HDC TBitmap32::Handle() const {
   return Backend()->Handle();
 }
 
-TPlatformBitmap TBitmap32::BitmapHandle() const {
+HBITMAP TBitmap32::BitmapHandle() const {
   return Backend()->BitmapHandle();
 }
 

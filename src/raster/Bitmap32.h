@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host/Classes.h"
+#include "host/PlatformTypes.h"
 #include "raster/Blend.h"
 #include "raster/Color32.h"
 
@@ -30,10 +31,6 @@ enum TPixelAccessMode { pamUnsafe, pamSafe, pamWrap, pamTransparentEdge };
 enum TRepaintMode { rmFull, rmDirect, rmOptimizer };
 enum TPaintBoxOption { pboWantArrowKeys, pboAutoFocus };
 using TPaintBoxOptions = TSet<TPaintBoxOption>;
-
-// Platform handles kept opaque here: HDC, HBITMAP.
-using TPlatformDC = void*;
-using TPlatformBitmap = void*;
 
 // Info argument of Changed(Area, Info): what kind of area changed.
 constexpr uint32_t AREAINFO_RECT = 0x80000000u;
@@ -104,8 +101,8 @@ class TCustomBackend {
   virtual void ChangeSize(Integer NewWidth, Integer NewHeight) = 0;
   virtual bool Empty() const { return FBits == nullptr; }
   // The platform device context and bitmap over the pixels (null without one).
-  virtual TPlatformDC Handle() const { return nullptr; }
-  virtual TPlatformBitmap BitmapHandle() const { return nullptr; }
+  virtual HDC Handle() const { return nullptr; }
+  virtual HBITMAP BitmapHandle() const { return nullptr; }
 
  protected:
   TColor32* FBits = nullptr;
@@ -303,8 +300,8 @@ class TBitmap32 : public TCustomBitmap32 {
   ~TBitmap32() override;
   String ClassName() const override { return L"TBitmap32"; }
 
-  TPlatformDC Handle() const;
-  TPlatformBitmap BitmapHandle() const;
+  HDC Handle() const;
+  HBITMAP BitmapHandle() const;
   TNotifyEvent OnHandleChanged;
 
   // The font of the text operations; owned.
@@ -318,17 +315,17 @@ class TBitmap32 : public TCustomBitmap32 {
   TCanvas* Canvas();
 
   // Device-context operations.
-  void DrawTo(TPlatformDC hDst, Integer DstX, Integer DstY) const;
-  void DrawTo(TPlatformDC hDst, const TRect& DstRect, const TRect& SrcRect) const;
-  void Draw(const TRect& DstRect, const TRect& SrcRect, TPlatformDC hSrc);
+  void DrawTo(HDC hDst, Integer DstX, Integer DstY) const;
+  void DrawTo(HDC hDst, const TRect& DstRect, const TRect& SrcRect) const;
+  void Draw(const TRect& DstRect, const TRect& SrcRect, HDC hSrc);
   using TCustomBitmap32::Draw;
   using TCustomBitmap32::DrawTo;
 
   // Loads a bitmap resource of module Instance (an HINSTANCE; null names the system's
   // predefined bitmaps by number). Bitmaps of fewer than 32 bits per pixel become opaque.
   // Raises EInvalidGraphic when there is no such resource; the surface is then unchanged.
-  void LoadFromResourceName(void* Instance, const String& Name);
-  void LoadFromResourceID(void* Instance, int ResID);
+  void LoadFromResourceName(HINSTANCE Instance, const String& Name);
+  void LoadFromResourceID(HINSTANCE Instance, int ResID);
 
   // Text through the platform renderer with Font in its colour on a transparent
   // background. The platform leaves the alpha bytes as they were.

@@ -18,7 +18,7 @@ namespace {
 void Render(TBitmap32& Work, TGraphic& Graphic, TColor32 Background) {
   Work.Clear(Background);
   TCanvas Canvas;
-  Canvas.SetHandle(static_cast<HDC__*>(Work.Handle()));
+  Canvas.SetHandle(Work.Handle());
   Canvas.Draw(0, 0, &Graphic);
   Canvas.SetHandle(nullptr);
   GdiFlush();
@@ -110,7 +110,7 @@ TCanvas* TBitmap32::Canvas() {
     FCanvas.reset(new TCanvas);
     FCanvas->Font().Assign(FFont.get());
   }
-  FCanvas->SetHandle(static_cast<HDC__*>(Handle()));
+  FCanvas->SetHandle(Handle());
   return FCanvas.get();
 }
 

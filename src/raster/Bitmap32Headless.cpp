@@ -10,11 +10,11 @@ std::unique_ptr<TCustomBackend> NewPlatformBackend() {
   return NewMemoryBackend();
 }
 
-void TBitmap32::DrawTo(TPlatformDC, Integer, Integer) const {}
+void TBitmap32::DrawTo(HDC, Integer, Integer) const {}
 
-void TBitmap32::DrawTo(TPlatformDC, const TRect&, const TRect&) const {}
+void TBitmap32::DrawTo(HDC, const TRect&, const TRect&) const {}
 
-void TBitmap32::Draw(const TRect&, const TRect&, TPlatformDC) {}
+void TBitmap32::Draw(const TRect&, const TRect&, HDC) {}
 
 void TBitmap32::Textout(Integer, Integer, const String&) {}
 
@@ -38,11 +38,11 @@ TCanvas* TBitmap32::Canvas() {
 
 void TBitmap32::DetachCanvas() {}
 
-void TBitmap32::LoadFromResourceName(void*, const String& Name) {
+void TBitmap32::LoadFromResourceName(HINSTANCE, const String& Name) {
   throw EInvalidGraphic(L"Resource " + Name + L" not found");
 }
 
-void TBitmap32::LoadFromResourceID(void*, int ResID) {
+void TBitmap32::LoadFromResourceID(HINSTANCE, int ResID) {
   throw EInvalidGraphic(L"Resource " + std::to_wstring(ResID) + L" not found");
 }
 

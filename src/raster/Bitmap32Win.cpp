@@ -41,8 +41,8 @@ class TGDIBackend : public TCustomBackend {
  public:
   ~TGDIBackend() override { Release(); }
   String ClassName() const override { return L"TGDIBackend"; }
-  TPlatformDC Handle() const override { return FDC; }
-  TPlatformBitmap BitmapHandle() const override { return FBitmap; }
+  HDC Handle() const override { return FDC; }
+  HBITMAP BitmapHandle() const override { return FBitmap; }
 
   void ChangeSize(Integer NewWidth, Integer NewHeight) override {
     if (NewWidth <= 0 || NewHeight <= 0) {
@@ -109,9 +109,10 @@ void AssignBitmapHandle(TBitmap32& Dst, HBITMAP Bitmap) {
   Dst.AssignPixels(W, H, Pixels.data());
 }
 
-void LoadResourceBitmap(TBitmap32& Dst, void* Instance, const wchar_t* Name, const String& Shown) {
+void LoadResourceBitmap(TBitmap32& Dst, HINSTANCE Instance, const wchar_t* Name,
+                        const String& Shown) {
   HANDLE Bitmap =
-      LoadImageW(HINSTANCE(Instance), Name, IMAGE_BITMAP, 0, 0, Instance ? LR_CREATEDIBSECTION : 0);
+      LoadImageW(Instance, Name, IMAGE_BITMAP, 0, 0, Instance ? LR_CREATEDIBSECTION : 0);
   if (!Bitmap) throw EInvalidGraphic(L"Resource " + Shown + L" not found");
   TScopeExit Free([&] { DeleteObject(Bitmap); });
   AssignBitmapHandle(Dst, HBITMAP(Bitmap));
@@ -153,7 +154,7 @@ HDC ScratchDC() {
 void TBitmap32::Textout(Integer X, Integer Y, const String& Text) {
   if (Clipping())
     Textout(X, Y, ClipRect(), Text);
-  else if (HDC DC = HDC(Handle()); DC && !Text.empty()) {
+  else if (HDC DC = Handle(); DC && !Text.empty()) {
     {
       TTextContext T(DC, *FFont);
       ExtTextOutW(DC, X, Y, 0, nullptr, Text.c_str(), UINT(Text.size()), nullptr);
@@ -165,7 +166,7 @@ void TBitmap32::Textout(Integer X, Integer Y, const String& Text) {
 }
 
 void TBitmap32::Textout(Integer X, Integer Y, const TRect& ClipRect, const String& Text) {
-  HDC DC = HDC(Handle());
+  HDC DC = Handle();
   if (!DC || Text.empty()) return;
   RECT R{ClipRect.Left, ClipRect.Top, ClipRect.Right, ClipRect.Bottom};
   {
@@ -177,7 +178,7 @@ void TBitmap32::Textout(Integer X, Integer Y, const TRect& ClipRect, const Strin
 }
 
 void TBitmap32::Textout(const TRect& DstRect, uint32_t Flags, const String& Text) {
-  HDC DC = HDC(Handle());
+  HDC DC = Handle();
   if (!DC || Text.empty()) return;
   RECT R{DstRect.Left, DstRect.Top, DstRect.Right, DstRect.Bottom};
   {
@@ -189,7 +190,7 @@ void TBitmap32::Textout(const TRect& DstRect, uint32_t Flags, const String& Text
 }
 
 TSize TBitmap32::TextExtent(const String& Text) const {
-  HDC DC = Handle() ? HDC(Handle()) : ScratchDC();
+  HDC DC = Handle() ? Handle() : ScratchDC();
   SIZE Sz{};
   HGDIOBJ Old = SelectObject(DC, FFont->Handle());
   GetTextExtentPoint32W(DC, Text.c_str(), int(Text.size()), &Sz);
@@ -197,11 +198,11 @@ TSize TBitmap32::TextExtent(const String& Text) const {
   return {Sz.cx, Sz.cy};
 }
 
-void TBitmap32::LoadFromResourceName(void* Instance, const String& Name) {
+void TBitmap32::LoadFromResourceName(HINSTANCE Instance, const String& Name) {
   LoadResourceBitmap(*this, Instance, Name.c_str(), Name);
 }
 
-void TBitmap32::LoadFromResourceID(void* Instance, int ResID) {
+void TBitmap32::LoadFromResourceID(HINSTANCE Instance, int ResID) {
   LoadResourceBitmap(*this, Instance, MAKEINTRESOURCEW(ResID), std::to_wstring(ResID));
 }
 
@@ -209,22 +210,22 @@ std::unique_ptr<TCustomBackend> NewPlatformBackend() {
   return std::make_unique<TGDIBackend>();
 }
 
-void TBitmap32::DrawTo(TPlatformDC hDst, Integer DstX, Integer DstY) const {
+void TBitmap32::DrawTo(HDC hDst, Integer DstX, Integer DstY) const {
   if (Empty() || !hDst) return;
   BITMAPINFO Info = TopDownInfo(FWidth, FHeight);
-  StretchDIBits(HDC(hDst), DstX, DstY, FWidth, FHeight, 0, 0, FWidth, FHeight, FBits, &Info,
+  StretchDIBits(hDst, DstX, DstY, FWidth, FHeight, 0, 0, FWidth, FHeight, FBits, &Info,
                 DIB_RGB_COLORS, SRCCOPY);
 }
 
-void TBitmap32::DrawTo(TPlatformDC hDst, const TRect& DstRect, const TRect& SrcRect) const {
+void TBitmap32::DrawTo(HDC hDst, const TRect& DstRect, const TRect& SrcRect) const {
   if (Empty() || !hDst) return;
-  StretchBlt(HDC(hDst), DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), HDC(Handle()),
+  StretchBlt(hDst, DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), Handle(),
              SrcRect.Left, SrcRect.Top, SrcRect.Width(), SrcRect.Height(), SRCCOPY);
 }
 
-void TBitmap32::Draw(const TRect& DstRect, const TRect& SrcRect, TPlatformDC hSrc) {
+void TBitmap32::Draw(const TRect& DstRect, const TRect& SrcRect, HDC hSrc) {
   if (Empty() || !hSrc) return;
-  StretchBlt(HDC(Handle()), DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), HDC(hSrc),
+  StretchBlt(Handle(), DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), hSrc,
              SrcRect.Left, SrcRect.Top, SrcRect.Width(), SrcRect.Height(), SRCCOPY);
   GdiFlush();
   Changed(DstRect);

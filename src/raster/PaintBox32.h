@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/CustomControl.h"
+#include "host/PlatformTypes.h"
 #include "raster/Bitmap32.h"
 
 namespace qv {
@@ -66,7 +67,7 @@ class TCustomPaintBox32_qv : public TCustomControl {
 
  private:
   void AreaChanged(const TRect& Area);
-  void CopyBuffer(HDC__* DC);
+  void CopyBuffer(HDC DC);
   std::unique_ptr<TBitmap32> FBuffer;
   int FBufferOversize = 40;
   bool FBufferValid = false;

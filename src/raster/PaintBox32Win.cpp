@@ -194,7 +194,7 @@ void TCustomPaintBox32_qv::DoPaintGDIOverlay() {
 }
 
 void TCustomPaintBox32_qv::CopyBuffer(HDC DC) {
-  HDC Source = static_cast<HDC>(FBuffer->Handle());
+  HDC Source = FBuffer->Handle();
   if (!Source) return;
   bool Partial = FRepaintMode != rmFull && !FForceFullRepaint && InvalidRectsAvailable() &&
                  CoversClip(DC, FInvalidRects);

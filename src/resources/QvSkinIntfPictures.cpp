@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "graphics/QvComm.h"
+#include "host/Platform.h"
 #include "host/Properties.h"
 #include "host/ScopeGuard.h"
 #include "resources/QvSkinResManager.h"

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "graphics/QvComm.h"
 #include "host/ObjectText.h"
+#include "host/Platform.h"
 #include "host/ScopeGuard.h"
 #include "host/Streams.h"
 #include "raster/Gr32Png.h"
@@ -164,8 +164,8 @@ int TQvSkinResManager::AddRes(const String& AImageFileName, const TQvResID& ResI
   return AddRes(&Temp, Name, Description);
 }
 
-int TQvSkinResManager::AddRes(TModuleInstance Instance, const String& ResourceName,
-                              const TQvResID& ResID, const String& Description) {
+int TQvSkinResManager::AddRes(HINSTANCE Instance, const String& ResourceName, const TQvResID& ResID,
+                              const String& Description) {
   TQvSkinImage Temp;
   Temp.LoadFromResourceName(Instance, ResourceName);
   return AddRes(&Temp, ResID, Description);

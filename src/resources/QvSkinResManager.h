@@ -20,9 +20,6 @@ enum TQvResDPIScale { ds100, ds150, ds200, ds300 };
 using TQvGetImageEvent =
     std::function<void(TObject* Sender, const String& ResID, TQvSkinImage*& Image)>;
 
-// Opaque module handle (HINSTANCE) for bitmap resources.
-using TModuleInstance = void*;
-
 class TQvSkinResManager : public TPersistent {
  public:
   // Uses the given lists, or the default-skin module's lists when they are nil; every
@@ -55,7 +52,7 @@ class TQvSkinResManager : public TPersistent {
   // An empty ResID becomes the file name without folder and extension.
   int AddRes(const String& AImageFileName, const TQvResID& ResID, const String& Description);
   // A bitmap resource of the module (Windows; raises elsewhere).
-  int AddRes(TModuleInstance Instance, const String& ResourceName, const TQvResID& ResID,
+  int AddRes(HINSTANCE Instance, const String& ResourceName, const TQvResID& ResID,
              const String& Description);
   void ReplaceRes(const TQvResID& DestResID, TCustomBitmap32* AImage);
   // Loads the file into the item of DestResID, which keeps its ID and description.

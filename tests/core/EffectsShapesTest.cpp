@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
 #include "graphics/QvGR32LibJpeg.h"
 #include "graphics/QvGR32LibShapes.h"
+#include "host/AtomicFile.h"
 #include "host/ImageCodec.h"
+#include "host/Platform.h"
 #include "host/Streams.h"
 
 using namespace qv;
@@ -111,6 +114,28 @@ TEST(EffectsShapes, JpegOfAPictureAndCoverFittedThumbnails) {
   EXPECT_NEAR(T.RGBA[(4 * 10 + 5) * 4 + 1], 0x80, 4);
   EXPECT_FALSE(Bmp32ToJpg(&B, (Dir / L"no" / L"such" / L"folder.jpg").wstring()));
   std::filesystem::remove_all(Dir);
+}
+
+// A folder and file whose names are not ASCII reach the platform as its own file names.
+TEST(EffectsShapes, JpegFilesUnderANonAsciiFolder) {
+  const String Dir = FromPlatformPath(std::filesystem::temp_directory_path()) + PathDelim +
+                     L"qv_\u56fe\u7247_\u00fc_" + std::to_wstring(std::random_device{}());
+  ForceDirectories(Dir);
+  const String File = Dir + PathDelim + L"\u732b.jpg";
+  TBitmap32 B;
+  B.SetSize(16, 16);
+  B.Clear(0xFF2080C0);
+  ASSERT_TRUE(Bmp32ToJpg(&B, File));
+  EXPECT_TRUE(FileExists(File));
+  String NewName;
+  ResizeJpgImage(File, 4, 2, NewName);
+  EXPECT_EQ(NewName, File + L"4x2.jpg");
+  TBitmap32 Thumb;
+  Thumb.LoadFromFile(NewName);
+  EXPECT_EQ(Thumb.Width(), 4);
+  EXPECT_EQ(Thumb.Height(), 2);
+  std::error_code Ec;
+  std::filesystem::remove_all(ToPlatformPath(Dir), Ec);
 }
 
 }  // namespace

@@ -1,10 +1,30 @@
-// Win32 side of the helpers: monitors, foreground, hung windows, DPI and paths.
+// Win32 side of the platform module: UTF-16 file names, monitors, foreground, hung
+// windows, screen DPI and paths.
 #include <shlwapi.h>
 #include <windows.h>
 
-#include "graphics/QvComm.h"
+#include "host/Platform.h"
 
 namespace qv {
+
+const wchar_t PathDelim = L'\\';
+
+std::filesystem::path ToPlatformPath(const String& FileName) {
+  return std::filesystem::path(FileName);
+}
+
+String FromPlatformPath(const std::filesystem::path& Path) {
+  return Path.wstring();
+}
+
+std::FILE* OpenPlatformFile(const String& FileName, const wchar_t* Mode) {
+  return _wfopen(FileName.c_str(), Mode);
+}
+
+int64_t SeekPlatformFile(std::FILE* File, int64_t Offset, int Origin) {
+  _fseeki64(File, Offset, Origin);
+  return _ftelli64(File);
+}
 
 void GetMonitorWorkArea(HWND Handle, bool WorkArea, TRect& Rect) {
   if (GetSystemMetrics(SM_CMONITORS) > 1) {

@@ -1,7 +1,8 @@
+#include "host/ControlsWin.h"
+
 #include <map>
 
 #include "host/Colors.h"
-#include "host/ControlsPlatform.h"
 
 namespace qv {
 

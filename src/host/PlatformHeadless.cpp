@@ -1,12 +1,32 @@
-// Native stand-ins for the Win32 helpers: no windows and one fixed screen, and POSIX
-// paths combined and canonicalised as the platform's path combination does.
+// Native stand-ins for the Win32 side of the platform module: UTF-8 file names, no
+// windows and one fixed screen, and POSIX paths combined and canonicalised as the
+// platform's path combination does.
 #include <unistd.h>
 
 #include <vector>
 
-#include "graphics/QvComm.h"
+#include "host/Platform.h"
 
 namespace qv {
+
+const wchar_t PathDelim = L'/';
+
+std::filesystem::path ToPlatformPath(const String& FileName) {
+  return std::filesystem::path(ToUtf8(FileName));
+}
+
+String FromPlatformPath(const std::filesystem::path& Path) {
+  return FromUtf8(Path.string());
+}
+
+std::FILE* OpenPlatformFile(const String& FileName, const wchar_t* Mode) {
+  return std::fopen(ToUtf8(FileName).c_str(), ToUtf8(Mode).c_str());
+}
+
+int64_t SeekPlatformFile(std::FILE* File, int64_t Offset, int Origin) {
+  fseeko(File, Offset, Origin);
+  return ftello(File);
+}
 
 namespace {
 constexpr Integer kScreenWidth = 1920, kScreenHeight = 1080;
@@ -66,7 +86,7 @@ String GetExeFolder() {
   std::vector<char> Buffer(4096);
   ssize_t N = readlink("/proc/self/exe", Buffer.data(), Buffer.size() - 1);
   if (N <= 0) return String();
-  String Path = FromUtf8(std::string(Buffer.data(), size_t(N)));
+  String Path = FromPlatformPath(std::string(Buffer.data(), size_t(N)));
   size_t P = Path.rfind(L'/');
   return P == String::npos ? String() : Path.substr(0, P + 1);
 }
