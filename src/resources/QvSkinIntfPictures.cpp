@@ -4,7 +4,6 @@
 #include <cstring>
 #include <vector>
 
-#include "graphics/QvComm.h"
 #include "host/Platform.h"
 #include "host/Properties.h"
 #include "host/ScopeGuard.h"
