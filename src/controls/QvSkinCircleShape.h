@@ -16,9 +16,7 @@ class TQvSkinCircleShape : public TQvSkinCustomPanel {
   static constexpr TColor DefaultRingColor = TColor(0xEBB71C);
   const TQvResID& Picture() const { return FPicture; }
   void SetPicture(const TQvResID& Value) { Change(FPicture, Value); }
-  // The ring colour; hides the panel's fill colour.
-  TColor Color() const { return FColor; }
-  void SetColor(TColor Value) { Change(FColor, Value); }
+  // Color (the framework's) is the ring colour here; the panel's fill is not drawn.
 
   const TPropTable& Properties() const override;
 
@@ -27,7 +25,6 @@ class TQvSkinCircleShape : public TQvSkinCustomPanel {
 
  private:
   TQvResID FPicture;
-  TColor FColor = DefaultRingColor;
 };
 
 }  // namespace qv

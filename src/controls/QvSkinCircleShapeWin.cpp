@@ -17,18 +17,19 @@ TQvSkinCircleShape::TQvSkinCircleShape(TComponent* AOwner) : TQvSkinCustomPanel(
   SetBounds(Left(), Top(), 120, 120);
   SetAlpha(0);
   SetBorderSides({});
+  SetColor(DefaultRingColor);
 }
 
 void TQvSkinCircleShape::DrawBody(TBitmap32* Bitmap) {
   // Only the picture: the panel's fill, caption and border are not drawn.
   TQvSkinResManager* Manager = TQvSkinResManagerObj();
   TQvSkinImage* Image = Manager ? Manager->GetImageByName(FPicture, true) : nullptr;
-  if (Image) DrawPictureInCircle(Bitmap, Rect(0, 0, Width(), Height()), *Image, FColor);
+  if (Image) DrawPictureInCircle(Bitmap, Rect(0, 0, Width(), Height()), *Image, Color());
 }
 
 // ---- object text form ---------------------------------------------------------------
 
-// The ring colour replaces the panel's fill colour under the same name.
+// The ring colour redeclares Color with its own default.
 const TPropTable& TQvSkinCircleShape::Properties() const {
   using C = TQvSkinCircleShape;
   static const TPropTable Table = TQvSkinCustomPanel::Properties().With({

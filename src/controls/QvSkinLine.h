@@ -18,9 +18,8 @@ class TQvSkinLine : public TQvSkinCustomControl {
   void SetKind(TLineKind Value);
   TQvPenStyle Style() const { return FLook.Style; }
   void SetStyle(TQvPenStyle Value) { Change(FLook.Style, Value); }
-  // The line's colour; hides the base's background colour.
-  TColor Color() const { return FLook.Color; }
-  void SetColor(TColor Value) { Change(FLook.Color, Value); }
+  // Color (the framework's) is the line's colour; the background stays white.
+  TColor BackgroundColor() const override { return DefaultColor; }
   // Paint the gradient band over the line.
   bool ActiveGradient() const { return FLook.ActiveGradient; }
   void SetActiveGradient(bool Value) { Change(FLook.ActiveGradient, Value); }

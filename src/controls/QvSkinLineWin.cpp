@@ -14,6 +14,7 @@ const bool kRegistered = (RegisterComponentClass<TQvSkinLine>(), true);
 TQvSkinLine::TQvSkinLine(TComponent* AOwner) : TQvSkinCustomControl(AOwner) {
   SetBounds(Left(), Top(), 255, 3);
   SetAutoInvalidate(true);
+  SetColor(FLook.Color);
 }
 
 void TQvSkinLine::SetKind(TLineKind Value) {
@@ -31,6 +32,7 @@ void TQvSkinLine::SetGradientSize(int Value) {
 
 void TQvSkinLine::WndProc(TMessage& Message) {
   TQvSkinCustomControl::WndProc(Message);
+  if (Message.Msg == CM_COLORCHANGED) FLook.Color = Color();
   if (Message.Msg != WM_SIZE) return;
   const bool Horizontal = FLook.Kind == lkHorizontal;
   const int Thickness = Horizontal ? Height() : Width();
@@ -52,7 +54,7 @@ void TQvSkinLine::DrawBody(TBitmap32* Bitmap) {
 
 // ---- object text form ---------------------------------------------------------------
 
-// The line's own colour replaces the base's under the same name.
+// The line's colour redeclares the base's Color with the line's default.
 const TPropTable& TQvSkinLine::Properties() const {
   using C = TQvSkinLine;
   constexpr TQvLineLook D;

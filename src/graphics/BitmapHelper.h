@@ -11,7 +11,8 @@
 
 namespace qv {
 
-enum TSmoothSide { ssLeft, ssTop, ssRight, ssBottom };
+// Scoped: its members share their names with the mouse buttons of TShiftState.
+enum class TSmoothSide { ssLeft, ssTop, ssRight, ssBottom };
 using TSmoothSides = TSet<TSmoothSide>;
 
 // Box blur of radius Radius (window 2·Radius + 1, edges extended with the edge pixel,

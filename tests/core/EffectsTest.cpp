@@ -250,7 +250,7 @@ TEST(Effects, MakeBmpFadesTheRightAndBottomBandsIntoTheAverage) {
   B.Clear(0xFFFFFFFF);
   B.FillRectS(0, 0, 100, 100, 0x00000000);  // average 191 (three quarters white)
   TColor Avg = 0;
-  MakeBmp(&B, Avg, {ssRight, ssBottom});
+  MakeBmp(&B, Avg, {TSmoothSide::ssRight, TSmoothSide::ssBottom});
   EXPECT_EQ(Avg, TColor(0xBFBFBF));
   struct Case {
     int X, Y;

@@ -57,17 +57,6 @@ inline void PumpTicks(int Ms, int Times = 2,
   PumpUntil([&] { return Ticks >= Times; }, 2000 + Ms * Times, Where);
 }
 
-// A fixed-time wait: kept only so that code not yet moved to the waits above builds.
-[[deprecated("wait for a condition: PumpUntil, PumpIdle or PumpTicks")]] inline void Pump(
-    int Ms = 30) {
-  const DWORD End = GetTickCount() + DWORD(Ms);
-  do {
-    qv::Application->ProcessMessages();
-    Sleep(1);
-  } while (int(End - GetTickCount()) > 0);
-  qv::Application->ProcessMessages();
-}
-
 // Handles messages until no input is waiting any more, then what handling it queued.
 inline void PumpInput(std::source_location Where = std::source_location::current()) {
   PumpUntil([] { return (HIWORD(GetQueueStatus(QS_INPUT)) & QS_INPUT) == 0; }, 1000, Where);

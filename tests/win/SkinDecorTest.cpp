@@ -278,6 +278,18 @@ TEST_F(SkinDecor, CircleShapeShowsItsPictureInARing) {
   C->SetColor(clYellow);
   PumpIdle();
   ExpectPixels(C, {{59, 30, 0xFFFF00, 24}});
+  // The ring colour is the framework's Color: set through the base it is the same.
+  static_cast<TControl*>(C)->SetColor(clAqua);
+  PumpIdle();
+  ExpectPixels(C, {{59, 30, 0x00FFFF, 24}});
+}
+
+TEST_F(SkinDecor, LineColourIsTheFrameworksColor) {
+  auto* L = Add<TQvSkinLine>(Form.get(), 10, 10, 100, 3);
+  static_cast<TControl*>(L)->SetColor(clYellow);
+  ShowForm();
+  ExpectPixels(L, {{0, 0, 0xFFFF00}, {99, 2, 0xFFFF00}});
+  EXPECT_EQ(L->Color(), clYellow);
 }
 
 TEST_F(SkinDecor, DecorativeControlsRoundTripThroughTheObjectTextForm) {
