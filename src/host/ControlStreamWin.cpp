@@ -1,8 +1,6 @@
 // The object text form of controls, forms, menus and timers: their properties, the
 // nesting of controls in their parents and of menu items in their menus, and the
 // registration of the classes a form file may name.
-#include "host/Colors.h"
-#include "host/ControlsPlatform.h"  // the platform's names come before ours
 #include "host/ControlsWin.h"  // the platform's names come before ours
 #include "host/Font.h"
 #include "host/Form.h"
