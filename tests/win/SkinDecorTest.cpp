@@ -286,6 +286,7 @@ TEST_F(SkinDecor, CircleShapeShowsItsPictureInARing) {
 
 TEST_F(SkinDecor, LineColourIsTheFrameworksColor) {
   auto* L = Add<TQvSkinLine>(Form.get(), 10, 10, 100, 3);
+  L->SetActiveGradient(false);
   static_cast<TControl*>(L)->SetColor(clYellow);
   ShowForm();
   ExpectPixels(L, {{0, 0, 0xFFFF00}, {99, 2, 0xFFFF00}});
