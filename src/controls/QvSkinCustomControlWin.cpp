@@ -36,8 +36,7 @@ void TQvSkinCustomControl::DoPaintBuffer() {
   TBitmap32* B = Buffer();
   {
     TScopedValue Painting(FPaintingBuffer, true);
-    B->BeginUpdate();
-    TScopeExit End([B] { B->EndUpdate(); });
+    auto Updating = UpdateScope(*B);
     bool Handled = false;
     DoOnBackgroundChanging(B, Handled);
     if (!Handled) {

@@ -219,8 +219,7 @@ TCollectionItem* TCollection::Items(int Index) const {
 }
 
 TCollectionItem* TCollection::Add() {
-  BeginUpdate();
-  TScopeExit End([this] { EndUpdate(); });
+  auto Updating = UpdateScope(*this);
   return FItemFactory(this);
 }
 
@@ -260,8 +259,7 @@ void TCollection::Assign(TPersistent* Source) {
     return;
   }
   if (Src == this) return;
-  BeginUpdate();
-  TScopeExit End([this] { EndUpdate(); });
+  auto Updating = UpdateScope(*this);
   Clear();
   for (TCollectionItem* Item : Src->FItems) Add()->Assign(Item);
 }

@@ -185,8 +185,7 @@ void ReadCollection(TCollection& Collection, const TPropValue& Value) {
   if (Value.Type != vaCollection)
     throw EReadError(L"Invalid property value: a collection expected");
   int Old = Collection.Count();
-  Collection.BeginUpdate();
-  TScopeExit End([&] { Collection.EndUpdate(); });
+  auto Updating = UpdateScope(Collection);
   {
     TScopeFail DropNew([&] {
       while (Collection.Count() > Old) Collection.Delete(Collection.Count() - 1);

@@ -2,9 +2,7 @@
 // Clean-up that runs on every path out of a scope, exceptions included: the library's
 // try/finally. Use it for update counters, busy flags and half-built state.
 //
-//   Collection.BeginUpdate();
-//   TScopeExit End([&] { Collection.EndUpdate(); });
-//
+//   TScopeExit Close([&] { DeleteDC(DC); });  // any clean-up, on every way out
 //   TScopedValue Busy(FPainting, true);   // FPainting is restored when the scope ends
 //   auto Updating = UpdateScope(*Bitmap);  // BeginUpdate now, EndUpdate on the way out
 #include <exception>
