@@ -6,6 +6,7 @@
 // the surface skinned children take their own background from.
 #include <functional>
 
+#include "controls/QvAccessible.h"
 #include "graphics/QvCommParentImage.h"
 #include "raster/PaintBox32.h"
 
@@ -58,6 +59,14 @@ class TQvSkinCustomControl : public TCustomPaintBox32_qv, public IQvBackgroundSo
   virtual TBitmap32* GetDoubleBuffer() { return nullptr; }
   // Rescales kept pixel sizes after a DPI change (called by the application).
   virtual void ScaleControlsForDpi(int NewPPI) {}
+
+  // What assistive technology is told about the control: a plain client here. Controls
+  // fill in their role, name, value and state.
+  virtual TQvAccessibleInfo AccessibleInfo() const;
+  // Performs the default action (a click, a toggle); false when the control has none.
+  virtual bool DoAccessibleDefaultAction() { return false; }
+  // Tells assistive technology that the focus, state, value or name changed.
+  void NotifyAccessible(TQvAccEvent Event);
 
   // Repaints the non-client part when the control has one.
   void InvalidateNC();

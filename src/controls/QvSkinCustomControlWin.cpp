@@ -105,6 +105,22 @@ void TQvSkinCustomControl::RefreshSubControl(bool All) {
       PostMessageW(W->Handle(), CWM_CHECKPARENTBG, 0, 0);
 }
 
+// ---- accessibility ----------------------------------------------------------------
+
+TQvAccessibleInfo TQvSkinCustomControl::AccessibleInfo() const {
+  TQvAccessibleInfo Info;
+  if (!Enabled()) Info.State.Include(asDisabled);
+  if (!Visible()) Info.State.Include(asInvisible);
+  return Info;
+}
+
+void TQvSkinCustomControl::NotifyAccessible(TQvAccEvent Event) {
+  if (!HandleAllocated()) return;
+  static constexpr DWORD Events[] = {EVENT_OBJECT_FOCUS, EVENT_OBJECT_STATECHANGE,
+                                     EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_NAMECHANGE};
+  NotifyWinEvent(Events[Event], Handle(), OBJID_CLIENT, CHILDID_SELF);
+}
+
 void TQvSkinCustomControl::WndProc(TMessage& Message) {
   switch (Message.Msg) {
     case WM_ERASEBKGND:

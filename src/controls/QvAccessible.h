@@ -1,0 +1,69 @@
+#pragma once
+// What assistive technology is told about a skinned control: a small portable model that
+// each control fills in. The Win32 glue answers WM_GETOBJECT with an MSAA IAccessible
+// built from it and raises the matching WinEvents when the control reports a change.
+#include "host/Types.h"
+
+namespace qv {
+
+// What the control is. The glue maps each to its ROLE_SYSTEM_ value.
+enum TQvAccRole {
+  arClient,
+  arPushButton,
+  arDropDownButton,
+  arCheckButton,
+  arRadioButton,
+  arLink,
+  arScrollBar,
+  arProgressBar,
+  arSlider,
+  arSpinButton,
+  arGrouping,
+  arStaticText,
+  arEditableText,
+  arComboBox,
+  arList,
+  arListItem,
+  arOutline,
+  arOutlineItem,
+  arPageTabList,
+  arPageTab,
+  arToolBar,
+  arMenuItem,
+  arDialog,
+  arToolTip,
+  arGraphic
+};
+
+enum TQvAccStateFlag {
+  asFocusable,
+  asFocused,
+  asHot,
+  asPressed,
+  asChecked,
+  asMixed,
+  asDisabled,
+  asReadOnly,
+  asProtected,  // password text: the value is never told
+  asSelectable,
+  asSelected,
+  asExpanded,
+  asCollapsed,
+  asHasPopup,
+  asInvisible
+};
+using TQvAccStates = TSet<TQvAccStateFlag>;
+
+// A change worth telling: focus moved to the control, its state or its value changed.
+enum TQvAccEvent { aeFocus, aeStateChange, aeValueChange, aeNameChange };
+
+struct TQvAccessibleInfo {
+  TQvAccRole Role = arClient;
+  String Name;   // the caption without its '&' marks
+  String Value;  // text, position or percentage; empty when none
+  TQvAccStates State;
+  String DefaultAction;     // "Press", "Check", ...; empty when none
+  String KeyboardShortcut;  // "Alt+F" for a caption "&File"; empty when none
+};
+
+}  // namespace qv
