@@ -67,6 +67,10 @@ class TQvSkinCustomControl : public TCustomPaintBox32_qv, public IQvBackgroundSo
   virtual bool DoAccessibleDefaultAction() { return false; }
   // Tells assistive technology that the focus, state, value or name changed.
   void NotifyAccessible(TQvAccEvent Event);
+  // True when the window shows keyboard cues (after keyboard use, or always when the user
+  // asked for them): a focused control then draws its focus cue (DrawFocusCue). The
+  // control repaints when the cues change.
+  bool ShowsFocusCues();
 
   // Repaints the non-client part when the control has one.
   void InvalidateNC();

@@ -121,8 +121,17 @@ void TQvSkinCustomControl::NotifyAccessible(TQvAccEvent Event) {
   NotifyWinEvent(Events[Event], Handle(), OBJID_CLIENT, CHILDID_SELF);
 }
 
+bool TQvSkinCustomControl::ShowsFocusCues() {
+  if (!HandleAllocated()) return false;
+  return (SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
+}
+
 void TQvSkinCustomControl::WndProc(TMessage& Message) {
   switch (Message.Msg) {
+    case WM_UPDATEUISTATE:
+      TCustomPaintBox32_qv::WndProc(Message);
+      Invalidate();
+      return;
     case WM_ERASEBKGND:
       if (FEraseBackground && Message.WParam != 0 && Message.LParam == 1)
         Buffer()->DrawTo(reinterpret_cast<HDC>(Message.WParam), 0, 0);

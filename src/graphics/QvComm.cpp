@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "raster/Bitmap32.h"
+
 namespace qv {
 
 // ---- rectangles ----
@@ -77,6 +79,27 @@ bool IsIntString(const String& Text) {
     if (!TryStrToInt(Text.substr(i, 5), V)) return false;
   }
   return true;
+}
+
+void DrawFocusCue(TBitmap32& Bitmap, const TRect& R) {
+  auto Invert = [&](Integer X, Integer Y) {
+    if (X < 0 || Y < 0 || X >= Bitmap.Width() || Y >= Bitmap.Height()) return;
+    TColor32& P = *Bitmap.PixelPtr(X, Y);
+    P ^= 0x00FFFFFFu;
+  };
+  if (R.Right <= R.Left || R.Bottom <= R.Top) return;
+  // One walk round the outline, so the dots keep their rhythm at the corners and no pixel
+  // is inverted twice.
+  Integer Step = 0;
+  auto Dot = [&](Integer X, Integer Y) {
+    if ((Step++ & 1) == 0) Invert(X, Y);
+  };
+  for (Integer X = R.Left; X < R.Right; ++X) Dot(X, R.Top);
+  for (Integer Y = R.Top + 1; Y < R.Bottom; ++Y) Dot(R.Right - 1, Y);
+  if (R.Bottom - 1 > R.Top)
+    for (Integer X = R.Right - 2; X >= R.Left; --X) Dot(X, R.Bottom - 1);
+  if (R.Right - 1 > R.Left)
+    for (Integer Y = R.Bottom - 2; Y > R.Top; --Y) Dot(R.Left, Y);
 }
 
 }  // namespace qv

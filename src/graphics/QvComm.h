@@ -11,6 +11,7 @@
 
 namespace qv {
 
+class TBitmap32;
 class TControl;
 class TFont;
 class TBitmap;
@@ -52,6 +53,9 @@ inline TRect NullRect() {
 }
 // Width or height below one pixel.
 bool IsNullRect(const TRect& R);
+// The platform's keyboard focus rectangle: every other pixel of R's one-pixel outline has
+// its colour inverted (alpha kept), so it shows on any background. Clipped to the surface.
+void DrawFocusCue(TBitmap32& Bitmap, const TRect& R);
 // Edges inclusive on all four sides.
 bool PointInRect(const TRect& R, const TPoint& P);
 // Both corners (Left, Top) and (Right, Bottom) lie inside Outer's half-open area.

@@ -6,6 +6,7 @@
 #include "graphics/QvComm.h"
 #include "host/Font.h"
 #include "host/Streams.h"
+#include "raster/Bitmap32.h"
 
 using namespace qv;
 
@@ -129,3 +130,30 @@ TEST(QvCommFile, PathCombination) {
 }
 
 }  // namespace
+
+TEST(QvCommFocusCue, DotsRoundTheOutlineAndClip) {
+  struct Case {
+    TRect R;
+    int Inverted;  // pixels whose colour flipped
+  } Cases[] = {
+      {{1, 1, 5, 4}, 5},      // outline of 10 pixels, every other one
+      {{0, 0, 1, 1}, 1},      // a single pixel
+      {{2, 2, 2, 6}, 0},      // empty
+      {{-3, -3, 20, 20}, 0},  // outline wholly outside the 8 x 8 surface
+  };
+  for (const Case& C : Cases) {
+    TBitmap32 B;
+    B.SetSize(8, 8);
+    B.Clear(0x80102030);
+    DrawFocusCue(B, C.R);
+    int Inverted = 0;
+    for (int Y = 0; Y < 8; ++Y)
+      for (int X = 0; X < 8; ++X)
+        if (B.Pixel(X, Y) == (0x80102030 ^ 0x00FFFFFFu)) {
+          ++Inverted;
+        } else {
+          EXPECT_EQ(B.Pixel(X, Y), 0x80102030u);
+        }
+    EXPECT_EQ(Inverted, C.Inverted) << C.R.Left << "," << C.R.Top;
+  }
+}
