@@ -45,8 +45,8 @@ void TQvSkinForm::ResetBkColor() {
     FClientBkColor = FColor;
   }
   HWND H = FDestForm && FDestForm->HandleAllocated() ? HWND(FDestForm->Handle()) : nullptr;
-  TSize Form = H ? WindowSize(H) : TSize{FDestForm ? FDestForm->Width() : 0,
-                                         FDestForm ? FDestForm->Height() : 0};
+  TSize Form = H ? WindowSize(H)
+                 : TSize{FDestForm ? FDestForm->Width() : 0, FDestForm ? FDestForm->Height() : 0};
   const int T = ScaledTitleHeight();
   if (FActiveGradient) {
     const int G = GetDPIScaledPixels(FDestForm, FGradientHeight);
@@ -109,8 +109,8 @@ void TQvSkinForm::PaintClient(HDC DC) {
         BuildColorBackground(FPictureBkGraphic, Form, FClientBkColor,
                              FActiveGradient ? &FColorBgBitmap : nullptr, TPoint{0, 0});
       else
-        BuildPictureBackground(FPictureBkGraphic, FPictureBgBitmap, FFillStyle, Form,
-                               TPoint{0, 0}, FPictureBgColor, false);
+        BuildPictureBackground(FPictureBkGraphic, FPictureBgBitmap, FFillStyle, Form, TPoint{0, 0},
+                               FPictureBgColor, false);
     }
     FPictureBkGraphic.DrawTo(DC, -FFramWidth, -ScaledTitleHeight());
   } catch (const std::exception&) {

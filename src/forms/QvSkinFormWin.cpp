@@ -1,5 +1,5 @@
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include "forms/QvFormBorder.h"
 #include "forms/QvFormGeometry.h"
@@ -101,10 +101,10 @@ TQvSkinForm::TQvSkinForm(TComponent* AOwner)
   FActive = true;
   FDestForm->SetAutoScroll(false);
   if (!AppInHighDPIMode()) FDestForm->SetScaled(false);
-  FMainWindowHookId = Application ? Application->HookMainWindow([this](TMessage& M) {
-    return MainWindowHook(M) != 0;
-  })
-                                  : -1;
+  FMainWindowHookId =
+      Application
+          ? Application->HookMainWindow([this](TMessage& M) { return MainWindowHook(M) != 0; })
+          : -1;
   ResetBkColor();
 }
 
@@ -129,8 +129,7 @@ void TQvSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation != opRemove) return;
   if (AComponent == FSkinRes) FSkinRes = nullptr;
   if (AComponent == FImageBorder) FImageBorder = nullptr;
-  if (auto* C = dynamic_cast<TQvSkinNCCtrlBase*>(AComponent))
-    std::erase(FNCCtrlList, C);
+  if (auto* C = dynamic_cast<TQvSkinNCCtrlBase*>(AComponent)) std::erase(FNCCtrlList, C);
 }
 
 bool TQvSkinForm::IsMainForm() const {
@@ -583,8 +582,7 @@ bool TQvSkinForm::OfferMouse(bool Down) {
   // The list is walked by index: a handler may add or remove controls.
   for (size_t I = 0; I < FNCCtrlList.size(); ++I) {
     TQvSkinNCCtrlBase* C = FNCCtrlList[I];
-    if (!C->Visible() || !C->CursorEnter() || !C->TakesMouse() || C->Form() != FDestForm)
-      continue;
+    if (!C->Visible() || !C->CursorEnter() || !C->TakesMouse() || C->Form() != FDestForm) continue;
     if (Down)
       C->LMouseDown();
     else
@@ -600,9 +598,9 @@ void TQvSkinForm::NCButtonDown(TMessage& Message) {
   bool DragChanged = false;
   if (FOptions->DragFullWindows() != wkSystem && (Hit == HTCAPTION || IsSizingHit(Hit))) {
     SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &OldDrag, 0);
-    DragChanged = SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS,
-                                        FOptions->DragFullWindows() == wkActive ? 1 : 0,
-                                        nullptr, 0) != FALSE;
+    DragChanged =
+        SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS,
+                              FOptions->DragFullWindows() == wkActive ? 1 : 0, nullptr, 0) != FALSE;
   }
   TScopeExit Restore([&] {
     if (DragChanged) SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, OldDrag, nullptr, 0);
@@ -642,8 +640,7 @@ void TQvSkinForm::NewWndProc(TMessage& Message) {
       FRgnChanged = true;
       if (!Designing() && H) SetTimer(H, kNCPaintTimer, 50, nullptr);
       if (FImageBorder) FImageBorder->SetBoundsWithForm();
-      if (FStyle == ssPicture && (FFillStyle == mfsStretch || FFillStyle == mfs9Block))
-        DoChanged();
+      if (FStyle == ssPicture && (FFillStyle == mfsStretch || FFillStyle == mfs9Block)) DoChanged();
       return;
     case WM_PAINT: {
       if (Message.WParam) {

@@ -30,9 +30,8 @@ TEST_F(SkinFormTest, HitTestingThroughRealMessages) {
   struct {
     int X, Y, Expected;
   } Cases[] = {
-      {4, 4, HTTOPLEFT},      {5, 0, HTTOP},      {W - 5, 0, HTTOPRIGHT},
-      {W - 1, 150, HTRIGHT},  {0, H - 1, 16},     {200, 15, HTCAPTION},
-      {200, 150, HTCLIENT},
+      {4, 4, HTTOPLEFT}, {5, 0, HTTOP},        {W - 5, 0, HTTOPRIGHT}, {W - 1, 150, HTRIGHT},
+      {0, H - 1, 16},    {200, 15, HTCAPTION}, {200, 150, HTCLIENT},
   };
   for (auto& C : Cases) EXPECT_EQ(HitAt(C.X, C.Y), C.Expected) << C.X << "," << C.Y;
 }

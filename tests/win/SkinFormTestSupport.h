@@ -52,9 +52,8 @@ class SkinFormFixture : public ControlsTest {
   // Shows the form and waits until it is opaque, its controls registered and painted.
   void ShowForm() {
     Form->Show();
-    ASSERT_TRUE(PumpUntil([&] {
-      return !Form->AlphaBlend() && SkinForm->NCCtrlList().size() == Buttons();
-    }));
+    ASSERT_TRUE(PumpUntil(
+        [&] { return !Form->AlphaBlend() && SkinForm->NCCtrlList().size() == Buttons(); }));
     PumpIdle();
   }
   size_t Buttons() const { return Close ? 3 : 0; }
