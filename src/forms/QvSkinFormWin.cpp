@@ -1,5 +1,6 @@
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include "forms/QvFormBorder.h"
 #include "forms/QvFormGeometry.h"
@@ -219,10 +220,8 @@ void TQvSkinForm::DoChanged() {
     std::vector<TWinControl*> List;
     for (int I = 0; I < Controls->Count(); ++I) List.push_back(Controls->Items(I));
     for (TWinControl* C : List) {
-      if (HWND H = Wnd(C)) {
-        SendMessageW(H, WM_NCPAINT, 0, 0);
-        InvalidateRect(H, nullptr, FALSE);
-      }
+      if (HWND H = Wnd(C)) SendMessageW(H, WM_NCPAINT, 0, 0);
+      C->Invalidate();
     }
   }
 }

@@ -14,7 +14,7 @@ namespace qv {
 
 class TBitmap32;
 class TCustomForm;
-class TTimer;
+class TSimpleTimer;
 class THintWindow;
 class TQvSkinNCCtrlBase;
 
@@ -199,7 +199,8 @@ class TQvSkinNCCtrlBase : public TComponent {
   bool FCursorEnter = false;
   TObject* FParentObject = nullptr;
   TPoint FOldPos;
-  TTimer* FTimer = nullptr;  // owned as a component
+  // The tracking timer: the library's light timer, so that controls share one hidden window.
+  std::unique_ptr<TSimpleTimer> FTimer;
   std::unique_ptr<THintWindow> FHintWindow;
   bool FRightShifted = false;
 };

@@ -2,12 +2,12 @@
 
 #include "forms/QvMessages.h"
 #include "forms/QvSkinNCCtrlBase.h"
+#include "graphics/SimpleTimer.h"
 #include "host/Form.h"
 #include "host/HintWindow.h"
 #include "host/Platform.h"
 #include "host/Properties.h"
 #include "host/Screen.h"
-#include "host/Timer.h"
 
 namespace qv {
 
@@ -84,14 +84,15 @@ TQvSkinNCCtrlBase::TQvSkinNCCtrlBase(TComponent* AOwner)
   FPos->SetWidth(25);
   FPos->SetHeight(25);
   FPos->OnChanged = [this](TObject*) { FOldPos = TPoint{FPos->XValue(), FPos->YValue()}; };
-  FTimer = new TTimer(this);
-  FTimer->SetInterval(TrackInterval);
-  FTimer->OnTimer = [this](TObject* Sender) { DoTimer(Sender); };
+  FTimer =
+      std::make_unique<TSimpleTimer>(TrackInterval, [this](TObject* Sender) { DoTimer(Sender); });
+  FTimer->SetEnabled(true);
   if (!Designing()) PostAdd();
 }
 
 TQvSkinNCCtrlBase::~TQvSkinNCCtrlBase() {
   if (gHookedCursor && FCursorEnter) UnhookCursor();
+  FTimer.reset();
   FHintWindow.reset();
 }
 
