@@ -1,9 +1,16 @@
 #pragma once
-// The gallery's main window: a list of pages on the left and the current page beside it.
+// The gallery's main window: a skinned form (title bar, system buttons, shadow border)
+// with a list of pages on the left and the current page beside it.
 #include <memory>
 #include <vector>
 
 #include "GalleryPage.h"
+
+namespace qv {
+class TForm;
+class TQvSkinForm;
+class TQvSkinNCLabel;
+}  // namespace qv
 
 namespace gallery {
 
@@ -11,16 +18,19 @@ class TGalleryWindow {
  public:
   TGalleryWindow();
   ~TGalleryWindow();
-  HWND Handle() const { return FHandle; }
+  HWND Handle() const;
+  // Shows the window; closing it ends the message loop.
+  void Show();
   int PageCount() const { return int(FPages.size()); }
   const TGalleryPage& Page(int Index) const { return *FPages[size_t(Index)]; }
   void SelectPage(int Index);
 
  private:
-  static LRESULT CALLBACK WndProc(HWND Wnd, UINT Msg, WPARAM W, LPARAM L);
-  LRESULT Handle(UINT Msg, WPARAM W, LPARAM L);
+  void Layout();
   RECT PageRect() const;
-  HWND FHandle = nullptr;
+  std::unique_ptr<qv::TForm> FForm;
+  qv::TQvSkinForm* FSkin = nullptr;
+  qv::TQvSkinNCLabel* FTitle = nullptr;
   HWND FList = nullptr;
   HFONT FFont = nullptr;
   std::vector<std::unique_ptr<TGalleryPage>> FPages;

@@ -169,8 +169,7 @@ int wmain(int argc, wchar_t** argv) {
       SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     }
     gallery::TGalleryWindow Window;
-    ShowWindow(Window.Handle(), SW_SHOWNORMAL);
-    UpdateWindow(Window.Handle());
+    Window.Show();
     if (!ScreenshotDir.empty()) return TakeScreenshots(Window, ScreenshotDir);
     if (!GoldenDir.empty()) return CheckPages(Window, GoldenDir, OutDir);
     MSG M;

@@ -100,7 +100,8 @@ class TNCCtrlPos : public TPersistent {
 class TQvSkinNCCtrlBase : public TComponent {
   QV_CLASS(TQvSkinNCCtrlBase)
  public:
-  // Hint timer interval: leaving through the window edge is noticed within this time.
+  // Tracking interval: leaving through the window edge is noticed within this time. The
+  // timer runs until the form has taken the control on, and while the mouse is over it.
   static constexpr Cardinal TrackInterval = 100;
   static constexpr bool DefaultVisible = true;
 

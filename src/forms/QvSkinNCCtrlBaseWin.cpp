@@ -178,6 +178,7 @@ void TQvSkinNCCtrlBase::NCMouseMove(const TPoint& CursorPos) {
     if (Inside) MouseMove();
     if (Inside != FCursorEnter) {
       FCursorEnter = Inside;
+      if (Inside) FTimer->SetEnabled(true);
       if (Inside)
         MouseEnter();
       else
@@ -198,6 +199,8 @@ void TQvSkinNCCtrlBase::DoTimer(TObject*) {
       FCursorEnter = false;
       MouseLeave();
     }
+    // Idle until the mouse comes over the control again.
+    if (FHooked && !FCursorEnter) FTimer->SetEnabled(false);
   } catch (const std::exception&) {
   }
 }
