@@ -1,0 +1,166 @@
+// The skinned form at window level: a full repaint of a 1280 x 800 form holding 100
+// skinned controls against one BitBlt of the same area, one live-resize step, and the time
+// from creating a skinned form to its first paint against a plain Win32 window.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include "WinBench.h"
+#include "controls/QvSkinBorderPanel.h"
+#include "controls/QvSkinLabel.h"
+#include "controls/QvSkinPanel.h"
+#include "forms/QvFormBorder.h"
+#include "forms/QvSkinForm.h"
+#include "forms/QvSkinNCButton.h"
+#include "forms/QvSkinNCCtrls.h"
+#include "host/Form.h"
+
+namespace {
+
+using namespace qv;
+
+void Pump() {
+  MSG M;
+  while (PeekMessageW(&M, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&M);
+    DispatchMessageW(&M);
+  }
+}
+
+// Handles messages until Cond holds (at most two seconds).
+void PumpUntil(const std::function<bool()>& Cond) {
+  const DWORD Start = GetTickCount();
+  while (!Cond() && GetTickCount() - Start < 2000) {
+    MsgWaitForMultipleObjectsEx(0, nullptr, 5, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    Pump();
+  }
+}
+
+// A skinned form with its title-bar controls and border.
+std::unique_ptr<TForm> SkinnedForm(int W, int H, TQvSkinForm** Skin = nullptr) {
+  auto F = std::make_unique<TForm>(nullptr);
+  F->SetBounds(40, 40, W, H);
+  F->SetCaption(L"Bench");
+  auto* S = new TQvSkinForm(F.get());
+  S->SetImageBorder(new TQvFormLayerBorder(F.get()));
+  for (TSystemButtonKind K : {bkClose, bkMaximize, bkMinimize})
+    (new TQvSkinSystemButton(F.get()))->SetKind(K);
+  new TQvSkinNCLabel(F.get());
+  if (Skin) *Skin = S;
+  return F;
+}
+
+const winbench::TRegistration gRepaint("SkinForm.Repaint", [](winbench::TReport& R) {
+  TQvSkinForm* Skin = nullptr;
+  auto F = SkinnedForm(1280, 800, &Skin);
+  // 100 skinned controls: panels, labels and border panels in a grid.
+  for (int I = 0; I < 100; ++I) {
+    const int X = 10 + (I % 10) * 125, Y = 10 + (I / 10) * 75;
+    TControl* C;
+    switch (I % 3) {
+      case 0: {
+        auto* P = new TQvSkinPanel(F.get());
+        P->SetCaption(L"Panel");
+        C = P;
+        break;
+      }
+      case 1: {
+        auto* L = new TQvSkinLabel(F.get());
+        L->SetCaption(L"A skinned label");
+        C = L;
+        break;
+      }
+      default:
+        C = new TQvSkinBorderPanel(F.get());
+    }
+    C->SetBounds(X, Y, 115, 65);
+    C->SetParent(F.get());
+  }
+  F->Show();
+  PumpUntil([&] { return !F->AlphaBlend(); });
+  Pump();
+  HWND H = HWND(F->Handle());
+
+  // Everything repaints: the form's frame, its background and every control's buffer.
+  const double Full = R.TimeMs(
+      [&] {
+        Skin->DoChanged();
+        RedrawWindow(H, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+      },
+      15);
+  // Reference: one BitBlt of the same area onto the window.
+  HDC WindowDC = GetWindowDC(H);
+  HDC Mem = CreateCompatibleDC(WindowDC);
+  HBITMAP Bmp = CreateCompatibleBitmap(WindowDC, 1280, 800);
+  HGDIOBJ Old = SelectObject(Mem, Bmp);
+  const double Blt = R.TimeMs([&] {
+    BitBlt(WindowDC, 0, 0, 1280, 800, Mem, 0, 0, SRCCOPY);
+    GdiFlush();
+  });
+  SelectObject(Mem, Old);
+  DeleteObject(Bmp);
+  DeleteDC(Mem);
+  ReleaseDC(H, WindowDC);
+  R.Result("full repaint 1280x800, 100 controls", Full, "ms");
+  R.Result("one BitBlt 1280x800", Blt, "ms");
+  R.Result("repaint / BitBlt", Full / Blt, "x");
+
+  // One step of dragging the corner: the size changes by a few pixels and the window
+  // repaints what the size change invalidated.
+  bool Grow = false;
+  const double Step = R.TimeMs(
+      [&] {
+        Grow = !Grow;
+        SetWindowPos(H, nullptr, 0, 0, Grow ? 1288 : 1280, Grow ? 806 : 800,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RedrawWindow(H, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Pump();
+      },
+      15);
+  R.Result("live-resize step", Step, "ms");
+  R.Result("resize step / full repaint", Step / Full, "x");
+});
+
+const winbench::TRegistration gStartup("SkinForm.Startup", [](winbench::TReport& R) {
+  // Created, shown and painted once.
+  const double Skinned = R.TimeMs(
+      [] {
+        auto F = SkinnedForm(800, 600);
+        bool Painted = false;
+        TWndMethod Old = F->WindowProc;
+        F->WindowProc = [&Painted, Old](TMessage& M) {
+          Old(M);
+          if (M.Msg == WM_PAINT) Painted = true;
+        };
+        F->Show();
+        PumpUntil([&] { return Painted; });
+        F->WindowProc = Old;
+      },
+      10);
+  static bool Registered = false;
+  if (!Registered) {
+    Registered = true;
+    WNDCLASSW WC{};
+    WC.lpfnWndProc = DefWindowProcW;
+    WC.hInstance = GetModuleHandleW(nullptr);
+    WC.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+    WC.lpszClassName = L"QvBenchPlain";
+    RegisterClassW(&WC);
+  }
+  const double Plain = R.TimeMs(
+      [] {
+        HWND H = CreateWindowExW(0, L"QvBenchPlain", L"Plain", WS_OVERLAPPEDWINDOW, 40, 40, 800,
+                                 600, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        ShowWindow(H, SW_SHOWNORMAL);
+        UpdateWindow(H);
+        Pump();
+        DestroyWindow(H);
+      },
+      10);
+  R.Result("skinned form: create to first paint", Skinned, "ms");
+  R.Result("plain Win32 window: create to first paint", Plain, "ms");
+  R.Result("skinned / plain", Skinned / Plain, "x");
+});
+
+}  // namespace
