@@ -12,6 +12,7 @@
 namespace qv {
 
 class TQvFormLayerBorder;
+class TQvSkinNCCtrlBase;
 
 // One of the four border windows. Transparent: click-through decoration. Opaque: takes the
 // mouse without activating, and a press drags the form when Drag is set.
@@ -35,6 +36,8 @@ class TqvFormLayerWindow : public TForm {
  private:
   // Offers a press or release to the title-bar controls; true when one took it.
   bool OfferMouse(bool Down);
+  // The title-bar controls of this window's side (All: also those not hosted here yet).
+  std::vector<TQvSkinNCCtrlBase*> HostedControls(bool All) const;
   bool FTransparent = true;
   bool FHided = false;
   TQvFormLayerBorder* FLayerBorder;
@@ -64,7 +67,8 @@ class TQvFormLayerBorder : public TComponent {
   bool DragEnabled() const { return FDragEnabled; }
   void SetDragEnabled(bool Value) { FDragEnabled = Value; }
 
-  // The skinned form's title-bar controls, handed over by ShowWithForm. Not painted yet.
+  // The skinned form's title-bar controls, handed over by ShowWithForm; in opaque mode each
+  // window paints and feeds those of its side.
   std::vector<TObject*> NCCtrlList;
   // The skinned-form component; not used by the border itself.
   TObject* QvSkinForm = nullptr;

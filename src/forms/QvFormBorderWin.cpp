@@ -2,6 +2,7 @@
 
 #include "forms/QvFormBorder.h"
 #include "forms/QvMessages.h"
+#include "forms/QvSkinNCCtrlBase.h"
 #include "host/Application.h"
 #include "host/GraphicsWin.h"
 #include "host/Properties.h"
@@ -61,8 +62,15 @@ void TqvFormLayerWindow::DrawSelf(int AFlag) {
   if (!Piece || Piece->Empty()) return;
   TBitmap32 Temp;
   Temp.Assign(Piece);
-  // Title-bar controls of this side would be painted onto Temp here (opaque mode, AFlag 0,
-  // not hidden); none exist yet.
+  if (AFlag == 0 && !FHided && !FTransparent) {
+    // The opaque border hosts the title-bar controls of its side.
+    const int ShiftRight = FLayerBorder->Size()->Left() + FLayerBorder->Size()->Right();
+    for (TQvSkinNCCtrlBase* C : HostedControls(true)) {
+      C->HostOn(this, ShiftRight);
+      if (Application) Application->ProcessMessages();
+      if (C->Visible()) C->Paint(&Temp);
+    }
+  }
   // The layered window wants premultiplied colour; the skin pictures hold straight alpha.
   for (Integer Y = 0; Y < Temp.Height(); ++Y) {
     auto* Row = reinterpret_cast<uint8_t*>(Temp.ScanLine(Y));
@@ -80,10 +88,29 @@ void TqvFormLayerWindow::DrawSelf(int AFlag) {
   ReleaseDC(nullptr, Screen);
 }
 
-bool TqvFormLayerWindow::OfferMouse(bool /*Down*/) {
-  // No title-bar control can take the press yet; the window is redrawn in any case.
+std::vector<TQvSkinNCCtrlBase*> TqvFormLayerWindow::HostedControls(bool All) const {
+  static constexpr TSideKind SideOf[] = {skdLeft, skdTop, skdRight, skdBottom};
+  std::vector<TQvSkinNCCtrlBase*> List;
+  for (TObject* O : FLayerBorder->NCCtrlList)
+    if (auto* C = dynamic_cast<TQvSkinNCCtrlBase*>(O);
+        C && C->PutSide() == SideOf[BorderType] && (All || C->Form() == this))
+      List.push_back(C);
+  return List;
+}
+
+bool TqvFormLayerWindow::OfferMouse(bool Down) {
+  bool Taken = false;
+  for (TQvSkinNCCtrlBase* C : HostedControls(false))
+    if (C->CursorEnter()) {
+      if (Down)
+        C->LMouseDown();
+      else
+        C->LMouseUp();
+      Taken = true;
+      break;
+    }
   DrawSelf(0);
-  return false;
+  return Taken;
 }
 
 void TqvFormLayerWindow::WndProc(TMessage& Message) {
@@ -112,6 +139,12 @@ void TqvFormLayerWindow::WndProc(TMessage& Message) {
       if ((Message.WParam & 0xFFFF) == kCaptionDrag && FForm && FForm->HandleAllocated())
         Message.Result = SendMessageW(Wnd(FForm), WM_SYSCOMMAND, Message.WParam, Message.LParam);
       return;
+    case WM_NCMOUSEMOVE: {
+      TForm::WndProc(Message);
+      const TPoint P{int16_t(LOWORD(Message.LParam)), int16_t(HIWORD(Message.LParam))};
+      for (TQvSkinNCCtrlBase* C : HostedControls(false)) C->NCMouseMove(P);
+      return;
+    }
     case MM_INVALIDATE:
       DrawSelf(0);
       return;
