@@ -18,3 +18,5 @@
 // Layout controls: the splitter and the expand box.
 #include "controls/QvSkinExpandBox.h"
 #include "controls/QvSkinSplitter.h"
+// Value controls: the scroll bar.
+#include "controls/QvSkinScrollBar.h"

@@ -5,6 +5,7 @@
 
 #include "SkinControlsTestSupport.h"
 #include "controls/QvAccessibleWin.h"
+#include "controls/QvSkinScrollBar.h"
 
 using namespace qv;
 using namespace qvtest;
@@ -196,4 +197,32 @@ TEST_F(AccessibleTest, ObjectOutlivingItsControlIsDisconnected) {
   VARIANT V;
   EXPECT_EQ(Acc->get_accRole(Self, &V), RPC_E_DISCONNECTED);
   EXPECT_EQ(Acc->accDoDefaultAction(Self), RPC_E_DISCONNECTED);
+}
+
+TEST_F(AccessibleTest, ValueControlsTellRoleValueAndState) {
+  auto* Bar = new TQvSkinScrollBar(Form.get());
+  Bar->SetParent(Form.get());
+  Bar->SetBounds(10, 100, 200, 19);
+  Bar->SetCanFocused(true);
+  Bar->SetPosition(42);
+  struct Case {
+    TQvSkinCustomControl* Control;
+    LONG Role;
+    const wchar_t* Value;
+  } Cases[] = {
+      {Bar, ROLE_SYSTEM_SCROLLBAR, L"42"},
+  };
+  PumpIdle();
+  for (const Case& C : Cases) {
+    TComPtr Acc;
+    ASSERT_TRUE(Get(C.Control->Handle(), Acc));
+    VARIANT V;
+    ASSERT_EQ(Acc->get_accRole(Self, &V), S_OK);
+    EXPECT_EQ(V.lVal, C.Role);
+    BSTR B = nullptr;
+    ASSERT_EQ(Acc->get_accValue(Self, &B), S_OK);
+    EXPECT_EQ(TakeBstr(B), C.Value);
+    ASSERT_EQ(Acc->get_accState(Self, &V), S_OK);
+    EXPECT_TRUE(V.lVal & STATE_SYSTEM_FOCUSABLE);
+  }
 }
