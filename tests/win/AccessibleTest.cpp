@@ -5,6 +5,7 @@
 
 #include "SkinControlsTestSupport.h"
 #include "controls/QvAccessibleWin.h"
+#include "controls/QvHLSTrackBar.h"
 #include "controls/QvSkinScrollBar.h"
 
 using namespace qv;
@@ -205,12 +206,24 @@ TEST_F(AccessibleTest, ValueControlsTellRoleValueAndState) {
   Bar->SetBounds(10, 100, 200, 19);
   Bar->SetCanFocused(true);
   Bar->SetPosition(42);
+  auto* Progress = new TQvSkinProgressBar(Form.get());
+  Progress->SetParent(Form.get());
+  Progress->SetBounds(10, 130, 150, 17);
+  Progress->TrackButton()->SetVisible(true);
+  Progress->SetValue(7);
+  auto* Track = new TQvHLSTrackBar(Form.get());
+  Track->SetParent(Form.get());
+  Track->SetBounds(10, 160, 230, 28);
+  Track->SetKind(hlsB);
+  Track->SetValue(-30);
   struct Case {
     TQvSkinCustomControl* Control;
     LONG Role;
     const wchar_t* Value;
   } Cases[] = {
       {Bar, ROLE_SYSTEM_SCROLLBAR, L"42"},
+      {Progress, ROLE_SYSTEM_SLIDER, L"7"},
+      {Track, ROLE_SYSTEM_SLIDER, L"-30"},
   };
   PumpIdle();
   for (const Case& C : Cases) {
