@@ -18,3 +18,7 @@
 // Layout controls: the splitter and the expand box.
 #include "controls/QvSkinExpandBox.h"
 #include "controls/QvSkinSplitter.h"
+// Value controls: the scroll bar, the progress bar and the colour track bar.
+#include "controls/QvHLSTrackBar.h"
+#include "controls/QvSkinProgressBar.h"
+#include "controls/QvSkinScrollBar.h"
