@@ -18,3 +18,10 @@
 // Layout controls: the splitter and the expand box.
 #include "controls/QvSkinExpandBox.h"
 #include "controls/QvSkinSplitter.h"
+// Buttons and two-state controls.
+#include "controls/QvSkinButton.h"
+#include "controls/QvSkinButtonURL.h"
+#include "controls/QvSkinCheckBox.h"
+// Containers of the toggles: the group box and the grid of radio or check items.
+#include "controls/QvSkinGroupBox.h"
+#include "controls/QvSkinGroupControls.h"
