@@ -25,3 +25,5 @@
 // Containers of the toggles: the group box and the grid of radio or check items.
 #include "controls/QvSkinGroupBox.h"
 #include "controls/QvSkinGroupControls.h"
+#include "controls/QvSkinColorButton.h"
+#include "controls/QvSkinCornerButton.h"

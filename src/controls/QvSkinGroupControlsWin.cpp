@@ -193,7 +193,9 @@ void TQvSkinCustomGroupControls::WndProc(TMessage& Message) {
       }
       break;
     }
+    // The second press of a double click is a press too: two quick clicks toggle twice.
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
       if (CanFocus() && !Focused()) SetFocus();
       if (FHotItemIndex >= 0) {
         FPressed = true;
