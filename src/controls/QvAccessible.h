@@ -66,4 +66,11 @@ struct TQvAccessibleInfo {
   String KeyboardShortcut;  // "Alt+F" for a caption "&File"; empty when none
 };
 
+// The MSAA numbers of a role (ROLE_SYSTEM_...) and of a state set (STATE_SYSTEM_... bits),
+// kept here so that the mapping is portable and checked natively.
+uint32_t AccessibleRoleValue(TQvAccRole Role);
+uint32_t AccessibleStateBits(TQvAccStates States);
+// Fills Name and KeyboardShortcut from a caption: "&File" gives "File" and "Alt+F".
+void SetAccessibleCaption(TQvAccessibleInfo& Info, const String& Caption);
+
 }  // namespace qv

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "controls/QvAccessibleWin.h"
 #include "controls/QvSkinCustomControl.h"
 #include "forms/QvMessages.h"
 #include "forms/QvSkinHelper.h"
@@ -128,6 +129,9 @@ bool TQvSkinCustomControl::ShowsFocusCues() {
 
 void TQvSkinCustomControl::WndProc(TMessage& Message) {
   switch (Message.Msg) {
+    case WM_GETOBJECT:
+      if ((Message.Result = AccessibleObjectResult(this, Message.WParam, Message.LParam))) return;
+      break;
     case WM_UPDATEUISTATE:
       TCustomPaintBox32_qv::WndProc(Message);
       Invalidate();

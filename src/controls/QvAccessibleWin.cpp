@@ -1,0 +1,261 @@
+#include <windows.h>
+// windows.h first: the OLE headers depend on it.
+#include <oleacc.h>
+
+#include <type_traits>
+
+#include "controls/QvAccessibleWin.h"
+#include "controls/QvSkinCustomControl.h"
+
+namespace qv {
+
+// MinGW's oleacc import library carries a wrong IID_IAccessible, so the interface's
+// identity is spelled out here.
+const IID& IidAccessible() {
+  static const IID Iid = {
+      0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+  return Iid;
+}
+
+namespace {
+
+BSTR ToBstr(const String& S) {
+  return S.empty() ? nullptr : SysAllocStringLen(S.data(), UINT(S.size()));
+}
+
+bool IsSelf(const VARIANT& Child) {
+  return Child.vt == VT_I4 && Child.lVal == CHILDID_SELF;
+}
+
+// The client object of one control window. It keeps only the window handle and finds the
+// control again on every call, so a client holding it after the control is gone gets
+// RPC_E_DISCONNECTED instead of a dangling pointer. Members the model does not cover go to
+// the platform's standard proxy of the same window (parent, navigation, children).
+class TQvAccessibleObject final : public IAccessible {
+ public:
+  explicit TQvAccessibleObject(HWND Wnd) : FWnd(Wnd) {
+    CreateStdAccessibleObject(Wnd, OBJID_CLIENT, IidAccessible(), reinterpret_cast<void**>(&FStd));
+  }
+
+  // IUnknown
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID Iid, void** Out) override {
+    if (!Out) return E_POINTER;
+    if (Iid == IID_IUnknown || Iid == IID_IDispatch || Iid == IidAccessible()) {
+      *Out = static_cast<IAccessible*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *Out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ULONG(InterlockedIncrement(&FRefs)); }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const LONG R = InterlockedDecrement(&FRefs);
+    if (R == 0) delete this;
+    return ULONG(R);
+  }
+
+  // IDispatch: no type information; clients call the vtable.
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* Count) override {
+    if (!Count) return E_POINTER;
+    *Count = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                   UINT*) override {
+    return E_NOTIMPL;
+  }
+
+  // IAccessible: what the model says.
+  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT Child, VARIANT* Role) override {
+    return Answer(Child, Role, [&](const TQvAccessibleInfo& I) {
+      Role->vt = VT_I4;
+      Role->lVal = LONG(AccessibleRoleValue(I.Role));
+      return S_OK;
+    });
+  }
+  HRESULT STDMETHODCALLTYPE get_accState(VARIANT Child, VARIANT* State) override {
+    return Answer(Child, State, [&](const TQvAccessibleInfo& I) {
+      uint32_t Bits = AccessibleStateBits(I.State);
+      // The window knows these better than a model that was not told yet.
+      if (GetFocus() == FWnd) Bits |= STATE_SYSTEM_FOCUSED;
+      if (!IsWindowVisible(FWnd)) Bits |= STATE_SYSTEM_INVISIBLE;
+      if (!IsWindowEnabled(FWnd)) Bits |= STATE_SYSTEM_UNAVAILABLE;
+      State->vt = VT_I4;
+      State->lVal = LONG(Bits);
+      return S_OK;
+    });
+  }
+  HRESULT STDMETHODCALLTYPE get_accName(VARIANT Child, BSTR* Name) override {
+    return Text(Child, Name, &TQvAccessibleInfo::Name);
+  }
+  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT Child, BSTR* Value) override {
+    return Text(Child, Value, &TQvAccessibleInfo::Value, true);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT Child, BSTR* Action) override {
+    return Text(Child, Action, &TQvAccessibleInfo::DefaultAction);
+  }
+  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT Child, BSTR* Key) override {
+    return Text(Child, Key, &TQvAccessibleInfo::KeyboardShortcut);
+  }
+  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT Child) override {
+    if (!IsSelf(Child)) return E_INVALIDARG;
+    TQvSkinCustomControl* C = Control();
+    if (!C) return RPC_E_DISCONNECTED;
+    return Guarded([&] { return C->DoAccessibleDefaultAction() ? S_OK : DISP_E_MEMBERNOTFOUND; });
+  }
+
+  // IAccessible: what the window says.
+  HRESULT STDMETHODCALLTYPE accLocation(LONG* X, LONG* Y, LONG* W, LONG* H,
+                                        VARIANT Child) override {
+    if (!X || !Y || !W || !H) return E_POINTER;
+    if (!IsSelf(Child)) return E_INVALIDARG;
+    if (!Control()) return RPC_E_DISCONNECTED;
+    RECT R;
+    GetClientRect(FWnd, &R);
+    MapWindowPoints(FWnd, nullptr, reinterpret_cast<POINT*>(&R), 2);
+    *X = R.left;
+    *Y = R.top;
+    *W = R.right - R.left;
+    *H = R.bottom - R.top;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE accHitTest(LONG X, LONG Y, VARIANT* Hit) override {
+    if (!Hit) return E_POINTER;
+    VariantInit(Hit);
+    if (!Control()) return RPC_E_DISCONNECTED;
+    POINT P{X, Y};
+    ScreenToClient(FWnd, &P);
+    RECT R;
+    GetClientRect(FWnd, &R);
+    if (!PtInRect(&R, P)) return S_FALSE;
+    Hit->vt = VT_I4;
+    Hit->lVal = CHILDID_SELF;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* Focus) override {
+    if (!Focus) return E_POINTER;
+    VariantInit(Focus);
+    if (!Control()) return RPC_E_DISCONNECTED;
+    if (GetFocus() != FWnd) return S_FALSE;
+    Focus->vt = VT_I4;
+    Focus->lVal = CHILDID_SELF;
+    return S_OK;
+  }
+
+  // IAccessible: the standard proxy's answers.
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** Parent) override {
+    if (!Parent) return E_POINTER;
+    *Parent = nullptr;
+    return FStd ? FStd->get_accParent(Parent) : E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* Count) override {
+    if (!Count) return E_POINTER;
+    *Count = 0;
+    return FStd ? FStd->get_accChildCount(Count) : S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT Child, IDispatch** Out) override {
+    if (!Out) return E_POINTER;
+    *Out = nullptr;
+    return FStd ? FStd->get_accChild(Child, Out) : E_INVALIDARG;
+  }
+  HRESULT STDMETHODCALLTYPE accNavigate(LONG Dir, VARIANT Start, VARIANT* End) override {
+    if (!End) return E_POINTER;
+    VariantInit(End);
+    return FStd ? FStd->accNavigate(Dir, Start, End) : E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* Sel) override {
+    if (!Sel) return E_POINTER;
+    VariantInit(Sel);
+    return S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE accSelect(LONG Flags, VARIANT Child) override {
+    if (!IsSelf(Child)) return E_INVALIDARG;
+    if ((Flags & SELFLAG_TAKEFOCUS) == 0) return DISP_E_MEMBERNOTFOUND;
+    SetFocus(FWnd);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT, BSTR* Out) override { return NoText(Out); }
+  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* Out) override { return NoText(Out); }
+  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* File, VARIANT, LONG* Topic) override {
+    if (File) *File = nullptr;
+    if (Topic) *Topic = 0;
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+ private:
+  ~TQvAccessibleObject() {
+    if (FStd) FStd->Release();
+  }
+
+  TQvSkinCustomControl* Control() const {
+    return IsWindow(FWnd) ? dynamic_cast<TQvSkinCustomControl*>(FindControl(FWnd)) : nullptr;
+  }
+
+  // Nothing may leave a COM method as an exception.
+  template <class F>
+  static HRESULT Guarded(F&& Fn) {
+    try {
+      return Fn();
+    } catch (...) {
+      return E_FAIL;
+    }
+  }
+
+  template <class TOut, class F>
+  HRESULT Answer(const VARIANT& Child, TOut* Out, F&& Fn) {
+    if (!Out) return E_POINTER;
+    if constexpr (std::is_same_v<TOut, VARIANT>) VariantInit(Out);
+    if (!IsSelf(Child)) return E_INVALIDARG;
+    TQvSkinCustomControl* C = Control();
+    if (!C) return RPC_E_DISCONNECTED;
+    return Guarded([&] { return Fn(C->AccessibleInfo()); });
+  }
+
+  // An empty text answers S_FALSE with no string, as MSAA expects of a missing property;
+  // a control without a value (NoMember) has no such member at all.
+  HRESULT Text(const VARIANT& Child, BSTR* Out, String TQvAccessibleInfo::*Field,
+               bool NoMember = false) {
+    if (Out) *Out = nullptr;
+    return Answer(Child, Out, [&](const TQvAccessibleInfo& I) {
+      const String& S = I.*Field;
+      if (S.empty()) return NoMember ? DISP_E_MEMBERNOTFOUND : S_FALSE;
+      *Out = ToBstr(S);
+      return *Out ? S_OK : E_OUTOFMEMORY;
+    });
+  }
+
+  static HRESULT NoText(BSTR* Out) {
+    if (!Out) return E_POINTER;
+    *Out = nullptr;
+    return S_FALSE;
+  }
+
+  LONG FRefs = 1;
+  HWND FWnd;
+  IAccessible* FStd = nullptr;
+};
+
+}  // namespace
+
+intptr_t AccessibleObjectResult(TQvSkinCustomControl* Control, uintptr_t WParam, intptr_t LParam) {
+  if (LONG(LParam) != LONG(OBJID_CLIENT) || !Control->HandleAllocated()) return 0;
+  auto* Object = new TQvAccessibleObject(Control->Handle());
+  LRESULT R = LresultFromObject(IidAccessible(), WPARAM(WParam), Object);
+  if (R == LRESULT(CO_E_NOTINITIALIZED)) {
+    // Marshalling needs COM on the window's thread; the GUI thread is an apartment
+    // thread by convention, so it joins one the first time a client asks.
+    OleInitialize(nullptr);
+    R = LresultFromObject(IidAccessible(), WPARAM(WParam), Object);
+  }
+  Object->Release();
+  return R < 0 ? 0 : intptr_t(R);
+}
+
+}  // namespace qv

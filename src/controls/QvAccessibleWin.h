@@ -1,0 +1,19 @@
+#pragma once
+// The Win32 side of the accessibility model: WM_GETOBJECT answered with an MSAA
+// IAccessible built from a control's AccessibleInfo.
+#include <cstdint>
+
+struct _GUID;
+
+namespace qv {
+
+// IAccessible's interface identity (the one in MinGW's import library is wrong).
+const _GUID& IidAccessible();
+
+class TQvSkinCustomControl;
+
+// The answer to WM_GETOBJECT: an IAccessible for OBJID_CLIENT, 0 for every other object
+// (the platform then answers with its standard proxy).
+intptr_t AccessibleObjectResult(TQvSkinCustomControl* Control, uintptr_t WParam, intptr_t LParam);
+
+}  // namespace qv

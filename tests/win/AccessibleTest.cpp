@@ -1,0 +1,199 @@
+// The MSAA object of skinned controls, read back the way a screen reader reads it.
+#include <windows.h>
+// windows.h first: the OLE headers depend on it.
+#include <oleacc.h>
+
+#include "SkinControlsTestSupport.h"
+#include "controls/QvAccessibleWin.h"
+
+using namespace qv;
+using namespace qvtest;
+
+namespace {
+
+// A plain skinned control that tells what the test sets.
+class TAccProbe : public TQvSkinCustomControl {
+ public:
+  using TQvSkinCustomControl::TQvSkinCustomControl;
+  String ClassName() const override { return L"TQvTestAccProbe"; }
+  TQvAccessibleInfo Info;
+  int Actions = 0;
+  TQvAccessibleInfo AccessibleInfo() const override {
+    TQvAccessibleInfo I = Info;
+    I.State = I.State + TQvSkinCustomControl::AccessibleInfo().State;
+    return I;
+  }
+  bool DoAccessibleDefaultAction() override {
+    ++Actions;
+    return true;
+  }
+};
+
+struct TComPtr {
+  IAccessible* P = nullptr;
+  ~TComPtr() {
+    if (P) P->Release();
+  }
+  IAccessible* operator->() const { return P; }
+};
+
+String TakeBstr(BSTR B) {
+  String S = B ? String(B, SysStringLen(B)) : String();
+  SysFreeString(B);
+  return S;
+}
+
+class AccessibleTest : public SkinFormTest {
+ protected:
+  void SetUp() override {
+    SkinFormTest::SetUp();
+    CoInitialize(nullptr);
+    Probe = new TAccProbe(Form.get());
+    Probe->SetParent(Form.get());
+    Probe->SetBounds(10, 20, 120, 30);
+    Form->Show();
+    PumpIdle();
+  }
+  void TearDown() override {
+    SkinFormTest::TearDown();
+    CoUninitialize();
+  }
+  bool Get(HWND Wnd, TComPtr& Acc) {
+    return SUCCEEDED(AccessibleObjectFromWindow(Wnd, DWORD(OBJID_CLIENT), IidAccessible(),
+                                                reinterpret_cast<void**>(&Acc.P))) &&
+           Acc.P;
+  }
+  TAccProbe* Probe = nullptr;
+  VARIANT Self = [] {
+    VARIANT V;
+    V.vt = VT_I4;
+    V.lVal = CHILDID_SELF;
+    return V;
+  }();
+};
+
+}  // namespace
+
+TEST(AccessibleValues, RolesAndStatesAreTheMsaaNumbers) {
+  const std::pair<TQvAccRole, uint32_t> Roles[] = {
+      {arClient, ROLE_SYSTEM_CLIENT},
+      {arPushButton, ROLE_SYSTEM_PUSHBUTTON},
+      {arDropDownButton, ROLE_SYSTEM_BUTTONDROPDOWN},
+      {arCheckButton, ROLE_SYSTEM_CHECKBUTTON},
+      {arRadioButton, ROLE_SYSTEM_RADIOBUTTON},
+      {arLink, ROLE_SYSTEM_LINK},
+      {arScrollBar, ROLE_SYSTEM_SCROLLBAR},
+      {arProgressBar, ROLE_SYSTEM_PROGRESSBAR},
+      {arSlider, ROLE_SYSTEM_SLIDER},
+      {arSpinButton, ROLE_SYSTEM_SPINBUTTON},
+      {arGrouping, ROLE_SYSTEM_GROUPING},
+      {arStaticText, ROLE_SYSTEM_STATICTEXT},
+      {arEditableText, ROLE_SYSTEM_TEXT},
+      {arComboBox, ROLE_SYSTEM_COMBOBOX},
+      {arList, ROLE_SYSTEM_LIST},
+      {arListItem, ROLE_SYSTEM_LISTITEM},
+      {arOutline, ROLE_SYSTEM_OUTLINE},
+      {arOutlineItem, ROLE_SYSTEM_OUTLINEITEM},
+      {arPageTabList, ROLE_SYSTEM_PAGETABLIST},
+      {arPageTab, ROLE_SYSTEM_PAGETAB},
+      {arToolBar, ROLE_SYSTEM_TOOLBAR},
+      {arMenuItem, ROLE_SYSTEM_MENUITEM},
+      {arDialog, ROLE_SYSTEM_DIALOG},
+      {arToolTip, ROLE_SYSTEM_TOOLTIP},
+      {arGraphic, ROLE_SYSTEM_GRAPHIC},
+  };
+  for (auto [Role, Value] : Roles) EXPECT_EQ(AccessibleRoleValue(Role), Value) << Role;
+  const std::pair<TQvAccStateFlag, uint32_t> States[] = {
+      {asFocusable, STATE_SYSTEM_FOCUSABLE},  {asFocused, STATE_SYSTEM_FOCUSED},
+      {asHot, STATE_SYSTEM_HOTTRACKED},       {asPressed, STATE_SYSTEM_PRESSED},
+      {asChecked, STATE_SYSTEM_CHECKED},      {asMixed, STATE_SYSTEM_MIXED},
+      {asDisabled, STATE_SYSTEM_UNAVAILABLE}, {asReadOnly, STATE_SYSTEM_READONLY},
+      {asProtected, STATE_SYSTEM_PROTECTED},  {asSelectable, STATE_SYSTEM_SELECTABLE},
+      {asSelected, STATE_SYSTEM_SELECTED},    {asExpanded, STATE_SYSTEM_EXPANDED},
+      {asCollapsed, STATE_SYSTEM_COLLAPSED},  {asHasPopup, STATE_SYSTEM_HASPOPUP},
+      {asInvisible, STATE_SYSTEM_INVISIBLE},
+  };
+  for (auto [Flag, Bit] : States) EXPECT_EQ(AccessibleStateBits({Flag}), Bit) << Flag;
+}
+
+TEST_F(AccessibleTest, ClientObjectTellsTheModel) {
+  Probe->Info.Role = arPushButton;
+  SetAccessibleCaption(Probe->Info, L"&Open");
+  Probe->Info.Value = L"42";
+  Probe->Info.DefaultAction = L"Press";
+  Probe->Info.State = {asFocusable, asPressed};
+  TComPtr Acc;
+  ASSERT_TRUE(Get(Probe->Handle(), Acc));
+
+  VARIANT V;
+  ASSERT_EQ(Acc->get_accRole(Self, &V), S_OK);
+  EXPECT_EQ(V.vt, VT_I4);
+  EXPECT_EQ(V.lVal, ROLE_SYSTEM_PUSHBUTTON);
+  ASSERT_EQ(Acc->get_accState(Self, &V), S_OK);
+  EXPECT_EQ(V.lVal & (STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_PRESSED | STATE_SYSTEM_UNAVAILABLE),
+            STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_PRESSED);
+
+  const std::pair<HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*), const wchar_t*>
+      Texts[] = {{&IAccessible::get_accName, L"Open"},
+                 {&IAccessible::get_accValue, L"42"},
+                 {&IAccessible::get_accDefaultAction, L"Press"},
+                 {&IAccessible::get_accKeyboardShortcut, L"Alt+O"}};
+  for (auto [Getter, Expected] : Texts) {
+    BSTR B = nullptr;
+    EXPECT_EQ((Acc.P->*Getter)(Self, &B), S_OK) << Expected;
+    EXPECT_EQ(TakeBstr(B), Expected);
+  }
+
+  LONG X, Y, W, H;
+  ASSERT_EQ(Acc->accLocation(&X, &Y, &W, &H, Self), S_OK);
+  POINT Origin{0, 0};
+  ClientToScreen(Probe->Handle(), &Origin);
+  EXPECT_EQ(std::make_tuple(X, Y, W, H), std::make_tuple(Origin.x, Origin.y, 120L, 30L));
+  ASSERT_EQ(Acc->accHitTest(Origin.x + 5, Origin.y + 5, &V), S_OK);
+  EXPECT_EQ(V.vt, VT_I4);
+  EXPECT_EQ(Acc->accHitTest(Origin.x - 5, Origin.y, &V), S_FALSE);
+
+  IDispatch* Parent = nullptr;
+  EXPECT_EQ(Acc->get_accParent(&Parent), S_OK);
+  EXPECT_NE(Parent, nullptr);
+  if (Parent) Parent->Release();
+
+  EXPECT_EQ(Acc->accDoDefaultAction(Self), S_OK);
+  EXPECT_EQ(Probe->Actions, 1);
+}
+
+TEST_F(AccessibleTest, EmptyTextsFocusDisabledAndBadChild) {
+  TComPtr Acc;
+  ASSERT_TRUE(Get(Probe->Handle(), Acc));
+  BSTR B = nullptr;
+  EXPECT_EQ(Acc->get_accName(Self, &B), S_FALSE);
+  EXPECT_EQ(B, nullptr);
+  EXPECT_EQ(Acc->get_accValue(Self, &B), DISP_E_MEMBERNOTFOUND);
+  VARIANT Other;
+  Other.vt = VT_I4;
+  Other.lVal = 3;
+  EXPECT_EQ(Acc->get_accName(Other, &B), E_INVALIDARG);
+
+  VARIANT V;
+  EXPECT_EQ(Acc->get_accFocus(&V), S_FALSE);
+  Probe->SetFocus();
+  PumpIdle();
+  ASSERT_EQ(Acc->get_accFocus(&V), S_OK);
+  EXPECT_EQ(V.vt, VT_I4);
+  ASSERT_EQ(Acc->get_accState(Self, &V), S_OK);
+  EXPECT_TRUE(V.lVal & STATE_SYSTEM_FOCUSED);
+
+  Probe->SetEnabled(false);
+  ASSERT_EQ(Acc->get_accState(Self, &V), S_OK);
+  EXPECT_TRUE(V.lVal & STATE_SYSTEM_UNAVAILABLE);
+}
+
+TEST_F(AccessibleTest, ObjectOutlivingItsControlIsDisconnected) {
+  TComPtr Acc;
+  ASSERT_TRUE(Get(Probe->Handle(), Acc));
+  delete Probe;
+  Probe = nullptr;
+  VARIANT V;
+  EXPECT_EQ(Acc->get_accRole(Self, &V), RPC_E_DISCONNECTED);
+  EXPECT_EQ(Acc->accDoDefaultAction(Self), RPC_E_DISCONNECTED);
+}
