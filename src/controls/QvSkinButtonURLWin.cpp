@@ -5,7 +5,6 @@
 #include "graphics/QvComm.h"
 #include "host/Canvas.h"
 #include "host/Font.h"
-#include "host/Menus.h"
 #include "host/Properties.h"
 
 namespace qv {
@@ -90,7 +89,7 @@ void TQvURLButton::DrawBody(TBitmap32* Bitmap) {
 TQvAccessibleInfo TQvURLButton::AccessibleInfo() const {
   TQvAccessibleInfo Info = TQvSkinLabel::AccessibleInfo();
   Info.Role = arLink;
-  Info.Name = StripHotkey(Caption());
+  SetAccessibleCaption(Info, Caption());
   if (TabStop()) Info.State.Include(asFocusable);
   if (const_cast<TQvURLButton*>(this)->Focused()) Info.State.Include(asFocused);
   if (FHover) Info.State.Include(asHot);

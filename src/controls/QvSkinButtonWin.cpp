@@ -481,14 +481,13 @@ void TQvSkinCustomButton::DrawBody(TBitmap32* Bitmap) {
 TQvAccessibleInfo TQvSkinCustomButton::AccessibleInfo() const {
   TQvAccessibleInfo Info = TQvSkinCustomControl::AccessibleInfo();
   Info.Role = FDropdownMenu ? arDropDownButton : arPushButton;
-  Info.Name = StripHotkey(Caption());
+  SetAccessibleCaption(Info, Caption());
   if (FCanFocused && TabStop()) Info.State.Include(asFocusable);
   if (const_cast<TQvSkinCustomButton*>(this)->Focused()) Info.State.Include(asFocused);
   if (FState.MouseIn) Info.State.Include(asHot);
   if (FState.Pressed()) Info.State.Include(asPressed);
   if (FDropdownMenu) Info.State.Include(asHasPopup);
   Info.DefaultAction = L"Press";
-  if (wchar_t Key = GetHotkey(Caption())) Info.KeyboardShortcut = String(L"Alt+") + Key;
   return Info;
 }
 

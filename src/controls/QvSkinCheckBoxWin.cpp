@@ -139,13 +139,12 @@ void TQvSkinCustomCheckControl::DrawBody(TBitmap32* Bitmap) {
 TQvAccessibleInfo TQvSkinCustomCheckControl::AccessibleInfo() const {
   TQvAccessibleInfo Info = TQvSkinCustomControl::AccessibleInfo();
   Info.Role = arCheckButton;
-  Info.Name = StripHotkey(Caption());
+  SetAccessibleCaption(Info, Caption());
   if (TabStop()) Info.State.Include(asFocusable);
   if (const_cast<TQvSkinCustomCheckControl*>(this)->Focused()) Info.State.Include(asFocused);
   if (FMouseInControl) Info.State.Include(asHot);
   if (Checked()) Info.State.Include(asChecked);
   Info.DefaultAction = Checked() ? L"Uncheck" : L"Check";
-  if (wchar_t Key = GetHotkey(Caption())) Info.KeyboardShortcut = String(L"Alt+") + Key;
   return Info;
 }
 

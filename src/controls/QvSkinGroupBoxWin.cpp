@@ -266,7 +266,7 @@ void TQvSkinCustomGroupBox::DrawBody(TBitmap32* Bitmap) {
 TQvAccessibleInfo TQvSkinCustomGroupBox::AccessibleInfo() const {
   TQvAccessibleInfo Info = TQvSkinCustomControl::AccessibleInfo();
   Info.Role = FCheckBox->Visible() ? arCheckButton : arGrouping;
-  Info.Name = StripHotkey(Caption());
+  SetAccessibleCaption(Info, Caption());
   if (FCheckBox->Visible()) {
     if (TabStop()) Info.State.Include(asFocusable);
     if (const_cast<TQvSkinCustomGroupBox*>(this)->Focused()) Info.State.Include(asFocused);

@@ -5,7 +5,6 @@
 #include "graphics/QvComm.h"
 #include "graphics/QvGR32LibSlicing.h"
 #include "host/Font.h"
-#include "host/Menus.h"
 #include "host/Properties.h"
 #include "host/ScopeGuard.h"
 
@@ -237,7 +236,7 @@ TQvAccessibleInfo TQvSkinCustomGroupControls::AccessibleInfo() const {
   TQvAccessibleInfo Info = TQvSkinCustomPanel::AccessibleInfo();
   Info.Role = FKind == gckRadio ? arRadioButton : arCheckButton;
   const bool Valid = FItemIndex >= 0 && FItemIndex < FItems->Count();
-  Info.Name = StripHotkey(Caption());
+  SetAccessibleCaption(Info, Caption());
   if (Valid) Info.Value = FItems->Strings(FItemIndex);
   if (TabStop()) Info.State.Include(asFocusable);
   if (const_cast<TQvSkinCustomGroupControls*>(this)->Focused()) Info.State.Include(asFocused);
