@@ -22,3 +22,12 @@
 #include "controls/QvHLSTrackBar.h"
 #include "controls/QvSkinProgressBar.h"
 #include "controls/QvSkinScrollBar.h"
+// Buttons and two-state controls.
+#include "controls/QvSkinButton.h"
+#include "controls/QvSkinButtonURL.h"
+#include "controls/QvSkinCheckBox.h"
+// Containers of the toggles: the group box and the grid of radio or check items.
+#include "controls/QvSkinGroupBox.h"
+#include "controls/QvSkinGroupControls.h"
+#include "controls/QvSkinColorButton.h"
+#include "controls/QvSkinCornerButton.h"

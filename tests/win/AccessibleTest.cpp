@@ -239,3 +239,60 @@ TEST_F(AccessibleTest, ValueControlsTellRoleValueAndState) {
     EXPECT_TRUE(V.lVal & STATE_SYSTEM_FOCUSABLE);
   }
 }
+
+// The buttons and toggles read back as a screen reader reads them: role, name, state and
+// the default action performed through the MSAA object.
+TEST_F(AccessibleTest, ButtonsAndTogglesTellTheirRoleNameAndState) {
+  auto* Button = Add<TQvSkinButton>(Form.get(), 10, 60, 80, 27);
+  Button->SetCaption(L"&Send");
+  int Clicks = 0;
+  Button->OnClick = [&](TObject*) { ++Clicks; };
+  auto* Check = Add<TQvSkinCheckBox>(Form.get(), 10, 100, 120, 17);
+  Check->SetCaption(L"Keep");
+  Check->SetChecked(true);
+  auto* Radio = Add<TQvSkinRadioBox>(Form.get(), 10, 120, 120, 17);
+  Radio->SetCaption(L"One");
+  auto* Switch = Add<TQvSkinSwitchButton>(Form.get(), 10, 140, 34, 18);
+  auto* Group = Add<TQvSkinGroupBox>(Form.get(), 150, 60, 200, 100);
+  Group->SetCaption(L"Options");
+  auto* Link = Add<TQvURLButton>(Form.get(), 150, 170, 100, 20);
+  Link->SetCaption(L"Home page");
+  PumpIdle();
+  struct TRow {
+    TWinControl* Control;
+    LONG Role;
+    const wchar_t* Name;
+    LONG State;  // bits that must be set
+  };
+  const TRow Rows[] = {
+      {Button, ROLE_SYSTEM_PUSHBUTTON, L"Send", STATE_SYSTEM_FOCUSABLE},
+      {Check, ROLE_SYSTEM_CHECKBUTTON, L"Keep", STATE_SYSTEM_CHECKED | STATE_SYSTEM_FOCUSABLE},
+      {Radio, ROLE_SYSTEM_RADIOBUTTON, L"One", STATE_SYSTEM_FOCUSABLE},
+      {Switch, ROLE_SYSTEM_CHECKBUTTON, L"关闭", STATE_SYSTEM_FOCUSABLE},
+      {Group, ROLE_SYSTEM_GROUPING, L"Options", 0},
+      {Link, ROLE_SYSTEM_LINK, L"Home page", 0},
+  };
+  for (const TRow& R : Rows) {
+    TComPtr Acc;
+    ASSERT_TRUE(Get(R.Control->Handle(), Acc)) << R.Name;
+    VARIANT V;
+    ASSERT_EQ(Acc->get_accRole(Self, &V), S_OK);
+    EXPECT_EQ(V.lVal, R.Role) << R.Name;
+    BSTR B = nullptr;
+    ASSERT_EQ(Acc->get_accName(Self, &B), S_OK);
+    EXPECT_EQ(TakeBstr(B), R.Name);
+    ASSERT_EQ(Acc->get_accState(Self, &V), S_OK);
+    EXPECT_EQ(V.lVal & R.State, R.State) << R.Name;
+  }
+  TComPtr Acc;
+  ASSERT_TRUE(Get(Button->Handle(), Acc));
+  BSTR B = nullptr;
+  ASSERT_EQ(Acc->get_accKeyboardShortcut(Self, &B), S_OK);
+  EXPECT_EQ(TakeBstr(B), L"Alt+S");
+  EXPECT_EQ(Acc->accDoDefaultAction(Self), S_OK);
+  EXPECT_EQ(Clicks, 1);
+  TComPtr CheckAcc;
+  ASSERT_TRUE(Get(Check->Handle(), CheckAcc));
+  EXPECT_EQ(CheckAcc->accDoDefaultAction(Self), S_OK);
+  EXPECT_FALSE(Check->Checked());
+}
