@@ -228,9 +228,9 @@ void TQvSkinHintWindow::ActivateHint(const TRect& ARect, const String& AHint) {
   SetBounds(R.Left, R.Top, R.Width(), R.Height());
   FPicture = std::make_unique<TBitmap32>();
   FPicture->SetSize(R.Width(), R.Height());
-  if (HDC Display = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)) {
+  if (HDC Display = GetDC(nullptr)) {
     BitBlt(FPicture->Handle(), 0, 0, R.Width(), R.Height(), Display, R.Left, R.Top, SRCCOPY);
-    DeleteDC(Display);
+    ReleaseDC(nullptr, Display);
   }
   FPicture->ResetAlpha();
   if (Custom) {

@@ -51,6 +51,8 @@ class TQvSkinTipsWindow : public TCustomControl {
   TMouseInTips MouseInTips() const { return FMouseInTips; }
   // The last finished picture of the window.
   TBitmap32* MemBmp() const { return FMemBmp.get(); }
+  // Stops the timer: no close after the pause, no following.
+  void HoldStill();
 
  protected:
   void CreateParams(TCreateParams& Params) override;
@@ -132,6 +134,9 @@ class TQvSkinCustomTips : public TComponent {
   int GetTipsHeight(const String& Text) const { return GetTipsSize(Text).cy; }
   // Frees every tip window, last first.
   void CloseSubTipsWindow();
+  // Stops the windows' timers: they stay open where they are, neither closing nor
+  // following, until freed (for still pictures of the screen).
+  void HoldWindowsStill();
 
   // The windows Show created (closed ones included, until they are freed).
   int WindowCount() const { return int(FList.size()); }

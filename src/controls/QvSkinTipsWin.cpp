@@ -267,6 +267,10 @@ void TQvSkinTipsWindow::DoClose(bool Animate) {
   Close();
 }
 
+void TQvSkinTipsWindow::HoldStill() {
+  FTimer->SetEnabled(false);
+}
+
 void TQvSkinTipsWindow::Close() {
   if (HandleAllocated()) SendMessageW(FHandle, WM_CLOSE, 0, 0);
 }
@@ -290,6 +294,10 @@ TQvSkinCustomTips::~TQvSkinCustomTips() {
 
 void TQvSkinCustomTips::CloseSubTipsWindow() {
   while (!FList.empty()) FList.pop_back();
+}
+
+void TQvSkinCustomTips::HoldWindowsStill() {
+  for (auto& W : FList) W->HoldStill();
 }
 
 TSize TQvSkinCustomTips::GetTipsSize(const String& Text) const {
