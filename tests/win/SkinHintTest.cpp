@@ -3,6 +3,7 @@
 // the application's picture, the class put back, and no leaks.
 #include "LeakProbe.h"
 #include "SkinControlsTestSupport.h"
+#include "SkinTipsTestSupport.h"
 #include "controls/QvSkinHint.h"
 #include "host/Application.h"
 
@@ -12,20 +13,10 @@ using qvtest::PumpIdle;
 using qvtest::PumpUntil;
 using qvtest::Rgb;
 using qvtest::TPanel;
+using qvtest::WindowRect;
+using qvtest::WorkArea;
 
 namespace {
-
-TRect WindowRect(HWND H) {
-  RECT R{};
-  GetWindowRect(H, &R);
-  return Rect(R.left, R.top, R.right, R.bottom);
-}
-
-TRect WorkArea() {
-  RECT R{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &R, 0);
-  return Rect(R.left, R.top, R.right, R.bottom);
-}
 
 // The blue form (400 × 300 at 300, 200) holds a panel with a hint at (50, 50), 100 × 30.
 class SkinHint : public qvtest::SkinFormTest {

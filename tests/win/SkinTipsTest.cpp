@@ -3,6 +3,7 @@
 // tip beside its edit and hidden while its form is inactive, and no leaks.
 #include "LeakProbe.h"
 #include "SkinControlsTestSupport.h"
+#include "SkinTipsTestSupport.h"
 #include "controls/QvSkinEditTips.h"
 #include "controls/QvSkinTips.h"
 #include "graphics/SimpleTimer.h"
@@ -16,14 +17,9 @@ using qvtest::PumpTicks;
 using qvtest::PumpUntil;
 using qvtest::Rgb;
 using qvtest::TPanel;
+using qvtest::WindowRect;
 
 namespace {
-
-TRect WindowRect(HWND H) {
-  RECT R{};
-  GetWindowRect(H, &R);
-  return Rect(R.left, R.top, R.right, R.bottom);
-}
 
 // The form (400 × 300 at 300, 200) holds a panel at (40, 60), 200 × 100.
 class SkinTips : public qvtest::SkinFormTest {
