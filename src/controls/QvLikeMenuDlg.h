@@ -40,6 +40,8 @@ class TQvLikeMenuDlg : public TComponent {
 
   const TPropTable& Properties() const override;
 
+  // Raised inside the target's own message: the owner hides the drop-down here, or frees
+  // it through a posted release, never at once.
   TNotifyEvent OnMouseClickOutside;
 
   static constexpr Cardinal OutsideCaptureInterval = 20;

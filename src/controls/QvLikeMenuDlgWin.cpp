@@ -8,6 +8,10 @@
 
 namespace qv {
 
+namespace {
+const bool kRegistered = (RegisterComponentClass<TQvLikeMenuDlg>(), true);
+}  // namespace
+
 TQvLikeMenuDlg::TQvLikeMenuDlg(TComponent* AOwner)
     : TComponent(AOwner),
       FOutsideCapture(std::make_unique<TSimpleTimer>(

@@ -4,6 +4,10 @@
 
 namespace qv {
 
+namespace {
+const bool kRegistered = (RegisterComponentClass<TQvSkinEditTips>(), true);
+}  // namespace
+
 TQvSkinCustomEditTips::TQvSkinCustomEditTips(TComponent* AOwner)
     : TQvSkinCustomTips(AOwner), FOwner(dynamic_cast<TWinControl*>(AOwner)) {
   SetPauseTime(EditPauseTime);

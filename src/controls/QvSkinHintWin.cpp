@@ -16,6 +16,8 @@ namespace qv {
 
 namespace {
 
+const bool kRegistered = (RegisterComponentClass<TQvSkinHint>(), true);
+
 // Live hint components, oldest first.
 std::vector<TQvSkinHint*>& LiveHints() {
   static std::vector<TQvSkinHint*> Hints;

@@ -15,6 +15,8 @@ namespace qv {
 
 namespace {
 
+const bool kRegistered = (RegisterComponentClass<TQvSkinTips>(), true);
+
 constexpr Cardinal kTipsTimerInterval = 50;
 constexpr UINT kTextFormat = DT_EDITCONTROL | DT_END_ELLIPSIS | DT_NOPREFIX | DT_WORDBREAK;
 

@@ -8,6 +8,7 @@
 #include "controls/QvSkinTips.h"
 #include "graphics/SimpleTimer.h"
 #include "host/Application.h"
+#include "host/ObjectText.h"
 
 using namespace qv;
 using qvtest::Click;
@@ -183,6 +184,50 @@ TEST_F(SkinTips, EditTipBesideItsEditHiddenWhileTheFormIsInactive) {
   ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(H2); }));
   EditTips->Hide();
   EXPECT_FALSE(IsWindow(H2));
+}
+
+TEST_F(SkinTips, SettingsWrittenAndReadBack) {
+  // Only what differs from a new component is written, and reading gives it back. The
+  // edit's tips take their own defaults as reference: its 3000 pause is not written, and
+  // the tips' 3500 is kept.
+  struct {
+    const char* Name;
+    std::function<TQvSkinCustomTips*(TComponent*)> Make;
+    std::function<void(TQvSkinCustomTips&)> Change;
+    int Pause;
+    bool PauseWritten;
+  } Cases[] = {
+      {"tips", [](TComponent* O) { return new TQvSkinTips(O); },
+       [](TQvSkinCustomTips& T) {
+         T.SetTipsColor(clYellow);
+         T.TitleFont()->SetSize(14);
+         T.SetAlignmentVertical(taVerticalCenter);
+         T.SetCloseButtonVisible(false);
+       },
+       3500, false},
+      {"edit tips at the tips' pause", [](TComponent* O) { return new TQvSkinEditTips(O); },
+       [](TQvSkinCustomTips& T) { T.SetPauseTime(3500); }, 3500, true},
+      {"edit tips at their own pause", [](TComponent* O) { return new TQvSkinEditTips(O); },
+       [](TQvSkinCustomTips&) {}, 3000, false},
+  };
+  for (auto& C : Cases) {
+    SCOPED_TRACE(C.Name);
+    TForm Source(nullptr), Target(nullptr);
+    TQvSkinCustomTips* T = C.Make(&Source);
+    T->SetName(L"Tips1");
+    C.Change(*T);
+    const String Text = ComponentToText(Source);
+    EXPECT_EQ(Text.find(L"PauseTime") != String::npos, C.PauseWritten);
+    TextToComponent(Text, Target);
+    auto* Read = dynamic_cast<TQvSkinCustomTips*>(Target.FindComponent(L"Tips1"));
+    ASSERT_NE(Read, nullptr);
+    EXPECT_EQ(Read->ClassName(), T->ClassName());
+    EXPECT_EQ(Read->PauseTime(), C.Pause);
+    EXPECT_EQ(Read->TipsColor(), T->TipsColor());
+    EXPECT_EQ(Read->TitleFont()->Size(), T->TitleFont()->Size());
+    EXPECT_EQ(Read->AlignmentVertical(), T->AlignmentVertical());
+    EXPECT_EQ(Read->CloseButtonVisible(), T->CloseButtonVisible());
+  }
 }
 
 TEST_F(SkinTips, ManyTipsLeaveNothingBehind) {
