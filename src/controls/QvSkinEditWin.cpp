@@ -220,6 +220,8 @@ void TQvSkinPngEdit::SetSelText(const String& Value) {
 }
 
 void TQvSkinPngEdit::InsertTyped(const String& S) {
+  // A result, however it came, ends the composition shown inline.
+  FComposition.clear();
   if (!FEditText.InsertText(S, true)) return;
   AfterCaretMove();
   Change();
@@ -892,6 +894,7 @@ void TQvSkinPngEdit::WndProc(TMessage& Message) {
       break;
     case WM_IME_STARTCOMPOSITION:
       if (FDisableIME) break;
+      FImeEcho.clear();
       PlaceImeWindows();
       // Drawn inline: the system's own composition window stays closed.
       Message.Result = 0;
