@@ -20,3 +20,5 @@
 #include "controls/QvSkinSplitter.h"
 // Text input: the self-drawn edit and its password and spin variants.
 #include "controls/QvSkinEdit.h"
+#include "controls/QvSkinPasswordEdit.h"
+#include "controls/QvSkinSpinEdit.h"
