@@ -24,7 +24,7 @@ class TEditsPage : public TGalleryPage {
     PlainEdits(kPad, 16);
     Kinds(kPad + 320, 16);
     Items(kPad, 250);
-    Variants(kPad + 320, 250);
+    Variants(kPad + 320, 322);
     FHost->SetParentWindow(Parent);
     FHost->SetVisible(true);
   }
@@ -78,7 +78,7 @@ class TEditsPage : public TGalleryPage {
       auto* E = Add<TQvSkinEdit>(X, Y + 18);
       E->SetTextKind(Row.Kind);
       E->SetText(Row.Text);
-      Y += 44;
+      Y += 50;
     }
     FHost->Label(X, Y, L"ecUpperCase");
     auto* Upper = Add<TQvSkinEdit>(X, Y + 18);
