@@ -48,18 +48,21 @@ const winbench::TRegistration gKeystroke("EditKeystroke", [](winbench::TReport& 
     {
       TEditBench B(Length);
       B.Edit->SetCursorPos(0);
-      R.Result("type at the start, " + N + " chars", R.TimeMs([&] { B.Key(L'x'); }, Repeats),
-               "ms");
+      R.Result("type at the start, " + N + " chars", R.TimeMs([&] { B.Key(L'x'); }, Repeats), "ms");
     }
   }
   {
     // Every step replaces 500 characters by one: enough text that it stays above 10 000.
     TEditBench B(10000 + (Repeats + 1) * 500);
-    R.Result("replace a 500-char selection, 10000+ chars", R.TimeMs([&] {
-      B.Edit->SetSelStart(4000);
-      B.Edit->SetSelLength(500);
-      B.Key(L'x');
-    }, Repeats), "ms");
+    R.Result("replace a 500-char selection, 10000+ chars",
+             R.TimeMs(
+                 [&] {
+                   B.Edit->SetSelStart(4000);
+                   B.Edit->SetSelLength(500);
+                   B.Key(L'x');
+                 },
+                 Repeats),
+             "ms");
   }
   {
     // The platform's own edit window with the same text, typed into at the end.
@@ -69,10 +72,14 @@ const winbench::TRegistration gKeystroke("EditKeystroke", [](winbench::TReport& 
                                  B.Form->Handle(), nullptr, nullptr, nullptr);
     SendMessageW(Plain, EM_SETLIMITTEXT, 0, 0);
     SendMessageW(Plain, EM_SETSEL, 10000, 10000);
-    R.Result("reference: platform EDIT, 10000 chars", R.TimeMs([&] {
-      SendMessageW(Plain, WM_CHAR, L'x', 1);
-      RedrawWindow(Plain, nullptr, nullptr, RDW_UPDATENOW);
-    }, Repeats), "ms");
+    R.Result("reference: platform EDIT, 10000 chars",
+             R.TimeMs(
+                 [&] {
+                   SendMessageW(Plain, WM_CHAR, L'x', 1);
+                   RedrawWindow(Plain, nullptr, nullptr, RDW_UPDATENOW);
+                 },
+                 Repeats),
+             "ms");
     DestroyWindow(Plain);
   }
   {
@@ -82,10 +89,14 @@ const winbench::TRegistration gKeystroke("EditKeystroke", [](winbench::TReport& 
     HDC Mem = CreateCompatibleDC(Screen);
     HBITMAP Bmp = CreateCompatibleBitmap(Screen, 300, 26);
     HGDIOBJ Old = SelectObject(Mem, Bmp);
-    R.Result("reference: BitBlt 300x26", R.TimeMs([&] {
-      BitBlt(Screen, 0, 0, 300, 26, Mem, 0, 0, SRCCOPY);
-      GdiFlush();
-    }, Repeats), "ms");
+    R.Result("reference: BitBlt 300x26",
+             R.TimeMs(
+                 [&] {
+                   BitBlt(Screen, 0, 0, 300, 26, Mem, 0, 0, SRCCOPY);
+                   GdiFlush();
+                 },
+                 Repeats),
+             "ms");
     SelectObject(Mem, Old);
     DeleteObject(Bmp);
     DeleteDC(Mem);

@@ -88,8 +88,7 @@ void TQvEditText::SetCursorPos(int P, bool Extend) {
 
 int TQvEditText::StepLeft(int P) const {
   if (P <= 0) return 0;
-  return P >= 2 && IsTrailSurrogate(FText[size_t(P) - 1]) &&
-                 IsLeadSurrogate(FText[size_t(P) - 2])
+  return P >= 2 && IsTrailSurrogate(FText[size_t(P) - 1]) && IsLeadSurrogate(FText[size_t(P) - 2])
              ? P - 2
              : P - 1;
 }
@@ -148,8 +147,9 @@ void TQvEditText::SelectAll() {
 String TQvEditText::TextHandle(const String& Source, bool ClearText, bool Filter) const {
   const String R = ApplyCharCase(Source, CharCase);
   if (TextKind == tkAll || !Filter) return R;
-  const String Existing =
-      ClearText ? String() : FText.substr(0, size_t(SelStart())) + FText.substr(size_t(SelStart() + SelLength()));
+  const String Existing = ClearText ? String()
+                                    : FText.substr(0, size_t(SelStart())) +
+                                          FText.substr(size_t(SelStart() + SelLength()));
   const bool ExistingHasMinus = Existing.find(L'-') != String::npos;
   const bool MinusRefused = ExistingHasMinus || (!Existing.empty() && !ClearText && FCursorPos > 0);
   String Acc;
@@ -297,7 +297,8 @@ void TQvEditText::Apply(const TUndoStep& Step, bool Backward) {
     FSelPoint1 = Step.Sel1Before;
     FSelPoint2 = Step.Sel2Before;
   } else {
-    for (const TEditOp& Op : Step.Ops) FText.replace(size_t(Op.Pos), Op.Removed.size(), Op.Inserted);
+    for (const TEditOp& Op : Step.Ops)
+      FText.replace(size_t(Op.Pos), Op.Removed.size(), Op.Inserted);
     FCursorPos = FSelPoint1 = FSelPoint2 = Step.CaretAfter;
   }
   ClampAll();
@@ -338,7 +339,7 @@ void TQvEditText::CalcFirstDisplayChar(int Avail, const TGlyphWidthFunc& Width) 
   // The characters from FirstDisplayChar through the caret must measure less than Avail:
   // walk back from the caret and stop once they would not, so only the visible part is
   // measured however long the text is.
-  const int From = FFirstDisplayChar - 1;  // 0-based
+  const int From = FFirstDisplayChar - 1;               // 0-based
   const int Last = std::min(FCursorPos, Length()) - 1;  // the character left of the caret
   int Sum = 0;
   int K = Last + 1;  // first char (0-based) of the run that still fits

@@ -42,7 +42,9 @@ class TQvEditText {
   int SelPoint1() const { return FSelPoint1; }
   int SelPoint2() const { return FSelPoint2; }
   int SelStart() const { return FSelPoint1 < FSelPoint2 ? FSelPoint1 : FSelPoint2; }
-  int SelLength() const { return FSelPoint1 < FSelPoint2 ? FSelPoint2 - FSelPoint1 : FSelPoint1 - FSelPoint2; }
+  int SelLength() const {
+    return FSelPoint1 < FSelPoint2 ? FSelPoint2 - FSelPoint1 : FSelPoint1 - FSelPoint2;
+  }
   String SelText() const { return FText.substr(size_t(SelStart()), size_t(SelLength())); }
 
   TQvTextKind TextKind = tkAll;

@@ -344,9 +344,9 @@ int TQvSkinPngEdit::GetTextHintHeight() {
 
 int TQvSkinPngEdit::GlyphWidth(const wchar_t* Glyph, int Units) {
   if (!Parent()) return 0;
-  const uint32_t Key = Units == 2 ? 0x10000 + ((uint32_t(Glyph[0]) - 0xD800) << 10) +
-                                        (uint32_t(Glyph[1]) - 0xDC00)
-                                  : uint32_t(Glyph[0]);
+  const uint32_t Key =
+      Units == 2 ? 0x10000 + ((uint32_t(Glyph[0]) - 0xD800) << 10) + (uint32_t(Glyph[1]) - 0xDC00)
+                 : uint32_t(Glyph[0]);
   if (auto It = FWidthCache.find(Key); It != FWidthCache.end()) return It->second;
   FMeasure->Font()->Assign(Font());
   SetDPIScaledFont(this, FMeasure->Font());
@@ -397,8 +397,7 @@ void TQvSkinPngEdit::DrawBody(TBitmap32* Bitmap) {
     if (!Frame) Frame = SkinPicture(FBorderNormal);
     if (Frame) StretchBitmap(Frame, Bitmap, false);
   }
-  if (Color() != clWhite)
-    Bitmap->FillRectS(2, 2, Width() - 2, Height() - 2, Color32(Color()));
+  if (Color() != clWhite) Bitmap->FillRectS(2, 2, Width() - 2, Height() - 2, Color32(Color()));
   DrawItems(Bitmap);
   DrawTextHint(Bitmap);
   if (FCharCaseChanged || FTextKindChanged) {
@@ -425,8 +424,9 @@ void TQvSkinPngEdit::DrawItems(TBitmap32* Bitmap) {
     } else if (Pic) {
       Size = TSize{Pic->Width(), Pic->Height()};
     }
-    Item->FRect = (Item->Kind() != ikText && !Pic) ? Rect(DrawX, DrawY, 0, 0)
-                                                    : Rect(DrawX, DrawY, DrawX + Size.cx, DrawY + Size.cy);
+    Item->FRect = (Item->Kind() != ikText && !Pic)
+                      ? Rect(DrawX, DrawY, 0, 0)
+                      : Rect(DrawX, DrawY, DrawX + Size.cx, DrawY + Size.cy);
     const TRect R = Item->FRect;
     if (Item->MakeSpace()) {
       if (Item->Visible()) {
@@ -527,8 +527,7 @@ void TQvSkinPngEdit::DrawText(TBitmap32* Bitmap, int X, int Y, const String& Tex
 
 void TQvSkinPngEdit::DrawCursor(TBitmap32* Bitmap, int X, int Index) {
   if (!FCursorVisible) return;
-  const int Extra =
-      Index < 1 ? 0 : GetTextWidth(Index, 1, String()) - 1;
+  const int Extra = Index < 1 ? 0 : GetTextWidth(Index, 1, String()) - 1;
   const int TH = GetTextHeight();
   const int Top = FSpace->Active() ? Scaled(FSpace->Top()) : (Bitmap->Height() - TH) / 2;
   Bitmap->VertLineS(X + Extra, Top, Top + TH, Color32(FCursorColor));
@@ -730,9 +729,9 @@ void TQvSkinPngEdit::UpdateHotItem(int X, int Y) {
       POINT M;
       GetCursorPos(&M);
       const TRect Ext = FHintWindow->CalcHintRect(400, Item->Hint(), nullptr);
-      FHintWindow->ActivateHint(Rect(M.x + 16, M.y + 16, M.x + 16 + Ext.Width() + 8,
-                                     M.y + 16 + Ext.Height() + 2),
-                                Item->Hint());
+      FHintWindow->ActivateHint(
+          Rect(M.x + 16, M.y + 16, M.x + 16 + Ext.Width() + 8, M.y + 16 + Ext.Height() + 2),
+          Item->Hint());
     }
   } else {
     SetCursor(FCursorVisible ? crIBeam : crDefault);

@@ -159,8 +159,10 @@ void TQvSkinSpinEdit::WndProc(TMessage& Message) {
   // The arrows stacked and centred when the spacing does not place the text.
   if (Message.Msg == WM_SIZE && !Space()->Active() && EdItems()->Count() >= 2) {
     TQvSkinResManager* Manager = TQvSkinResManagerObj();
-    TQvSkinImage* Up = Manager ? Manager->GetImageByName(EdItems()->Item(0)->Image(), true) : nullptr;
-    TQvSkinImage* Down = Manager ? Manager->GetImageByName(EdItems()->Item(1)->Image(), true) : nullptr;
+    TQvSkinImage* Up =
+        Manager ? Manager->GetImageByName(EdItems()->Item(0)->Image(), true) : nullptr;
+    TQvSkinImage* Down =
+        Manager ? Manager->GetImageByName(EdItems()->Item(1)->Image(), true) : nullptr;
     const int H0 = Up ? Up->Height() : 0, H1 = Down ? Down->Height() : 0;
     const int Y = (Height() - H0 - H1) / 2;
     EdItems()->Item(0)->Pos()->SetY(Y);
@@ -174,7 +176,8 @@ const TPropTable& TQvSkinSpinEdit::Properties() const {
       Prop(L"MaxValue", &C::MaxValue, &C::SetMaxValue, DefaultMaxValue),
       Prop(L"MinValue", &C::MinValue, &C::SetMinValue, 0),
       Prop(L"StepSize", &C::StepSize, &C::SetStepSize, DefaultStepSize),
-      Prop(L"Value", [](const C& S) { return const_cast<C&>(S).Value(); }, &C::SetValue, 0),
+      Prop(
+          L"Value", [](const C& S) { return const_cast<C&>(S).Value(); }, &C::SetValue, 0),
   });
   return Table;
 }

@@ -51,7 +51,8 @@ TEST(EditText, FilterCaseAndLengthTable) {
       {tkAll, ecNormal, 0, L"", true, L"a\r\nb\nc", L"a b c"},  // line breaks become spaces
   };
   for (auto& C : Cases) {
-    SCOPED_TRACE(testing::Message() << "kind " << C.Kind << " input " << testing::PrintToString(String(C.Input)));
+    SCOPED_TRACE(testing::Message()
+                 << "kind " << C.Kind << " input " << testing::PrintToString(String(C.Input)));
     TQvEditText T;
     T.SetText(C.Before);
     T.SetCursorPos(T.Length(), false);

@@ -24,10 +24,10 @@ void OneEditCycle() {
   Spin->SetParent(Form.get());
   Spin->SetLeft(280);
   Form->HandleNeeded();
-  for (TQvSkinPngEdit* E : {static_cast<TQvSkinPngEdit*>(Plain), static_cast<TQvSkinPngEdit*>(Password),
-                            static_cast<TQvSkinPngEdit*>(Spin)}) {
-    for (wchar_t C : std::wstring(L"12中"))
-      SendMessageW(E->Handle(), WM_CHAR, C, 1);
+  for (TQvSkinPngEdit* E :
+       {static_cast<TQvSkinPngEdit*>(Plain), static_cast<TQvSkinPngEdit*>(Password),
+        static_cast<TQvSkinPngEdit*>(Spin)}) {
+    for (wchar_t C : std::wstring(L"12中")) SendMessageW(E->Handle(), WM_CHAR, C, 1);
   }
   qvtest::PaintOffScreen(Form.get());
   Application->ProcessMessages();

@@ -70,10 +70,8 @@ TEST_F(SkinEdit, FilterCaseAndLengthByKeyPresses) {
     const wchar_t* Typed;
     const wchar_t* After;
   } Cases[] = {
-      {tkNumInt, ecNormal, 0, L"-1a-2", L"-12"},
-      {tkNumReal, ecNormal, 0, L"1.5.e2", L"1.52"},
-      {tkEN, ecUpperCase, 0, L"a\u00e9b1", L"AB"},
-      {tkENandNum, ecNormal, 0, L"a-b.c/d", L"a-b.cd"},
+      {tkNumInt, ecNormal, 0, L"-1a-2", L"-12"},   {tkNumReal, ecNormal, 0, L"1.5.e2", L"1.52"},
+      {tkEN, ecUpperCase, 0, L"a\u00e9b1", L"AB"}, {tkENandNum, ecNormal, 0, L"a-b.c/d", L"a-b.cd"},
       {tkAll, ecLowerCase, 3, L"ABCD", L"abc"},
   };
   auto* E = NewEdit();
