@@ -16,6 +16,8 @@
 
 namespace qv {
 
+class TQvSkinImage;
+
 class TQvSkinPngEdit : public TQvSkinCustomControl {
   QV_CLASS(TQvSkinPngEdit)
  public:
@@ -165,6 +167,8 @@ class TQvSkinPngEdit : public TQvSkinCustomControl {
   int TextRight();
   int TextTop();
   int Scaled(int N) const;
+  // The skin picture of the ID from the resource manager; nil when missing.
+  static TQvSkinImage* SkinPicture(const TQvResID& ID);
   // Restarts the blink: caret visible, timer on when focused.
   void RestartCaret();
   // Inserts what a key or the input method delivered (hides the tips' place-holder).

@@ -18,12 +18,6 @@ namespace {
 const bool kRegistered =
     (RegisterComponentClass<TQvSkinPngEdit>(), RegisterComponentClass<TQvSkinEdit>(), true);
 
-TQvSkinImage* SkinPicture(const TQvResID& ID) {
-  if (ID.empty()) return nullptr;
-  TQvSkinResManager* Manager = TQvSkinResManagerObj();
-  return Manager ? Manager->GetImageByName(ID, true) : nullptr;
-}
-
 constexpr Cardinal kDragInterval = 50;
 
 }  // namespace
@@ -66,6 +60,12 @@ TQvSkinPngEdit::~TQvSkinPngEdit() {
   // The items' collection tells the edit about every change; not while it goes.
   MarkDestroying();
   FItems.reset();
+}
+
+TQvSkinImage* TQvSkinPngEdit::SkinPicture(const TQvResID& ID) {
+  if (ID.empty()) return nullptr;
+  TQvSkinResManager* Manager = TQvSkinResManagerObj();
+  return Manager ? Manager->GetImageByName(ID, true) : nullptr;
 }
 
 int TQvSkinPngEdit::Scaled(int N) const {

@@ -10,11 +10,6 @@ namespace {
 
 const bool kRegistered = (RegisterComponentClass<TQvSkinPasswordEdit>(), true);
 
-TQvSkinImage* CharPicture(const TQvResID& ID) {
-  TQvSkinResManager* Manager = TQvSkinResManagerObj();
-  return Manager && !ID.empty() ? Manager->GetImageByName(ID, true) : nullptr;
-}
-
 }  // namespace
 
 TQvSkinPasswordEdit::TQvSkinPasswordEdit(TComponent* AOwner) : TQvSkinPngEdit(AOwner) {
@@ -42,21 +37,21 @@ void TQvSkinPasswordEdit::SetShowPassword(bool Value) {
 
 int TQvSkinPasswordEdit::GetTextHeight() {
   if (FShowPassword) return TQvSkinPngEdit::GetTextHeight();
-  if (TQvSkinImage* P = CharPicture(FPasswordChar)) return 3 * P->Height();
+  if (TQvSkinImage* P = SkinPicture(FPasswordChar)) return 3 * P->Height();
   return TQvSkinPngEdit::GetTextHeight();
 }
 
 int TQvSkinPasswordEdit::GlyphWidth(const wchar_t* Glyph, int Units) {
   if (FShowPassword) return TQvSkinPngEdit::GlyphWidth(Glyph, Units);
   if (!Parent()) return 0;
-  TQvSkinImage* P = CharPicture(FPasswordChar);
+  TQvSkinImage* P = SkinPicture(FPasswordChar);
   return (P ? P->Width() : 0) + FXSpace;
 }
 
 void TQvSkinPasswordEdit::DrawText(TBitmap32* Bitmap, int X, int Y, const String& Text,
                                    bool Selected) {
   if (FShowPassword) return TQvSkinPngEdit::DrawText(Bitmap, X, Y, Text, Selected);
-  TQvSkinImage* P = CharPicture(FPasswordChar);
+  TQvSkinImage* P = SkinPicture(FPasswordChar);
   if (!P) return;
   const int PW = P->Width(), PH = P->Height();
   if (!Space()->Active()) FYSpace = (Height() - GetTextHeight()) / 2 + 1;

@@ -158,11 +158,8 @@ void TQvSkinSpinEdit::WndProc(TMessage& Message) {
   TQvSkinPngEdit::WndProc(Message);
   // The arrows stacked and centred when the spacing does not place the text.
   if (Message.Msg == WM_SIZE && !Space()->Active() && EdItems()->Count() >= 2) {
-    TQvSkinResManager* Manager = TQvSkinResManagerObj();
-    TQvSkinImage* Up =
-        Manager ? Manager->GetImageByName(EdItems()->Item(0)->Image(), true) : nullptr;
-    TQvSkinImage* Down =
-        Manager ? Manager->GetImageByName(EdItems()->Item(1)->Image(), true) : nullptr;
+    TQvSkinImage* Up = SkinPicture(EdItems()->Item(0)->Image());
+    TQvSkinImage* Down = SkinPicture(EdItems()->Item(1)->Image());
     const int H0 = Up ? Up->Height() : 0, H1 = Down ? Down->Height() : 0;
     const int Y = (Height() - H0 - H1) / 2;
     EdItems()->Item(0)->Pos()->SetY(Y);
