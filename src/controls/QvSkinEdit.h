@@ -9,6 +9,7 @@
 #include "controls/QvEditText.h"
 #include "controls/QvSkinCustomControl.h"
 #include "controls/QvSkinEditItems.h"
+#include "controls/QvSkinEditTips.h"
 #include "graphics/SimpleTimer.h"
 #include "host/Font.h"
 #include "host/HintWindow.h"
@@ -80,6 +81,8 @@ class TQvSkinPngEdit : public TQvSkinCustomControl {
   void SetSpace(TQvSpaceSize* Value) { FSpace->Assign(Value); }
   TQvEditItems* EdItems() const { return FItems.get(); }
   void SetEdItems(TQvEditItems* Value) { FItems->Assign(Value); }
+  // The edit's balloon tips (owned); the application shows them, a typed key hides them.
+  TQvSkinEditTips* Tips() const { return FTips; }
   // The item of the built-in check box once ShowCheckBox was set; nil before.
   TQvEditItem* CheckItem() const { return FCheckItem; }
 
@@ -228,6 +231,7 @@ class TQvSkinPngEdit : public TQvSkinCustomControl {
   bool FDisableIME = false;
   void* FHImc = nullptr;
   TPopupMenu* FDefaultPopupMenu = nullptr;  // owned as a component
+  TQvSkinEditTips* FTips = nullptr;         // owned as a component
   std::unique_ptr<THintWindow> FHintWindow;
   // Glyph widths in the current font; cleared when the font changes.
   std::unordered_map<uint32_t, int> FWidthCache;

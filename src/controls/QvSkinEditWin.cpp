@@ -49,6 +49,7 @@ TQvSkinPngEdit::TQvSkinPngEdit(TComponent* AOwner)
   Style.Include(csDoubleClicks);
   SetControlStyle(Style);
   FMeasure->SetSize(1, 1);
+  FTips = new TQvSkinEditTips(this);
   FDefaultPopupMenu = new TPopupMenu(this);
   FDefaultPopupMenu->OnPopup = [this](TObject* S) { DoDefaultPopupMenuPopupUp(S); };
 }
@@ -222,6 +223,7 @@ void TQvSkinPngEdit::SetSelText(const String& Value) {
 void TQvSkinPngEdit::InsertTyped(const String& S) {
   // A result, however it came, ends the composition shown inline.
   FComposition.clear();
+  FTips->Hide();
   if (!FEditText.InsertText(S, true)) return;
   AfterCaretMove();
   Change();
@@ -1007,6 +1009,7 @@ const TPropTable& TQvSkinPngEdit::Properties() const {
       Prop(L"ReadOnly", &C::ReadOnly, &C::SetReadOnly, false),
       Prop(L"ShowCheckBox", &C::ShowCheckBox, &C::SetShowCheckBox, false),
       ObjectProp(L"Space", &C::Space),
+      ObjectProp(L"Tips", &C::Tips),
       Prop(L"Text", &C::Text, &C::SetText, L""),
       EnumProp(L"TextKind", &C::TextKind, &C::SetTextKind, TQvTextKindNames),
       Prop(L"TextHint", &C::TextHint, &C::SetTextHint, L""),

@@ -62,6 +62,18 @@ TEST_F(SkinEdit, TypingKeysAndUndoThroughRealInput) {
   EXPECT_EQ(E->CursorPos(), 0);
 }
 
+TEST_F(SkinEdit, ATypedKeyHidesTheTips) {
+  auto* E = NewEdit();
+  Focus(E);
+  ASSERT_NE(E->Tips(), nullptr);
+  EXPECT_EQ(E->Tips()->Owner(), E);
+  HWND Tip = E->Tips()->Show(L"Letters only");
+  ASSERT_TRUE(IsWindow(Tip));
+  TypeText(L"a");
+  EXPECT_FALSE(IsWindow(Tip));
+  EXPECT_EQ(E->Text(), L"a");
+}
+
 TEST_F(SkinEdit, FilterCaseAndLengthByKeyPresses) {
   struct {
     TQvTextKind Kind;
