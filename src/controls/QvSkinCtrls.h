@@ -18,3 +18,7 @@
 // Layout controls: the splitter and the expand box.
 #include "controls/QvSkinExpandBox.h"
 #include "controls/QvSkinSplitter.h"
+// Text input: the self-drawn edit and its password and spin variants.
+#include "controls/QvSkinEdit.h"
+#include "controls/QvSkinPasswordEdit.h"
+#include "controls/QvSkinSpinEdit.h"
