@@ -1,11 +1,19 @@
 // The self-drawn edits: plain, read-only and disabled edits, every TextKind, hint text, items
 // on both sides and the built-in check box, a password edit, a spin edit, and Chinese text
-// with a selection. The right third stays free for the hint bubble and the tips.
+// with a selection. The right third holds the hint bubble, tip windows with and without a
+// title (click a panel to show its tip again) and an edit's own tip; in screenshot mode
+// they are opened once the page has painted, and held still.
+#include <windows.h>
+
 #include <memory>
 
 #include "ControlsHost.h"
 #include "GalleryPage.h"
 #include "controls/QvSkinCtrls.h"
+#include "controls/QvSkinHint.h"
+#include "controls/QvSkinTips.h"
+#include "host/Application.h"
+#include "host/Timer.h"
 
 namespace gallery {
 
@@ -25,11 +33,21 @@ class TEditsPage : public TGalleryPage {
     Kinds(kPad + 320, 16);
     Items(kPad, 250);
     Variants(kPad + 320, 322);
+    Bubbles(kBubblesX, 16);
     FHost->SetParentWindow(Parent);
     FHost->SetVisible(true);
+    OpenBubbles();
   }
 
-  void Hide() override { FHost.reset(); }
+  bool Settled() const override { return !FTimer || !FTimer->Enabled(); }
+
+  void Hide() override {
+    FTimer.reset();
+    if (Application) Application->CancelHint();
+    FTips.reset();
+    FHint.reset();
+    FHost.reset();
+  }
 
  private:
   template <typename T>
@@ -134,8 +152,83 @@ class TEditsPage : public TGalleryPage {
     Zh->SetSelLength(3);
   }
 
+  void Bubbles(int X, int Y) {
+    FHint = std::make_unique<TQvSkinHint>(nullptr);
+    FTips = std::make_unique<TQvSkinTips>(nullptr);
+    FTips->SetPauseTime(0);
+    FHost->Heading(X, Y, L"TQvSkinHint: rest the mouse on the panel");
+    FHintTarget = Block(X, Y + 34, 180, 34, L"Bubble below");
+    FHintTarget->SetHint(L"Placed beside the control,\r\npointer towards it");
+    FHintTarget->SetShowHint(true);
+    Y += 160;
+    FHost->Heading(X, Y, L"TQvSkinTips: click a panel to show its tip again");
+    FWithTitle = Block(X, Y + 34, 400, 90, L"");
+    FWithTitle->OnClick = [this](TObject*) { ShowWithTitle(); };
+    FHost->Label(X, Y + 130, L"With a title and close button, on the top edge");
+    FNoTitle = Block(X, Y + 164, 400, 90, L"");
+    FNoTitle->OnClick = [this](TObject*) { ShowNoTitle(); };
+    FHost->Label(X, Y + 260, L"Without a title, on the bottom edge");
+    Y += 310;
+    FHost->Heading(X, Y, L"TQvSkinEditTips: the edit's own tip");
+    FTipEdit = Add<TQvSkinEdit>(X, Y + 34, 200);
+    FTipEdit->SetTextKind(tkNumInt);
+    FTipEdit->SetTextHint(L"A number");
+    // The page is no form of its own, and the tip stays until a key is typed.
+    FTipEdit->Tips()->SetHideOfParentDeactivate(false);
+    FTipEdit->Tips()->SetPauseTime(0);
+  }
+
+  TQvSkinPanel* Block(int X, int Y, int W, int H, const String& Caption) {
+    auto* P = new TQvSkinPanel(FHost.get());
+    P->SetBounds(X, Y, W, H);
+    P->SetParent(FHost.get());
+    P->SetColor(TColor(0xF0E2C8));
+    P->SetAlpha(230);
+    P->SetCaption(Caption);
+    P->SetCaptionVisible(!Caption.empty());
+    return P;
+  }
+
+  void ShowWithTitle() {
+    FTips->Show(L"Tip title", L"A tip window with a title, on the top edge of this panel.",
+                FWithTitle, nullptr, hdTop);
+  }
+  void ShowNoTitle() {
+    FTips->Show(L"", L"No title: the text alone, on the bottom edge.", FNoTitle, nullptr, hdBottom);
+  }
+
+  void OpenBubbles() {
+    ShowWithTitle();
+    ShowNoTitle();
+    FTipEdit->Tips()->Show(L"Please enter a number");
+    if (!AnimationsFrozen()) return;
+    FHint->SetHintHidePauseTime(0);
+    // Once the page has painted: the bubble over it, everything held still.
+    FTimer = std::make_unique<TTimer>(nullptr);
+    FTimer->SetInterval(60);
+    FTimer->OnTimer = [this](TObject*) {
+      FTimer->SetEnabled(false);
+      FTips->HoldWindowsStill();
+      FTipEdit->Tips()->HoldWindowsStill();
+      RedrawWindow(FHost->Handle(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+      const TPoint C = FHintTarget->ClientToScreen({20, 17});
+      SetCursorPos(C.X, C.Y);
+      Application->ActivateHint(C);
+    };
+    FTimer->SetEnabled(true);
+  }
+
   static constexpr int kPad = 16;
+  static constexpr int kBubblesX = 940;
   std::unique_ptr<TControlsHost> FHost;
+  std::unique_ptr<TQvSkinHint> FHint;
+  std::unique_ptr<TQvSkinTips> FTips;
+  std::unique_ptr<TTimer> FTimer;
+  TQvSkinPanel* FHintTarget = nullptr;
+  TQvSkinPanel* FWithTitle = nullptr;
+  TQvSkinPanel* FNoTitle = nullptr;
+  TQvSkinEdit* FTipEdit = nullptr;
 };
 
 const TPageRegistration gRegistration(110, [] {
