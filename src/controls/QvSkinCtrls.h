@@ -31,3 +31,7 @@
 #include "controls/QvSkinGroupControls.h"
 #include "controls/QvSkinColorButton.h"
 #include "controls/QvSkinCornerButton.h"
+// Text input: the self-drawn edit and its password and spin variants.
+#include "controls/QvSkinEdit.h"
+#include "controls/QvSkinPasswordEdit.h"
+#include "controls/QvSkinSpinEdit.h"
