@@ -142,6 +142,9 @@ class TQvSkinCustomButton : public TQvSkinCustomControl {
   TFont* CaptionFont();
   // The design-time frame.
   void DrawDesignFrame(TBitmap32* Bitmap);
+  // Writes the caption into C in Dst's font: centred on one line, or with WordWrap as a
+  // block whose first line starts where a single centred line would.
+  void DrawCaptionText(TBitmap32& Dst, TRect C);
   TRect ScaledOffsetRect(const TRect& R, const TQvBtnItemOffset& Offset) const;
   // The drop-down part's width (0 without a menu).
   int DropdownWidth() const { return FDropdownMenuRect.Right - FDropdownMenuRect.Left; }

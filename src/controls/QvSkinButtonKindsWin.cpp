@@ -72,15 +72,7 @@ void TQvSkinButton::DrawBody(TBitmap32* Bitmap) {
     C.Right -= DropdownWidth();
     Dst.Font()->Assign(CaptionFont());
     if (!Enabled()) Dst.Font()->SetColor(DisabledTextColor);
-    uint32_t Flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_WORDBREAK;
-    if (WordWrap()) {
-      Flags = DT_CENTER | DT_VCENTER | DT_WORDBREAK;
-      if (TCanvas* Canvas = Dst.Canvas()) {
-        Canvas->Font().Assign(Dst.Font());
-        C.Top = ((C.Bottom - C.Top) - CalcTextHeightW(Canvas->Handle(), Caption())) / 2;
-      }
-    }
-    Dst.Textout(C, Flags, Caption());
+    DrawCaptionText(Dst, C);
   }
   DrawDesignFrame(&Dst);
   DrawFocusFrame(&Dst);

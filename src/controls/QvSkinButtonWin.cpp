@@ -402,6 +402,18 @@ void TQvSkinCustomButton::DrawDesignFrame(TBitmap32* Bitmap) {
   if (Designing()) Bitmap->FrameRectTS(Bitmap->BoundsRect(), kDesignFrame);
 }
 
+void TQvSkinCustomButton::DrawCaptionText(TBitmap32& Dst, TRect C) {
+  uint32_t Flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_WORDBREAK;
+  if (FWordWrap) {
+    Flags = DT_CENTER | DT_VCENTER | DT_WORDBREAK;
+    if (TCanvas* Canvas = Dst.Canvas()) {
+      Canvas->Font().Assign(Dst.Font());
+      C.Top = ((C.Bottom - C.Top) - CalcTextHeightW(Canvas->Handle(), Caption())) / 2;
+    }
+  }
+  Dst.Textout(C, Flags, Caption());
+}
+
 void TQvSkinCustomButton::DrawFocusCueIfShown(TBitmap32* Bitmap) {
   if (Focused() && ShowsFocusCues()) {
     DrawFocusCue(*Bitmap, Rect(1, 1, Bitmap->Width() - 1, Bitmap->Height() - 1));
@@ -459,15 +471,7 @@ void TQvSkinCustomButton::DrawBody(TBitmap32* Bitmap) {
   if (FCaptionVisible) {
     Dst.Font()->Assign(CaptionFont());
     if (!Enabled()) Dst.Font()->SetColor(TColor(0xB2B2B2));
-    uint32_t Flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_WORDBREAK;
-    if (FWordWrap) {
-      Flags = DT_CENTER | DT_VCENTER | DT_WORDBREAK;
-      if (TCanvas* Canvas = Dst.Canvas()) {
-        Canvas->Font().Assign(Dst.Font());
-        C.Top = ((C.Bottom - C.Top) - CalcTextHeightW(Canvas->Handle(), Caption())) / 2;
-      }
-    }
-    Dst.Textout(C, Flags, Caption());
+    DrawCaptionText(Dst, C);
   }
   DrawDesignFrame(&Dst);
   DrawFocusFrame(&Dst);

@@ -6,9 +6,7 @@
 #include "controls/QvSkinColorButtonFace.h"
 #include "controls/QvSkinCornerButton.h"
 #include "controls/QvSkinPictureLookup.h"
-#include "graphics/BitmapHelperDC.h"
 #include "graphics/QvComm.h"
-#include "host/Canvas.h"
 #include "host/Font.h"
 #include "host/Properties.h"
 #include "host/ScopeGuard.h"
@@ -79,15 +77,7 @@ void TQvSkinCustomColorButton::DrawIconAndCaption(TBitmap32& Dst) {
   if (AppIsHighDPIMode()) Dst.Font()->Assign(CaptionFont());
   if (!Enabled()) Dst.Font()->SetColor(DisabledTextColor);
   C.Right -= DropdownWidth();
-  uint32_t Flags = DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_SINGLELINE;
-  if (WordWrap()) {
-    Flags = DT_CENTER | DT_VCENTER | DT_WORDBREAK;
-    if (TCanvas* Canvas = Dst.Canvas()) {
-      Canvas->Font().Assign(Dst.Font());
-      C.Top = ((C.Bottom - C.Top) - CalcTextHeightW(Canvas->Handle(), Caption())) / 2;
-    }
-  }
-  Dst.Textout(C, Flags, Caption());
+  DrawCaptionText(Dst, C);
 }
 
 void TQvSkinCustomColorButton::DrawBody(TBitmap32* Bitmap) {
