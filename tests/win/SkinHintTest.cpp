@@ -105,8 +105,12 @@ TEST_F(SkinHint, SideFollowsTheRoomOnTheWorkArea) {
     EXPECT_EQ(W->HintDirection(), C.Side);
     const TRect R = WindowRect(W->Handle());
     const TRect P = PanelOnScreen();
-    if (C.Side == hdUp) EXPECT_EQ(R.Bottom, P.Top - 1);
-    if (C.Side == hdLeft) EXPECT_EQ(R.Right, P.Left - 1);
+    if (C.Side == hdUp) {
+      EXPECT_EQ(R.Bottom, P.Top - 1);
+    }
+    if (C.Side == hdLeft) {
+      EXPECT_EQ(R.Right, P.Left - 1);
+    }
     EXPECT_TRUE(R.Left >= Area.Left && R.Right <= Area.Right && R.Top >= Area.Top &&
                 R.Bottom <= Area.Bottom);
   }
@@ -190,22 +194,28 @@ TEST_F(SkinHint, ManyHintsLeaveNothingBehind) {
       N += dynamic_cast<THintWindow*>(Application->Components(I)) != nullptr;
     return N;
   };
-  // Each cycle installs the skinned hint, shows it and takes it away again.
-  auto Cycle = [&] {
-    TQvSkinHint H(Form.get());
+  // Each cycle shows the skinned hint and takes it away again; every tenth one installs
+  // a new hint component first (and so a new hint window).
+  std::unique_ptr<TQvSkinHint> H;
+  auto Cycle = [&](int I) {
+    if (I % 10 == 0) {
+      H.reset();
+      H = std::make_unique<TQvSkinHint>(Form.get());
+    }
     Application->ActivateHint(C);
     Application->CancelHint();
   };
-  for (int I = 0; I < 20; ++I) Cycle();
+  for (int I = 0; I < 20; ++I) Cycle(I);
   PumpIdle();
   const qvtest::TSlots Before = qvtest::Probe();
   const unsigned Limit = 100;  // a leak of one object per cycle moves a slot by 1000
-  for (int I = 0; I < 1000; ++I) Cycle();
+  for (int I = 0; I < 1000; ++I) Cycle(I);
   PumpIdle();
   const qvtest::TSlots After = qvtest::Probe();
   EXPECT_LT(After.Window, Before.Window + Limit) << "windows leak";
   EXPECT_LT(After.Gdi, Before.Gdi + Limit) << "GDI objects leak";
   EXPECT_LE(HintWindows(), 1);
+  H.reset();
 }
 
 }  // namespace
