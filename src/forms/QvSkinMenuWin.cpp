@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forms/QvLayeredPicture.h"
 #include "forms/QvSkinMenu.h"
 #include "graphics/QvGR32LibSlicing.h"
 #include "host/Canvas.h"
-#include "host/GraphicsWin.h"
 #include "host/ImageList.h"
 #include "host/Properties.h"
 #include "host/ScopeGuard.h"
@@ -133,23 +133,6 @@ TQvMenuItemPlace PlaceOf(const TMenuItem* Item) {
   P.Last = Item == Last;
   P.VisibleCount = std::max(Count, 1);
   return P;
-}
-
-// The layered window wants premultiplied colour; the composed picture holds straight alpha.
-void PushToWindow(HWND Wnd, const TBitmap32& Composed) {
-  TBitmap32 Pre;
-  Pre.SetSize(Composed.Width(), Composed.Height());
-  for (Integer Y = 0; Y < Composed.Height(); ++Y)
-    PremultiplyRow(reinterpret_cast<const uint8_t*>(Composed.ScanLine(Y)),
-                   reinterpret_cast<uint8_t*>(Pre.ScanLine(Y)), Composed.Width());
-  RECT R;
-  GetWindowRect(Wnd, &R);
-  POINT Dst{R.left, R.top}, Src{0, 0};
-  SIZE Size{Pre.Width(), Pre.Height()};
-  BLENDFUNCTION Blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  HDC Screen = GetDC(nullptr);
-  UpdateLayeredWindow(Wnd, Screen, &Dst, &Size, Pre.Handle(), &Src, 0, &Blend, ULW_ALPHA);
-  ReleaseDC(nullptr, Screen);
 }
 
 // A new composed picture of a window size and its background: Menu_bk stretched as nine
@@ -382,7 +365,7 @@ void TQvSkinMenu::AdvancedDrawItemHandler(TObject* Sender, TCanvas* ACanvas, con
     Rec->Selected = Item;
   else if (Rec->Selected == Item)
     Rec->Selected = nullptr;
-  if (Push) PushToWindow(Wnd, *Rec->hBit);
+  if (Push) UpdateLayeredPicture(Wnd, *Rec->hBit);
   gPaintingStarted = true;
 }
 
