@@ -32,6 +32,8 @@ class TQvSkinAlphaForm : public TQvHookWindowProc {
   TBitmap32* SaveBitmap = nullptr;
 
   void Invalidate() { DrawSelf(); }
+  // Composes a W x H frame: the picture stretched as nine blocks. False without the picture.
+  bool RenderFrame(TBitmap32& Frame, int W, int H) const;
   // Draws the frame and pushes it to the screen: nothing at design time or without the
   // picture.
   void DrawSelf();

@@ -37,15 +37,20 @@ void TQvSkinAlphaForm::SetBackground(const String& Value) {
   DrawSelf();
 }
 
-void TQvSkinAlphaForm::DrawSelf() {
-  if (!FDestForm || FComponentState.Contains(csDesigning) || !FDestForm->HandleAllocated()) return;
+bool TQvSkinAlphaForm::RenderFrame(TBitmap32& Frame, int W, int H) const {
   TQvSkinResManager* Manager = TQvSkinResManagerObj();
   TQvSkinImage* Picture = Manager ? Manager->GetImageByName(FBackground, true) : nullptr;
-  if (!Picture || FDestForm->Width() <= 0 || FDestForm->Height() <= 0) return;
-  TBitmap32 Frame;
-  Frame.SetSize(FDestForm->Width(), FDestForm->Height());
+  if (!Picture || W <= 0 || H <= 0) return false;
+  Frame.SetSize(W, H);
   Frame.Clear(0);
   StretchBitmap(Picture, &Frame, false);
+  return true;
+}
+
+void TQvSkinAlphaForm::DrawSelf() {
+  if (!FDestForm || FComponentState.Contains(csDesigning) || !FDestForm->HandleAllocated()) return;
+  TBitmap32 Frame;
+  if (!RenderFrame(Frame, FDestForm->Width(), FDestForm->Height())) return;
   if (SaveBitmap) SaveBitmap->Assign(&Frame);
   ApplyWindowStyle();
   UpdateLayeredPicture(FDestForm->Handle(), Frame);

@@ -103,8 +103,10 @@ class TQvSkinMenu : public TComponent {
                      const TQvMenuItemLayout& Layout);
   // Composes the whole popup of Parent's visible items as the screen gets it, the item at
   // SelectedIndex (among the visible ones; -1 none) selected. Dst takes the window size;
-  // WindowWidth 0 takes the width the platform gives such a popup.
-  void RenderPopup(TMenuItem* Parent, TBitmap32& Dst, int SelectedIndex, int WindowWidth = 0);
+  // WindowWidth 0 takes the width the platform gives such a popup. ItemRects, when given,
+  // receives the visible items' rectangles on the picture.
+  void RenderPopup(TMenuItem* Parent, TBitmap32& Dst, int SelectedIndex, int WindowWidth = 0,
+                   std::vector<TRect>* ItemRects = nullptr);
   TMenuWnds* MenuWnds() const { return FMenuWnds.get(); }
   // The sizes in use (scaled for the screen).
   TQvMenuMetrics Metrics() const;

@@ -424,8 +424,8 @@ void TQvSkinMenu::PaintMenuItem(TMenuItem* Item, TBitmap32* Bitmap, TOwnerDrawSt
                        gMenuFontQuality, Color);
 }
 
-void TQvSkinMenu::RenderPopup(TMenuItem* Parent, TBitmap32& Dst, int SelectedIndex,
-                              int WindowWidth) {
+void TQvSkinMenu::RenderPopup(TMenuItem* Parent, TBitmap32& Dst, int SelectedIndex, int WindowWidth,
+                              std::vector<TRect>* ItemRects) {
   std::vector<TMenuItem*> Items;
   for (int I = 0; I < Parent->Count(); ++I)
     if (Parent->Items(I)->Visible()) Items.push_back(Parent->Items(I));
@@ -458,6 +458,7 @@ void TQvSkinMenu::RenderPopup(TMenuItem* Parent, TBitmap32& Dst, int SelectedInd
     ComposeItem(*Composed, Background, Items[I], Rects[I], State);
   }
   Dst.Assign(Composed.get());
+  if (ItemRects) *ItemRects = Rects;
 }
 
 const TPropTable& TQvSkinMenu::Properties() const {
