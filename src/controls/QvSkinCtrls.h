@@ -35,3 +35,5 @@
 #include "controls/QvSkinEdit.h"
 #include "controls/QvSkinPasswordEdit.h"
 #include "controls/QvSkinSpinEdit.h"
+// The size grip for a form's corner.
+#include "controls/QvSkinSizeGrip.h"
