@@ -11,12 +11,6 @@ namespace {
 
 const bool kRegistered = (RegisterComponentClass<TQvHLSTrackBar>(), true);
 
-TQvSkinImage* SkinPicture(const TQvResID& ID) {
-  if (ID.empty()) return nullptr;
-  TQvSkinResManager* Manager = TQvSkinResManagerObj();
-  return Manager ? Manager->GetImageByName(ID, true) : nullptr;
-}
-
 }  // namespace
 
 TQvHLSTrackBar::TQvHLSTrackBar(TComponent* AOwner) : TQvCustomSliderBar(AOwner) {

@@ -11,11 +11,6 @@ const bool kRegistered = (RegisterComponentClass<TQvSkinBorderPanel>(), true);
 
 constexpr int kFrame = 2;  // the frame is this wide whatever NCSize is
 
-TQvSkinImage* SkinImage(const TQvResID& ResID) {
-  TQvSkinResManager* Manager = TQvSkinResManagerObj();
-  return Manager ? Manager->GetImageByName(ResID, true) : nullptr;
-}
-
 }  // namespace
 
 TQvSkinBorderPanel::TQvSkinBorderPanel(TComponent* AOwner) : TQvSkinPanel(AOwner) {
@@ -70,7 +65,7 @@ void TQvSkinBorderPanel::DrawBody(TBitmap32* Bitmap) {
   TCustomBitmap32 Temp;
   Temp.Assign(Bitmap);
   Temp.SetDrawMode(dmOpaque);
-  if (TQvSkinImage* Frame = SkinImage(HotFrame() ? FBorderEffectHot : FBorderEffectNormal))
+  if (TQvSkinImage* Frame = SkinPicture(HotFrame() ? FBorderEffectHot : FBorderEffectNormal))
     StretchBitmap(Frame, &Temp, false);
   DrawCaption(Bitmap);
   // Only the frame strips come back: the picture's inside never shows.

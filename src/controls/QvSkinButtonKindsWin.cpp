@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "controls/QvSkinButton.h"
-#include "controls/QvSkinPictureLookup.h"
 #include "graphics/BitmapHelperDC.h"
 #include "graphics/QvComm.h"
 #include "graphics/QvGR32LibSlicing.h"
@@ -13,6 +12,7 @@
 #include "host/Font.h"
 #include "host/Properties.h"
 #include "host/ScopeGuard.h"
+#include "resources/QvSkinResManager.h"
 
 namespace qv {
 

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "controls/QvSkinCheckBox.h"
-#include "controls/QvSkinPictureLookup.h"
 #include "graphics/BitmapHelperDC.h"
 #include "graphics/QvComm.h"
 #include "graphics/QvGR32LibSlicing.h"
@@ -13,6 +12,7 @@
 #include "host/Menus.h"
 #include "host/Properties.h"
 #include "host/ScopeGuard.h"
+#include "resources/QvSkinResManager.h"
 
 namespace qv {
 

@@ -5,11 +5,11 @@
 #include "controls/QvSkinColorButton.h"
 #include "controls/QvSkinColorButtonFace.h"
 #include "controls/QvSkinCornerButton.h"
-#include "controls/QvSkinPictureLookup.h"
 #include "graphics/QvComm.h"
 #include "host/Font.h"
 #include "host/Properties.h"
 #include "host/ScopeGuard.h"
+#include "resources/QvSkinResManager.h"
 
 namespace qv {
 

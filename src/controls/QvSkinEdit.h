@@ -170,8 +170,6 @@ class TQvSkinPngEdit : public TQvSkinCustomControl {
   int TextRight();
   int TextTop();
   int Scaled(int N) const;
-  // The skin picture of the ID from the resource manager; nil when missing.
-  static TQvSkinImage* SkinPicture(const TQvResID& ID);
   // Restarts the blink: caret visible, timer on when focused.
   void RestartCaret();
   // Inserts what a key or the input method delivered (hides the tips' place-holder).

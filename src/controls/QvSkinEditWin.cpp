@@ -63,12 +63,6 @@ TQvSkinPngEdit::~TQvSkinPngEdit() {
   FItems.reset();
 }
 
-TQvSkinImage* TQvSkinPngEdit::SkinPicture(const TQvResID& ID) {
-  if (ID.empty()) return nullptr;
-  TQvSkinResManager* Manager = TQvSkinResManagerObj();
-  return Manager ? Manager->GetImageByName(ID, true) : nullptr;
-}
-
 int TQvSkinPngEdit::Scaled(int N) const {
   return GetDPIScaledPixels(this, N);
 }

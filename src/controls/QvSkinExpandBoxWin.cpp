@@ -12,12 +12,6 @@ namespace {
 
 const bool kRegistered = (RegisterComponentClass<TQvSkinExpandBox>(), true);
 
-TQvSkinImage* SkinPicture(const TQvResID& ID) {
-  if (ID.empty()) return nullptr;
-  TQvSkinResManager* Manager = TQvSkinResManagerObj();
-  return Manager ? Manager->GetImageByName(ID, true) : nullptr;
-}
-
 }  // namespace
 
 TQvSkinExpandBox::TQvSkinExpandBox(TComponent* AOwner)

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "controls/QvSkinGroupBox.h"
-#include "controls/QvSkinPictureLookup.h"
 #include "graphics/BitmapHelper.h"
 #include "graphics/BitmapHelperDC.h"
 #include "graphics/QvComm.h"
@@ -14,6 +13,7 @@
 #include "host/Properties.h"
 #include "host/ScopeGuard.h"
 #include "raster/Polygons.h"
+#include "resources/QvSkinResManager.h"
 
 namespace qv {
 

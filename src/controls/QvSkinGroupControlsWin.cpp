@@ -1,12 +1,12 @@
 #include <windows.h>
 
 #include "controls/QvSkinGroupControls.h"
-#include "controls/QvSkinPictureLookup.h"
 #include "graphics/QvComm.h"
 #include "graphics/QvGR32LibSlicing.h"
 #include "host/Font.h"
 #include "host/Properties.h"
 #include "host/ScopeGuard.h"
+#include "resources/QvSkinResManager.h"
 
 namespace qv {
 

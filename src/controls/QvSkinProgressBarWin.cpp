@@ -17,12 +17,6 @@ const bool kRegistered = (RegisterComponentClass<TQvSkinProgressBar>(), true);
 
 constexpr Cardinal kFirstRepeat = 200, kNextRepeat = 100;
 
-TQvSkinImage* SkinPicture(const TQvResID& ID) {
-  if (ID.empty()) return nullptr;
-  TQvSkinResManager* Manager = TQvSkinResManagerObj();
-  return Manager ? Manager->GetImageByName(ID, true) : nullptr;
-}
-
 bool Inside(const TRect& R, int X, int Y) {
   return R.Left <= X && X < R.Right && R.Top <= Y && Y < R.Bottom;
 }

@@ -66,12 +66,6 @@ static_assert(std::size(kPictureDefaults) == spCount);
 // State offsets within a picture triplet.
 constexpr int kNormal = 0, kHighlight = 1, kPressed = 2;
 
-TQvSkinImage* SkinPicture(const TQvResID& ID) {
-  if (ID.empty()) return nullptr;
-  TQvSkinResManager* Manager = TQvSkinResManagerObj();
-  return Manager ? Manager->GetImageByName(ID, true) : nullptr;
-}
-
 }  // namespace
 
 TQvSkinScrollBar::TQvSkinScrollBar(TComponent* AOwner) : TQvSkinCustomControl(AOwner) {

@@ -303,6 +303,12 @@ TQvSkinResManager* TQvSkinResManagerObj() {
   return Instance.get();
 }
 
+TQvSkinImage* SkinPicture(const TQvResID& ID) {
+  if (ID.empty()) return nullptr;
+  TQvSkinResManager* Manager = TQvSkinResManagerObj();
+  return Manager ? Manager->GetImageByName(ID, true) : nullptr;
+}
+
 // ---- files ----
 
 void LoadSkinImageFile(TCustomBitmap32* Image, const String& FileName) {

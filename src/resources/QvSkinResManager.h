@@ -113,6 +113,9 @@ class TQvSkinResManager : public TPersistent {
 
 // The process's manager, created on the first call and freed at exit.
 TQvSkinResManager* TQvSkinResManagerObj();
+// The skin picture a control names by resource ID, with its high-DPI variant allowed; nil
+// for an empty ID, a missing picture or no resource manager.
+TQvSkinImage* SkinPicture(const TQvResID& ID);
 
 // Loads a picture file: ".PNG" (any case) through the PNG glue, dmBlend when it has
 // transparency and dmOpaque otherwise; anything else through the surface's LoadFromFile.
