@@ -45,12 +45,6 @@ void TQvURLButton::WndProc(TMessage& Message) {
         Invalidate();
       }
       return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      TQvSkinLabel::WndProc(Message);
-      Invalidate();
-      if (Message.Msg == WM_SETFOCUS) NotifyAccessible(aeFocus);
-      return;
     case WM_KEYDOWN:
       TQvSkinLabel::WndProc(Message);
       if (Message.WParam == VK_SPACE || Message.WParam == VK_RETURN) Click();

@@ -314,12 +314,6 @@ void TQvSkinCustomButton::WndProc(TMessage& Message) {
       TQvSkinCustomControl::WndProc(Message);
       Invalidate();
       return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      TQvSkinCustomControl::WndProc(Message);
-      Invalidate();
-      if (Message.Msg == WM_SETFOCUS) NotifyAccessible(aeFocus);
-      return;
     case WM_SIZE:
       TQvSkinCustomControl::WndProc(Message);
       UpdateDropdownMenuRect();

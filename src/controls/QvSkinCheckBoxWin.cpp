@@ -79,13 +79,6 @@ void TQvSkinCustomCheckControl::CreateWnd() {
 
 void TQvSkinCustomCheckControl::WndProc(TMessage& Message) {
   switch (Message.Msg) {
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      // The framework's handling keeps the form's idea of the focused control.
-      TQvSkinCustomControl::WndProc(Message);
-      Invalidate();
-      if (Message.Msg == WM_SETFOCUS) NotifyAccessible(aeFocus);
-      return;
     case CM_DIALOGCHAR:
       // The accelerator focuses; the state does not change.
       if (CanFocus() && IsAccel(uint16_t(Message.WParam), Caption())) {
@@ -417,14 +410,6 @@ void TQvSkinSwitchButton::WndProc(TMessage& Message) {
     if ((Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONDBLCLK) && !Designing() &&
         !Focused() && CanFocus())
       SetFocus();
-  }
-  switch (Message.Msg) {
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      TQvSkinCustomControl::WndProc(Message);
-      Invalidate();
-      if (Message.Msg == WM_SETFOCUS) NotifyAccessible(aeFocus);
-      return;
   }
   TQvSkinCustomControl::WndProc(Message);
   switch (Message.Msg) {

@@ -132,6 +132,13 @@ void TQvSkinCustomControl::WndProc(TMessage& Message) {
     case WM_GETOBJECT:
       if ((Message.Result = AccessibleObjectResult(this, Message.WParam, Message.LParam))) return;
       break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      // Focus cues and focused looks repaint; screen readers follow the focus.
+      TCustomPaintBox32_qv::WndProc(Message);
+      Invalidate();
+      if (Message.Msg == WM_SETFOCUS) NotifyAccessible(aeFocus);
+      return;
     case WM_UPDATEUISTATE:
       TCustomPaintBox32_qv::WndProc(Message);
       Invalidate();

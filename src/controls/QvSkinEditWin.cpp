@@ -928,7 +928,6 @@ void TQvSkinPngEdit::WndProc(TMessage& Message) {
   switch (Message.Msg) {
     case WM_SETFOCUS:
       RestartCaret();
-      NotifyAccessible(aeFocus);
       break;
     case WM_KILLFOCUS:
       NotifyAccessible(aeStateChange);

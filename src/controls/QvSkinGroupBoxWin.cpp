@@ -161,12 +161,6 @@ void TQvSkinCustomGroupBox::MouseLeave() {
 
 void TQvSkinCustomGroupBox::WndProc(TMessage& Message) {
   switch (Message.Msg) {
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      TQvSkinCustomControl::WndProc(Message);
-      Invalidate();
-      if (Message.Msg == WM_SETFOCUS) NotifyAccessible(aeFocus);
-      return;
     case CM_DIALOGCHAR:
       // The caption's accelerator toggles a shown check box.
       if (FCheckBox->Visible() && Enabled() && IsAccel(uint16_t(Message.WParam), Caption())) {

@@ -175,12 +175,6 @@ void TQvSkinCustomGroupControls::WndProc(TMessage& Message) {
     case WM_GETDLGCODE:
       Message.Result = DLGC_WANTARROWS;
       return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      TQvSkinCustomPanel::WndProc(Message);
-      Invalidate();
-      if (Message.Msg == WM_SETFOCUS) NotifyAccessible(aeFocus);
-      return;
   }
   TQvSkinCustomPanel::WndProc(Message);
   switch (Message.Msg) {

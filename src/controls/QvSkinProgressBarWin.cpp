@@ -308,12 +308,6 @@ void TQvSkinProgressBar::WndProc(TMessage& Message) {
       FMouseIn = Message.Msg == CM_MOUSEENTER;
       Invalidate();
       return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      TQvCustomSliderBar::WndProc(Message);
-      Invalidate();
-      if (Message.Msg == WM_SETFOCUS) NotifyAccessible(aeFocus);
-      return;
   }
   TQvCustomSliderBar::WndProc(Message);
 }

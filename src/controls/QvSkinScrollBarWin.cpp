@@ -487,14 +487,6 @@ void TQvSkinScrollBar::WndProc(TMessage& Message) {
         return;
       }
       break;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      TQvSkinCustomControl::WndProc(Message);
-      if (FCanFocused) {
-        Invalidate();
-        if (Message.Msg == WM_SETFOCUS) NotifyAccessible(aeFocus);
-      }
-      return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (FCanFocused && !Designing() && !Focused()) {
