@@ -18,3 +18,5 @@
 // Layout controls: the splitter and the expand box.
 #include "controls/QvSkinExpandBox.h"
 #include "controls/QvSkinSplitter.h"
+// The size grip for a form's corner.
+#include "controls/QvSkinSizeGrip.h"

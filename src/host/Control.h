@@ -28,6 +28,7 @@ inline constexpr const wchar_t* TAlignmentNames[] = {L"taLeftJustify", L"taRight
 inline constexpr const wchar_t* TVerticalAlignmentNames[] = {L"taAlignTop", L"taAlignBottom",
                                                              L"taVerticalCenter"};
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
+inline constexpr const wchar_t* TAnchorKindNames[] = {L"akLeft", L"akTop", L"akRight", L"akBottom"};
 using TAnchors = TSet<TAnchorKind>;
 inline const TAnchors AnchorAlign[7] = {{akLeft, akTop},
                                         {akLeft, akTop, akRight},

@@ -13,7 +13,6 @@ namespace qv {
 
 namespace {
 
-const wchar_t* const kAnchorNames[] = {L"akLeft", L"akTop", L"akRight", L"akBottom"};
 const wchar_t* const kBorderStyleNames[] = {L"bsNone",   L"bsSingle",     L"bsSizeable",
                                             L"bsDialog", L"bsToolWindow", L"bsSizeToolWin"};
 const wchar_t* const kBorderIconNames[] = {L"biSystemMenu", L"biMinimize", L"biMaximize",
@@ -57,7 +56,7 @@ const TPropTable& TControl::Properties() const {
   using C = TControl;
   static const TPropTable Table = TComponent::Properties().With({
       EnumProp(L"Align", &C::Align, &C::SetAlign, TAlignNames),
-      SetProp(L"Anchors", &C::Anchors, &C::SetAnchors, kAnchorNames).Stored([](const C& Ctl) {
+      SetProp(L"Anchors", &C::Anchors, &C::SetAnchors, TAnchorKindNames).Stored([](const C& Ctl) {
         return Ctl.FAnchors != AnchorAlign[Ctl.FAlign];
       }),
       Prop(L"AutoSize", &C::AutoSize, &C::SetAutoSize),

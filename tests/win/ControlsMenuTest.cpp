@@ -9,13 +9,6 @@ using qvtest::PumpIdle;
 
 namespace {
 
-TMenuItem* NewItem(TComponent* Owner, TMenuItem* Parent, const String& Caption) {
-  auto* I = new TMenuItem(Owner);
-  I->SetCaption(Caption);
-  Parent->Add(I);
-  return I;
-}
-
 struct TMenuInfo {
   String Text;
   UINT Type = 0, State = 0;
@@ -54,18 +47,18 @@ using MenuTest = qvtest::ControlsTest;
 TEST_F(MenuTest, PlatformMenuFollowsTheItemTree) {
   auto Owner = std::make_unique<TComponent>(nullptr);
   auto* Popup = new TPopupMenu(Owner.get());
-  auto* Open = NewItem(Owner.get(), Popup->Items(), L"&Open");
+  auto* Open = qvtest::NewMenuItem(Owner.get(), Popup->Items(), L"&Open");
   Open->SetShortCut(ShortCut('O', {ssCtrl}));
-  NewItem(Owner.get(), Popup->Items(), L"-");
-  auto* Hidden = NewItem(Owner.get(), Popup->Items(), L"Hidden");
+  qvtest::NewMenuItem(Owner.get(), Popup->Items(), L"-");
+  auto* Hidden = qvtest::NewMenuItem(Owner.get(), Popup->Items(), L"Hidden");
   Hidden->SetVisible(false);
-  auto* Radio = NewItem(Owner.get(), Popup->Items(), L"Radio");
+  auto* Radio = qvtest::NewMenuItem(Owner.get(), Popup->Items(), L"Radio");
   Radio->SetRadioItem(true);
   Radio->SetChecked(true);
-  auto* Off = NewItem(Owner.get(), Popup->Items(), L"Off");
+  auto* Off = qvtest::NewMenuItem(Owner.get(), Popup->Items(), L"Off");
   Off->SetEnabled(false);
-  auto* More = NewItem(Owner.get(), Popup->Items(), L"More");
-  NewItem(Owner.get(), More, L"Inner");
+  auto* More = qvtest::NewMenuItem(Owner.get(), Popup->Items(), L"More");
+  qvtest::NewMenuItem(Owner.get(), More, L"Inner");
 
   HMENU M = Popup->Handle();
   ASSERT_EQ(GetMenuItemCount(M), 5);  // the hidden item is left out
@@ -90,8 +83,8 @@ TEST_F(MenuTest, PlatformMenuFollowsTheItemTree) {
 TEST_F(MenuTest, CommandsComeBackToTheirItems) {
   auto Owner = std::make_unique<TComponent>(nullptr);
   auto* Popup = new TPopupMenu(Owner.get());
-  auto* A = NewItem(Owner.get(), Popup->Items(), L"A");
-  auto* B = NewItem(Owner.get(), Popup->Items(), L"B");
+  auto* A = qvtest::NewMenuItem(Owner.get(), Popup->Items(), L"A");
+  auto* B = qvtest::NewMenuItem(Owner.get(), Popup->Items(), L"B");
   B->SetAutoCheck(true);
   std::vector<String> Clicked;
   A->OnClick = [&](TObject*) { Clicked.push_back(L"A"); };
@@ -113,7 +106,7 @@ TEST_F(MenuTest, PopupRunsTheItemChosenWithTheKeyboard) {
   std::vector<String> Log;
   Popup->OnPopup = [&](TObject*) { Log.push_back(L"popup"); };
   for (const wchar_t* C : {L"First", L"Second", L"Third"}) {
-    auto* I = NewItem(Form.get(), Popup->Items(), C);
+    auto* I = qvtest::NewMenuItem(Form.get(), Popup->Items(), C);
     String Name = C;
     I->OnClick = [&Log, Name](TObject*) { Log.push_back(Name); };
   }
@@ -133,7 +126,7 @@ TEST_F(MenuTest, OwnerDrawnItemsAreMeasuredAndDrawnByTheirEvents) {
   int Measured = 0, Drawn = 0;
   bool HadCanvas = true;
   for (const wchar_t* C : {L"One", L"Two"}) {
-    auto* I = NewItem(Form.get(), Popup->Items(), C);
+    auto* I = qvtest::NewMenuItem(Form.get(), Popup->Items(), C);
     I->OnMeasureItem = [&](TObject*, TCanvas* Canvas, int& W, int& H) {
       ++Measured;
       HadCanvas &= Canvas && Canvas->HandleAllocated();
@@ -168,7 +161,7 @@ TEST_F(MenuTest, RightClickOpensTheControlsPopupMenu) {
   T->SetBounds(10, 10, 100, 50);
   T->SetParent(Form.get());
   auto* Popup = new TPopupMenu(Form.get());
-  NewItem(Form.get(), Popup->Items(), L"Item");
+  qvtest::NewMenuItem(Form.get(), Popup->Items(), L"Item");
   T->SetPopupMenu(Popup);
   Form->Show();
   PumpIdle();
@@ -190,8 +183,8 @@ TEST_F(MenuTest, RightClickOpensTheControlsPopupMenu) {
 TEST_F(MenuTest, MainMenuIsTheFormsMenuBar) {
   auto Form = std::make_unique<TForm>(nullptr);
   auto* Main = new TMainMenu(Form.get());
-  auto* File = NewItem(Form.get(), Main->Items(), L"&File");
-  auto* Exit = NewItem(Form.get(), File, L"E&xit");
+  auto* File = qvtest::NewMenuItem(Form.get(), Main->Items(), L"&File");
+  auto* Exit = qvtest::NewMenuItem(Form.get(), File, L"E&xit");
   int Exits = 0;
   Exit->OnClick = [&](TObject*) { ++Exits; };
   Form->SetMenu(Main);

@@ -102,6 +102,15 @@ inline void Click(int X, int Y) {
   PumpInput();
 }
 
+// A menu item with the caption, owned by Owner, appended to Parent.
+inline qv::TMenuItem* NewMenuItem(qv::TComponent* Owner, qv::TMenuItem* Parent,
+                                  const qv::String& Caption) {
+  auto* I = new qv::TMenuItem(Owner);
+  I->SetCaption(Caption);
+  Parent->Add(I);
+  return I;
+}
+
 // A windowed control that takes children and paints its colour, and its caption when it
 // has one. Inset narrows its client area on every side.
 class TPanel : public qv::TCustomControl {
