@@ -4,10 +4,13 @@
 
 #include "forms/QvFormBorder.h"
 #include "forms/QvSkinForm.h"
+#include "forms/QvSkinMainMenu.h"
+#include "forms/QvSkinMenu.h"
 #include "forms/QvSkinNCButton.h"
 #include "forms/QvSkinNCCtrls.h"
 #include "host/Font.h"
 #include "host/Form.h"
+#include "host/Menus.h"
 
 namespace gallery {
 
@@ -26,12 +29,29 @@ TGalleryWindow::TGalleryWindow() : FPages(CreatePages()) {
   for (TSystemButtonKind K : {bkClose, bkMaximize, bkMinimize})
     (new TQvSkinSystemButton(FForm.get()))->SetKind(K);
   FTitle = new TQvSkinNCLabel(FForm.get());
-  FTitle->Pos()->SetXValue(10);
+  FTitle->Pos()->SetXValue(70);
   FTitle->Font()->SetName(L"Tahoma");
   FTitle->Font()->SetSize(10);
   FTitle->Font()->SetColor(clWhite);
   FTitle->SetRenderText(true);
-  // (The title bar's main menu with the list of pages joins beside the caption.)
+  // The title bar's main menu: "Pages" lists every page, choosing one selects it.
+  auto* Menu = new TMainMenu(FForm.get());
+  auto* Pages = new TMenuItem(FForm.get());
+  Pages->SetCaption(L"&Pages");
+  Menu->Items()->Add(Pages);
+  for (size_t I = 0; I < FPages.size(); ++I) {
+    auto* Entry = new TMenuItem(FForm.get());
+    Entry->SetCaption(FPages[I]->Title());
+    Entry->OnClick = [this, I](TObject*) { SelectPage(int(I)); };
+    Pages->Add(Entry);
+  }
+  TQvSkinMainMenu* Main = FSkin->MainMenu();
+  Main->Pos()->SetXValue(8);
+  Main->Font()->SetName(L"Tahoma");
+  Main->Font()->SetSize(9);
+  Main->Font()->SetColor(clWhite);
+  Main->SetMenuSkin(new TQvSkinMenu(FForm.get()));
+  Main->SetMainMenu(Menu);
 
   TWndMethod Old = FForm->WindowProc;
   FForm->WindowProc = [this, Old](TMessage& M) {

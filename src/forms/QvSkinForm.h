@@ -21,6 +21,7 @@ namespace qv {
 class TQvSkinRes;
 class TQvFormLayerBorder;
 class TQvFormSkinRes;
+class TQvSkinMainMenu;
 
 enum TDragFullWindowsKind { wkSystem, wkActive, wkDisable };
 inline constexpr const wchar_t* TDragFullWindowsKindNames[] = {L"wkSystem", L"wkActive",
@@ -118,8 +119,9 @@ class TQvSkinForm : public TQvHookWindowProc, public IQvFormBackgroundSource, pu
   void SetSkinRes(TQvSkinRes* Value);
   TQvFormLayerBorder* ImageBorder() const { return FImageBorder; }
   void SetImageBorder(TQvFormLayerBorder* Value);
-  // (The skinned main menu, shown as title-bar items, joins here: MainMenu, CreateMainMenu,
-  // the accelerators of CM_DIALOGKEY and MM_MENUCLOSED.)
+  // The form's main menu shown as title-bar items; assignment copies.
+  TQvSkinMainMenu* MainMenu() const { return FMainMenu.get(); }
+  void SetMainMenu(TQvSkinMainMenu* Value);
   TNotifyEvent Changed;
 
   // ---- public ----
@@ -164,6 +166,8 @@ class TQvSkinForm : public TQvHookWindowProc, public IQvFormBackgroundSource, pu
   int GetMaxHeight() const;
   // Paints title, title-bar controls, frame and lines into the window.
   void DrawNCRect();
+  // Builds the main menu's title-bar items when they are due (before a non-client paint).
+  void CreateMainMenu();
 
   void NewWndProc(TMessage& Message) override;
   const TPropTable& Properties() const override;
@@ -184,6 +188,7 @@ class TQvSkinForm : public TQvHookWindowProc, public IQvFormBackgroundSource, pu
   void ShowingChanged(TMessage& Message);
   void WindowPosChanging(TMessage& Message);
   void Timer(TMessage& Message);
+  void DialogKey(TMessage& Message);
   // Offers a press or release to the title-bar controls; true when one took it.
   bool OfferMouse(bool Down);
   // The visible control under the mouse, or nil.
@@ -218,6 +223,7 @@ class TQvSkinForm : public TQvHookWindowProc, public IQvFormBackgroundSource, pu
   std::unique_ptr<TQvSkinFormOptions> FOptions;
   TQvSkinRes* FSkinRes = nullptr;
   TQvFormLayerBorder* FImageBorder = nullptr;
+  std::unique_ptr<TQvSkinMainMenu> FMainMenu;
 
   // state
   bool FActive = false;

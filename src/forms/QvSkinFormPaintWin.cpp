@@ -129,7 +129,7 @@ void TQvSkinForm::DrawNCRect() {
   if (!FDestForm || !FDestForm->HandleAllocated() || FDestForm->BorderStyle() == bsNone) return;
   HWND H = HWND(FDestForm->Handle());
   if (!IsWindowVisible(H)) return;
-  // (The main menu's title-bar items are built here once a main menu is attached.)
+  CreateMainMenu();
   if (FStyle == ssPicture && FPictureBkGraphic.Empty()) return;
   HDC DC = GetWindowDC(H);
   if (!DC) return;

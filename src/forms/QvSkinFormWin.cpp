@@ -8,6 +8,7 @@
 #include "forms/QvMessages.h"
 #include "forms/QvSkinForm.h"
 #include "forms/QvSkinHelper.h"
+#include "forms/QvSkinMainMenu.h"
 #include "forms/QvSkinNCButton.h"
 #include "forms/QvSkinRes.h"
 #include "host/Application.h"
@@ -92,7 +93,9 @@ void InstallFormSkinLookup() {
 // ---- TQvSkinForm: life ----
 
 TQvSkinForm::TQvSkinForm(TComponent* AOwner)
-    : TQvHookWindowProc(AOwner), FOptions(std::make_unique<TQvSkinFormOptions>()) {
+    : TQvHookWindowProc(AOwner),
+      FOptions(std::make_unique<TQvSkinFormOptions>()),
+      FMainMenu(std::make_unique<TQvSkinMainMenu>(FDestForm, this)) {
   if (TQvFormSkinHelper* Registry = TQvFormSkinHelperObj(); Registry && FDestForm)
     Registry->Add(FDestForm, this);
   InstallFormSkinLookup();
@@ -130,7 +133,10 @@ void TQvSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation != opRemove) return;
   if (AComponent == FSkinRes) FSkinRes = nullptr;
   if (AComponent == FImageBorder) FImageBorder = nullptr;
-  if (auto* C = dynamic_cast<TQvSkinNCCtrlBase*>(AComponent)) std::erase(FNCCtrlList, C);
+  if (FMainMenu) FMainMenu->ComponentRemoved(AComponent);
+  // By address: a control being destroyed is only a TComponent by now.
+  std::erase_if(FNCCtrlList,
+                [&](TQvSkinNCCtrlBase* C) { return static_cast<TComponent*>(C) == AComponent; });
 }
 
 bool TQvSkinForm::IsMainForm() const {
@@ -258,8 +264,32 @@ void TQvSkinForm::UseMainSkin() {
   else
     ResetBkGraphic();
   ResetGQvFormStyle();
-  // (The title-bar menu items are rebuilt around this change once a main menu is attached.)
+  // The title-bar menu items are rebuilt for the new skin at the next paint.
+  FMainMenu->Reset();
   DoChanged();
+}
+
+void TQvSkinForm::SetMainMenu(TQvSkinMainMenu* Value) {
+  FMainMenu->Assign(Value);
+}
+
+void TQvSkinForm::CreateMainMenu() {
+  if (!Designing()) FMainMenu->CreateItems();
+}
+
+void TQvSkinForm::DialogKey(TMessage& Message) {
+  // Alt is answered and still passed on, so the system's menu mode keeps working.
+  if (Message.WParam == VK_MENU) {
+    Message.Result = 1;
+    return PassOn(Message);
+  }
+  // Only Alt+key: a plain character typed into the form opens no menu.
+  const bool Alt = (Message.LParam & (1 << 29)) != 0 || GetKeyState(VK_MENU) < 0;
+  if (Message.Msg == CM_DIALOGKEY && Alt && FMainMenu->Accelerate(uint16_t(Message.WParam))) {
+    Message.Result = 1;
+    return;
+  }
+  PassOn(Message);
 }
 
 void TQvSkinForm::RemoveNCCtrl(TQvSkinNCCtrlBase* Ctrl) {
@@ -490,8 +520,8 @@ void TQvSkinForm::Timer(TMessage& Message) {
       }
       return;
     case kMenuTimer:
-      // (Clicks the pending main-menu item once a main menu is attached.)
       KillTimer(H, kMenuTimer);
+      FMainMenu->OpenPending();
       return;
     case kMinimizedTimer:
       if (IsIconic(H) && FImageBorder) FImageBorder->Minimizing();
@@ -752,10 +782,7 @@ void TQvSkinForm::NewWndProc(TMessage& Message) {
       return Timer(Message);
     case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
-      // Alt is answered and still passed on, so the system's menu mode keeps working.
-      // (The main menu's accelerators join here.)
-      if (Message.WParam == VK_MENU) Message.Result = 1;
-      return PassOn(Message);
+      return DialogKey(Message);
     case CM_VISIBLECHANGED:
       PassOn(Message);
       if (FImageBorder) {
@@ -792,7 +819,10 @@ void TQvSkinForm::NewWndProc(TMessage& Message) {
     case MM_REMOVENCCTRL:
       RemoveNCCtrl(reinterpret_cast<TQvSkinNCCtrlBase*>(Message.WParam));
       return;
-    // (MM_MENUCLOSED: releases the pressed main-menu item once a main menu is attached.)
+    case MM_MENUCLOSED:
+      // A next item waits for the closing menu loop to end before it opens.
+      if (FMainMenu->MenuClosed() && H) SetTimer(H, kMenuTimer, 20, nullptr);
+      return;
     default:
       return PassOn(Message);
   }
@@ -819,6 +849,7 @@ const TPropTable& TQvSkinForm::Properties() const {
       EnumProp(L"FillStyle", &C::FillStyle, &C::SetFillStyle, TQvFillStyleNames),
       Prop(L"EraseBackGround", &C::EraseBackGround, &C::SetEraseBackGround),
       ObjectProp(L"Options", &C::Options),
+      ObjectProp(L"MainMenu", &C::MainMenu),
       RefProp(L"SkinRes", &C::SkinRes,
               [](C& F, const String& Name) {
                 F.SetSkinRes(dynamic_cast<TQvSkinRes*>(FindReferencedComponent(&F, Name)));

@@ -12,6 +12,7 @@
 #include "forms/QvFormBorder.h"
 #include "forms/QvFormSkinVar.h"
 #include "forms/QvSkinHelper.h"
+#include "forms/QvSkinMainMenu.h"
 #include "forms/QvSkinNCCtrls.h"
 #include "forms/QvSkinRes.h"
 #include "graphics/QvGR32LibColor.h"
@@ -147,6 +148,9 @@ TEST_F(SkinFormSkinTest, NoLeaksOverManySkinnedForms) {
     for (TSystemButtonKind K : {bkClose, bkMaximize, bkMinimize})
       (new TQvSkinSystemButton(&F))->SetKind(K);
     new TQvSkinNCLabel(&F);
+    auto* Menu = new TMainMenu(&F);
+    qvtest::NewMenuItem(&F, qvtest::NewMenuItem(&F, Menu->Items(), L"&File"), L"&Open");
+    S->MainMenu()->SetMainMenu(Menu);
     F.HandleNeeded();
     if (!Full) return;
     S->SetImageBorder(new TQvFormLayerBorder(&F));
