@@ -70,6 +70,13 @@ void TQvSkinPasswordEdit::WndProc(TMessage& Message) {
     return;
   }
   TQvSkinPngEdit::WndProc(Message);
+  // A password is typed with the input method closed: its composition would show the
+  // characters in the clear.
+  if (Message.Msg == WM_SETFOCUS)
+    if (HIMC Imc = ImmGetContext(Handle())) {
+      ImmSetOpenStatus(Imc, FALSE);
+      ImmReleaseContext(Handle(), Imc);
+    }
 }
 
 TQvAccessibleInfo TQvSkinPasswordEdit::AccessibleInfo() const {
