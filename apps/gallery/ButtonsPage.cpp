@@ -54,10 +54,8 @@ class TButtonsPage : public TGalleryPage {
  private:
   template <typename T>
   T* Add(TWinControl* Parent, int X, int Y, int W, int H, const String& Caption = L"") {
-    auto* C = new T(FHost.get());
-    C->SetBounds(X, Y, W, H);
+    auto* C = AddControl<T>(FHost.get(), Parent, X, Y, W, H);
     C->SetCaption(Caption);
-    C->SetParent(Parent);
     return C;
   }
 

@@ -33,4 +33,14 @@ class TControlsHost : public qv::TCustomControl {
   std::vector<TText> FTexts;
 };
 
+// A control of type T owned by Owner, placed at (X, Y, W, H) on Parent: how every page
+// puts its controls down.
+template <typename T>
+T* AddControl(qv::TComponent* Owner, qv::TWinControl* Parent, int X, int Y, int W, int H) {
+  auto* C = new T(Owner);
+  C->SetBounds(X, Y, W, H);
+  C->SetParent(Parent);
+  return C;
+}
+
 }  // namespace gallery

@@ -152,10 +152,7 @@ class TDecorativePage : public TGalleryPage {
  private:
   template <typename T>
   T* Add(int X, int Y, int W, int H) {
-    auto* C = new T(FHost.get());
-    C->SetBounds(X, Y, W, H);
-    C->SetParent(FHost.get());
-    return C;
+    return AddControl<T>(FHost.get(), FHost.get(), X, Y, W, H);
   }
 
   int Lines(int Y) {

@@ -96,9 +96,7 @@ class TPanelsPage : public TGalleryPage {
 
   template <typename T>
   T* Add(TWinControl* Parent, int X, int Y, int W, int H) {
-    auto* P = new T(FHost.get());
-    P->SetBounds(X, Y, W, H);
-    P->SetParent(Parent);
+    auto* P = AddControl<T>(FHost.get(), Parent, X, Y, W, H);
     P->Font()->SetName(L"Tahoma");
     P->Font()->SetHeight(-13);
     P->Font()->SetColor(kInk);

@@ -32,10 +32,7 @@ class TScrollPage : public TGalleryPage {
  private:
   template <typename T>
   T* Add(int X, int Y, int W, int H) {
-    auto* C = new T(FHost.get());
-    C->SetBounds(X, Y, W, H);
-    C->SetParent(FHost.get());
-    return C;
+    return AddControl<T>(FHost.get(), FHost.get(), X, Y, W, H);
   }
 
   TQvSkinScrollBar* Bar(int X, int Y, int Length, TScrollBarKind Kind) {

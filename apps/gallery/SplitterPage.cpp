@@ -44,10 +44,7 @@ class TSplitterPage : public TGalleryPage {
  private:
   template <typename T>
   T* Add(TWinControl* Parent, int X, int Y, int W, int H) {
-    auto* C = new T(FHost.get());
-    C->SetBounds(X, Y, W, H);
-    C->SetParent(Parent);
-    return C;
+    return AddControl<T>(FHost.get(), Parent, X, Y, W, H);
   }
 
   TQvSkinPanel* Pane(TWinControl* Parent, TAlign Align, int Size, TColor Color,

@@ -56,13 +56,6 @@ class TQvSkinCustomColorButton : public TQvSkinCustomButton {
   // Pressed offset, icon and caption: what both flat buttons draw over their face.
   void DrawIconAndCaption(TBitmap32& Dst);
 
-  template <typename T>
-  void Change(T& Field, const T& Value) {
-    if (Field == Value) return;
-    Field = Value;
-    Invalidate();
-  }
-
  private:
   TColor FNormalColor = DefaultNormalColor;
   TColor FHotColor = DefaultHotColor;

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "controls/QvAccessible.h"
+#include "graphics/Canvas32.h"
 #include "graphics/QvCommParentImage.h"
 #include "raster/PaintBox32.h"
 
@@ -101,6 +102,12 @@ class TQvSkinCustomControl : public TCustomPaintBox32_qv, public IQvBackgroundSo
   void DoBufferResized(int OldWidth, int OldHeight) override;
   // The part of the parent's picture behind the control: its bounds moved by the offsets.
   TRect BackgroundRect() const;
+
+  // Stores Value and repaints when it differs from Field: the setter of most looks.
+  template <typename T>
+  void Change(T& Field, const T& Value) {
+    if (UpdateField(Field, Value)) Invalidate();
+  }
 
   // A delayed refresh is pending: the paint pipeline skips DrawBody.
   bool FStopDrawBody = false;

@@ -40,11 +40,6 @@ class TQvSkinLine : public TQvSkinCustomControl {
   void DrawBody(TBitmap32* Bitmap) override;
 
  private:
-  // Repaints when Field changes.
-  template <typename T>
-  void Change(T& Field, const T& Value) {
-    if (UpdateField(Field, Value)) Invalidate();
-  }
   TQvLineLook FLook;
 };
 

@@ -76,13 +76,6 @@ class TQvSkinCustomPanel : public TQvSkinCustomControl {
   virtual void DrawBorder(TBitmap32* Bitmap);
   void DrawCaption(TBitmap32* Bitmap);
   void DoFillGradientColor(TBitmap32* Bitmap);
-  // Repaints when Field changes.
-  template <typename T>
-  void Change(T& Field, const T& Value) {
-    if (Field == Value) return;
-    Field = Value;
-    Invalidate();
-  }
 
  private:
   Byte FAlpha = DefaultAlpha;
