@@ -11,8 +11,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::vector<std::string> kLayers = {"host",  "raster",   "resources", "graphics",
-                                          "forms", "controls", "dialogs",   "design"};
+const std::vector<std::string> kLayers = {"host",  "raster",   "resources", "graphics", "forms",
+                                          "vtree", "controls", "dialogs",   "design"};
 
 int Rank(const std::string& Layer) {
   for (size_t I = 0; I < kLayers.size(); ++I)
