@@ -6,6 +6,7 @@
 #include "host/Colors.h"
 #include "host/Graphics.h"
 #include "host/GraphicsWin.h"
+#include "host/ImageCodec.h"
 #include "host/PngImage.h"
 
 namespace qv {
@@ -110,6 +111,8 @@ void TBitmap::SetSize(Integer AWidth, Integer AHeight) {
   AWidth = std::max(AWidth, 0);
   AHeight = std::max(AHeight, 0);
   if (AWidth == FWidth && AHeight == FHeight) return;
+  // No larger than any reader accepts, so a wild size fails clearly instead of half-way.
+  CheckPictureSize<EInvalidGraphic>(AWidth, AHeight);
   if (AWidth == 0 || AHeight == 0) {
     Replace(nullptr, 0, 0, FPixelFormat, nullptr);
     return;

@@ -211,6 +211,18 @@ TEST(Bitmap, HugeHeadersAreRefusedBeforeAnyBitmapExists) {
     }
     EXPECT_EQ(B.Width(), 5);
   }
+  // The same limits hold for a size set directly.
+  TBitmap B(5, 5, pf32bit);
+  for (auto [W, H] : {std::pair{16385, 1}, {8192, 8193}}) {
+    try {
+      B.SetSize(W, H);
+      ADD_FAILURE() << W << " x " << H << " allocated";
+    } catch (const EInvalidGraphic& E) {
+      EXPECT_EQ(E.Message(), PictureTooLargeText(W, H));
+    }
+    EXPECT_EQ(B.Width(), 5);
+    EXPECT_EQ(B.Height(), 5);
+  }
 }
 
 TEST(Picture, LoadsEachFormatByExtensionAndDraws) {
