@@ -650,7 +650,9 @@ void TQvSkinCustomComboBox::FindLBItemFromEdit() {
   FLastCompleteTime = Now;
   const String T = Text();
   if (T.empty() || !FEdit) return;
-  const int Start = T.size() == 1 ? FListBox->ItemIndex() : -1;
+  // The edit's change already selected the first match: it counts, so the search
+  // starts at the current item rather than after it.
+  const int Start = T.size() == 1 ? std::max(FListBox->ItemIndex() - 1, -1) : -1;
   const int I = QvFindPrefix(Items()->Lines(), T, Start);
   if (I < 0) return;
   const int L = int(T.size());
