@@ -31,6 +31,15 @@ void TQvPopupListBox::CreateParams(TCreateParams& Params) {
 
 void TQvPopupListBox::Show(TPoint Origin) {
   if (Left() != Origin.X || Top() != Origin.Y) SetBounds(Origin.X, Origin.Y, Width(), Height());
+  // What the screen shows there now, before the popup covers it.
+  FUnder.SetSize(Width(), Height());
+  FUnder.Clear(Color32(clWhite));
+  if (HDC Screen = GetDC(nullptr)) {
+    if (HDC Dest = FUnder.Handle())
+      BitBlt(Dest, 0, 0, Width(), Height(), Screen, Origin.X, Origin.Y, SRCCOPY);
+    ReleaseDC(nullptr, Screen);
+  }
+  FUnder.ResetAlpha();
   SetWindowPos(Handle(), HWND_TOPMOST, Origin.X, Origin.Y, 0, 0,
                SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOSIZE);
   SetVisible(true);
@@ -87,13 +96,9 @@ void TQvPopupListBox::DrawBody(TBitmap32* Bitmap) {
     Frame = C->MenuFrameColor();
   }
   const int W = Width(), H = Height();
-  // What the screen shows under the popup: only the outermost column and row keep it.
-  if (HDC Screen = GetDC(nullptr)) {
-    Bitmap->Clear(Color32(clWhite));
-    if (HDC Dest = Bitmap->Handle()) BitBlt(Dest, 0, 0, W, H, Screen, Left(), Top(), SRCCOPY);
-    ReleaseDC(nullptr, Screen);
-    Bitmap->ResetAlpha();
-  }
+  // What the screen showed under the popup: only the outermost column and row keep it.
+  Bitmap->Clear(Color32(clWhite));
+  if (FUnder.Width() == W && FUnder.Height() == H) Bitmap->Draw(0, 0, &FUnder);
   const TQvPopupFrame F =
       QvPopupFrame(W, H, ScrollBar && ScrollBar->Visible(), HScrollBar && HScrollBar->Visible());
   const TColor32 White = Color32(clWhite), Line = Color32(Frame);

@@ -59,6 +59,10 @@ class TQvSkinCustomComboBox : public TQvSkinBorderPanel {
   // At most this many rows show; values <= 0 are ignored.
   int DropDownCount() const { return FDropDownCount; }
   void SetDropDownCount(int Value);
+  // A click outside the open popup closes it (a light watch timer runs while it is open).
+  // Without it the popup closes by keys, focus loss and clicks on the combo box only.
+  bool CloseOnClickOutside() const { return FCloseOnClickOutside; }
+  void SetCloseOnClickOutside(bool Value) { FCloseOnClickOutside = Value; }
   bool AutoComplete() const { return FAutoComplete; }
   void SetAutoComplete(bool Value) { FAutoComplete = Value; }
   TQvSkinCustomComboBoxStyle Style() const { return FStyle; }
@@ -164,6 +168,7 @@ class TQvSkinCustomComboBox : public TQvSkinBorderPanel {
   int FDropDownCount = DefaultDropDownCount;
   int FListBoxWidth = 0;
   bool FAutoComplete = DefaultAutoComplete;
+  bool FCloseOnClickOutside = true;
   TQvComboSearch FSearch;
   unsigned FLastCompleteTime = 0;
   std::unique_ptr<TStringList> FValues;

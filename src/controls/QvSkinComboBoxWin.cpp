@@ -316,7 +316,7 @@ void TQvSkinCustomComboBox::CloseUp(bool Accept) {
 }
 
 void TQvSkinCustomComboBox::ArmOutsideClick() {
-  FLikeMenu->Capture(FListBox);
+  if (FCloseOnClickOutside) FLikeMenu->Capture(FListBox);
 }
 
 void TQvSkinCustomComboBox::DisarmOutsideClick() {

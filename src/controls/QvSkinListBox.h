@@ -14,6 +14,7 @@
 #include "host/Canvas.h"
 #include "host/Classes.h"
 #include "host/Menus.h"
+#include "raster/Bitmap32.h"
 
 namespace qv {
 
@@ -247,6 +248,9 @@ class TQvPopupListBox : public TQvSkinListBox {
   void WndProc(TMessage& Message) override;
   // Presses select without the platform list taking the focus.
   void ListBoxWProc(TMessage& Message, bool& Continue) override;
+
+ private:
+  TBitmap32 FUnder;  // the screen under the popup when it was shown
 };
 
 }  // namespace qv
