@@ -568,7 +568,9 @@ String TCustomVirtualStringTree_qv::Text(TVirtualNode* Node, int Column) {
 void TCustomVirtualStringTree_qv::DoPaintNode(const TVTPaintInfo& PaintInfo) {
   TBitmap32& B = *PaintInfo.Canvas;
   TColor C = Font()->Color();
-  if (PaintInfo.Selected)
+  // Selected text takes its own colour on the focused selection only; the unfocused one is
+  // a light fill that keeps the normal text.
+  if (PaintInfo.Selected && Focused())
     C = Colors()->Color(TVTColors::SelectionTextColor);
   else if (PaintInfo.Node == HotNode() && TreeOptions().Contains(toHotTrack))
     C = Colors()->Color(TVTColors::HotColor);
