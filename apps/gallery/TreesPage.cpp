@@ -6,6 +6,8 @@
 #include "ControlsHost.h"
 #include "GalleryPage.h"
 #include "controls/QvSkinBorderPanel.h"
+#include "controls/QvSkinListView.h"
+#include "controls/QvSkinMemo.h"
 #include "controls/QvSkinScrollBar.h"
 #include "controls/QvSkinVirtualTree.h"
 #include "host/Font.h"
@@ -26,6 +28,8 @@ class TTreesPage : public TGalleryPage {
     FHost->SetBounds(R.left, R.top, R.right - R.left, R.bottom - R.top);
     CheckTree(kPad, 16);
     BigList(kPad + 300, 16);
+    ListView(kPad + 600, 16);
+    Memo(kPad, 360);
     FHost->SetParentWindow(Parent);
     FHost->SetVisible(true);
   }
@@ -101,6 +105,44 @@ class TTreesPage : public TGalleryPage {
     List->SetRootNodeCount(100000);
     List->SetOffsetY(-25 * 40000);
     List->SetSelected(List->Items(40002), true);
+  }
+
+  void ListView(int X, int Y) {
+    FHost->Heading(X, Y, L"TQvSkinListView");
+    FHost->Label(X, Y + 26, L"Report view, our header, skinned bars both ways");
+    auto* Panel = Add<TQvSkinBorderPanel>(FHost.get(), X, Y + 46, 420, 260);
+    auto* VBar = Add<TQvSkinScrollBar>(Panel, 0, 0, 10, 10);
+    VBar->SetKind(sbVertical);
+    VBar->SetAlign(alRight);
+    auto* HBar = Add<TQvSkinScrollBar>(Panel, 0, 0, 10, 10);
+    HBar->SetAlign(alBottom);
+    auto* View = Add<TQvSkinListView>(Panel, 0, 0, 10, 10);
+    View->SetAlign(alClient);
+    View->SetViewStyle(vsReport);
+    View->SetRowSelect(true);
+    View->AddColumn(L"File", 170);
+    View->AddColumn(L"Size", 80, taRightJustify);
+    View->AddColumn(L"A caption too long for its column", 90, taCenter);
+    View->AddColumn(L"Kind", 120);
+    static const wchar_t* const Kinds[] = {L"Picture", L"Document", L"Archive"};
+    for (int I = 0; I < 40; ++I)
+      View->AddItem(L"File " + std::to_wstring(I + 1) + L".dat",
+                    {std::to_wstring((I * 37) % 500 + 1) + L" KB", L"-", Kinds[I % 3]});
+    View->SetVScrollBar(VBar);
+    View->SetHScrollBar(HBar);
+  }
+
+  void Memo(int X, int Y) {
+    FHost->Heading(X, Y, L"TQvSkinMemoEx");
+    FHost->Label(X, Y + 26, L"The platform edit with skinned bars in a lit frame");
+    auto* Ex = Add<TQvSkinMemoEx>(FHost.get(), X, Y + 46, 360, 180);
+    Ex->Memo()->SetWordWrap(false);
+    String Text;
+    for (int I = 1; I <= 30; ++I)
+      Text += L"Line " + std::to_wstring(I) + L": the quick brown fox jumps over the lazy dog" +
+              (I % 5 == 0 ? L" and keeps running far beyond the right edge of the memo" : L"") +
+              L"\r\n";
+    Ex->Memo()->SetText(Text);
   }
 
   static constexpr int kPad = 16;
