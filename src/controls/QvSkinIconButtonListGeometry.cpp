@@ -64,6 +64,9 @@ int CountBarSlots(int Width, int Height, int Cell, int Space, int Margin, TCount
     if (Kinds.Contains(K)) Fixed += Cell + Space;
   const int Step = Cell + Space;
   int N = Step > 0 ? (std::max(Width, Height) - Fixed - 2 * Margin) / Step : 0;
+  // A window that reaches the last page shows N + 1 numbers in the room of N numbers and
+  // the skip cell; without a skip cell that room is one slot short.
+  if (!Kinds.Contains(ckSkip)) --N;
   if (MaxItems > 0 && MaxItems < N) N = MaxItems;
   return N;
 }

@@ -50,7 +50,8 @@ inline constexpr const wchar_t* TCountKindNames[] = {L"ckNum",  L"ckPrevious", L
 using TCountKinds = TSet<TCountKind>;
 
 // Number slots a bar of that size holds beside its arrow and skip cells (Cell is the
-// cell's extent along the bar), bounded by MaxItems when that is positive.
+// cell's extent along the bar), bounded by MaxItems when that is positive. Without a skip
+// cell one slot less, so that the N + 1 numbers of a window at the last page still fit.
 int CountBarSlots(int Width, int Height, int Cell, int Space, int Margin, TCountKinds Kinds,
                   int MaxItems);
 

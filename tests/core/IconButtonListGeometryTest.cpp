@@ -96,6 +96,9 @@ TEST(CountBar, SlotsBesideTheFixedCells) {
       {390, 34, Default, 5, 5},
       {390, 34, Default, 20, 9},
       {390, 34, {ckNum, ckPrevious, ckNext, ckSkip, ckFirst, ckLast}, 0, 7},
+      // No skip cell: (390 - 124 - 6) div 31 = 8, one less so that 12 .. 20 and four
+      // arrows (13 cells) fit in 390.
+      {390, 34, {ckNum, ckPrevious, ckNext, ckFirst, ckLast}, 0, 7},
       {34, 390, Default, 0, 9},  // vertical bars measure their height
       {50, 20, Default, 0, -1},
   };
