@@ -147,6 +147,8 @@ TEST_F(SkinIconList, DeletePictureRemovesACellUnlessRefused) {
   L->SetFocusItemIndex(0);
   PressKey(VK_DELETE);
   EXPECT_EQ(Order(L), L"C");
+  EXPECT_EQ(Freed, (std::vector<String>{L"B", L"A"}));
+  L->OnFreeItem = nullptr;  // the list's own end frees the rest after Freed is gone
   L->ExitEdit();
   EXPECT_FALSE(L->Editing());
 }
