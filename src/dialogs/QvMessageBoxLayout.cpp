@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "resources/QvSkinIntfPictures.h"
+
 namespace qv {
 
 namespace {
@@ -19,6 +21,18 @@ String gOverrides[MsgBoxTextCount];
 TQvMsgBoxLanguage gLanguage = mlUserDefault;
 
 }  // namespace
+
+void UseDialogButtonPictures(TPngPictures& P) {
+  P.Lock();
+  P.SetImage(L"QvSkinButton");
+  P.SetCount(5);
+  P.SetNormal(0);
+  P.SetHot(1);
+  P.SetPressed(2);
+  P.SetDisable(3);
+  P.SetActive(true);
+  P.UnLock();
+}
 
 const wchar_t* MsgBoxIconID(TQvMsgBoxIcon Icon) {
   switch (Icon) {

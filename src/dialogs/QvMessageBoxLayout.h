@@ -10,6 +10,12 @@
 
 namespace qv {
 
+class TPngPictures;
+
+// The dialogs' button strip: "QvSkinButton", five states (normal, hot, pressed, disabled 3),
+// active.
+void UseDialogButtonPictures(TPngPictures& P);
+
 enum TQvMsgBoxIcon { biNone, biWarning, biError, biInformation, biConfirmation };
 enum TQvMsgBoxButton { mbOK, mbYes, mbNo, mbCancel, mbAbort, mbRetry, mbIgnore };
 using TQvMsgBoxButtons = TSet<TQvMsgBoxButton>;

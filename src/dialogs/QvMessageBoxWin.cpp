@@ -57,16 +57,7 @@ TQvSkinMessageBoxStyle::TQvSkinMessageBoxStyle(TComponent* AOwner)
   FCaptionFont->SetStyle({fsBold});
   FButtonFont->SetSize(9);
   FButtonHotFont->SetSize(9);
-  TPngPictures& P = *FButtonPictures;
-  P.Lock();
-  P.SetImage(TQvSkinButton::DefaultPicture);
-  P.SetCount(5);
-  P.SetNormal(0);
-  P.SetHot(1);
-  P.SetPressed(2);
-  P.SetDisable(3);
-  P.SetActive(true);
-  P.UnLock();
+  UseDialogButtonPictures(*FButtonPictures);
   gStyle = this;
 }
 
