@@ -37,7 +37,8 @@ void UseDialogButtonPictures(TPngPictures& P) {
 const wchar_t* MsgBoxIconID(TQvMsgBoxIcon Icon) {
   switch (Icon) {
     case biWarning:
-      return L"QvSkinMsgIcon_Info";
+      // The skin's warning triangle: an "i" would tell the user there is nothing to heed.
+      return L"QvSkinMsgIcon_Warn";
     case biError:
       return L"QvSkinMsgIcon_Error";
     case biInformation:

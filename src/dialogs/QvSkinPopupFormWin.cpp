@@ -34,8 +34,9 @@ TQvSkinPopupForm::TQvSkinPopupForm(TComponent* AOwner, bool ActiveAnimate, Cardi
     FAnimate->SetInterval(FadeInterval);
     FAnimate->OnTimer = [this](TObject*) { FadeStep(); };
   }
-  // The close timer also watches the mouse, so it runs while the toast is open.
+  // The close timer also watches the mouse while it is over the toast.
   FTimer = std::make_unique<TTimer>(nullptr);
+  FTimer->SetEnabled(false);
   FTimer->SetInterval(CloseInterval);
   FTimer->OnTimer = [this](TObject*) { CloseTick(GetTickCount64()); };
 
@@ -87,6 +88,14 @@ void TQvSkinPopupForm::WndProc(TMessage& Message) {
     case WM_MOUSEACTIVATE:
       Message.Result = MA_NOACTIVATE;
       return;
+    case WM_SETCURSOR:
+      // Over the toast or any of its controls (their WM_SETCURSOR reaches the parent).
+      if (!FMouseInside && !FClosing) {
+        FMouseInside = true;
+        FFade.MouseEnter();
+        Apply(TQvPopupFade::faNone);
+      }
+      break;
     case WM_WINDOWPOSCHANGING:
       // Showing a toast never takes the activation from the user's window.
       if (FShowing) reinterpret_cast<WINDOWPOS*>(Message.LParam)->flags |= SWP_NOACTIVATE;
@@ -136,7 +145,7 @@ void TQvSkinPopupForm::Apply(TQvPopupFade::TAction Action) {
 void TQvSkinPopupForm::SyncTimers() {
   if (FClosing) return;
   if (FAnimate) FAnimate->SetEnabled(FFade.FadeRunning());
-  FTimer->SetEnabled(true);
+  FTimer->SetEnabled(FFade.CloseRunning() || FMouseInside);
 }
 
 }  // namespace qv

@@ -153,5 +153,6 @@ TEST(MessageBoxLayout, CaptionsFollowLanguageAndOverrides) {
   SetMsgBoxTextOverride(mtOK, L"");
   EXPECT_EQ(MsgBoxText(mtOK, false), L"确定");
   EXPECT_STREQ(MsgBoxIconID(biConfirmation), L"QvSkinMsgIcon_Question");
+  EXPECT_STREQ(MsgBoxIconID(biWarning), L"QvSkinMsgIcon_Warn");
   EXPECT_STREQ(MsgBoxIconID(biNone), L"");
 }
