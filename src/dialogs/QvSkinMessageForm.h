@@ -13,6 +13,11 @@ class TQvSkinNCLabel;
 class TQvSkinPanel;
 class TQvSkinCheckBox;
 
+// What the message box and the toasts share: a dialog-style form (key preview, no border
+// icons, font size 9) at (X, Y), centred on the screen when X < −9999, skinned by a private
+// TQvSkinForm without gradient or round corners, with the small close button in its title.
+void SetUpSkinDialog(TForm* Form, int X, int Y, TQvSkinForm*& Skin, TQvSkinSystemButton*& Close);
+
 // The message: static text to assistive technology, named by its text.
 class TQvSkinMessageLabel : public TQvSkinLabel {
   QV_CLASS(TQvSkinMessageLabel)

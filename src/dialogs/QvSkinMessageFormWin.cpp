@@ -21,23 +21,32 @@ TQvAccessibleInfo TQvSkinMessageLabel::AccessibleInfo() const {
   return Info;
 }
 
-TQvSkinMessageForm::TQvSkinMessageForm(TComponent* AOwner, int X, int Y) : TForm(AOwner) {
-  SetKeyPreview(true);
-  SetBorderIcons({});
-  SetBorderStyle(bsDialog);
-  Font()->SetSize(9);
+void SetUpSkinDialog(TForm* Form, int X, int Y, TQvSkinForm*& Skin, TQvSkinSystemButton*& Close) {
+  Form->SetKeyPreview(true);
+  Form->SetBorderIcons({});
+  Form->SetBorderStyle(bsDialog);
+  Form->Font()->SetSize(9);
   if (X < -9999) {
-    SetPosition(poScreenCenter);
+    Form->SetPosition(poScreenCenter);
   } else {
-    SetPosition(poDesigned);
-    SetLeft(X);
-    SetTop(Y);
+    Form->SetPosition(poDesigned);
+    Form->SetLeft(X);
+    Form->SetTop(Y);
   }
+  Skin = new TQvSkinForm(Form);
+  Skin->SetTag(TQvSkinForm::kPrivateStyleTag);  // never writes the shared style
+  Skin->SetActiveGradient(false);
+  Skin->SetRoundWindow(false);
+  Close = new TQvSkinSystemButton(Form);
+  Close->SetKind(bkClose);
+  Close->Pos()->SetUseDefault(false);
+  Close->SetCloseImage(L"QvSkinTips_close");
+  Close->Pos()->SetXValue(22);
+  Close->Pos()->SetYValue(4);
+}
 
-  FQvSkinForm = new TQvSkinForm(this);
-  FQvSkinForm->SetTag(TQvSkinForm::kPrivateStyleTag);
-  FQvSkinForm->SetActiveGradient(false);
-  FQvSkinForm->SetRoundWindow(false);
+TQvSkinMessageForm::TQvSkinMessageForm(TComponent* AOwner, int X, int Y) : TForm(AOwner) {
+  SetUpSkinDialog(this, X, Y, FQvSkinForm, FCloseNCButton);
   if (const TQvFormSkinRes* S = gQvFormStyle) {
     FQvSkinForm->SetColor(S->Color());
     FQvSkinForm->SetCustomPicture(S->CustomPicture());
@@ -47,13 +56,6 @@ TQvSkinMessageForm::TQvSkinMessageForm(TComponent* AOwner, int X, int Y) : TForm
     FQvSkinForm->SetTitlerColor(S->TitlerColor());
   }
   FQvSkinForm->Options()->SetMinimizeToTaskbar(false);
-
-  FCloseNCButton = new TQvSkinSystemButton(this);
-  FCloseNCButton->SetKind(bkClose);
-  FCloseNCButton->Pos()->SetUseDefault(false);
-  FCloseNCButton->SetCloseImage(L"QvSkinTips_close");
-  FCloseNCButton->Pos()->SetXValue(22);
-  FCloseNCButton->Pos()->SetYValue(4);
 
   FCaption = new TQvSkinNCLabel(this);
   FCaption->Font()->SetSize(9);

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "controls/QvSkinLabel.h"
+#include "dialogs/QvSkinMessageForm.h"
 #include "dialogs/QvSkinPopupForm.h"
 #include "forms/QvSkinForm.h"
 #include "forms/QvSkinNCButton.h"
@@ -15,18 +16,8 @@ namespace qv {
 TQvSkinPopupForm::TQvSkinPopupForm(TComponent* AOwner, bool ActiveAnimate, Cardinal ClosePause,
                                    int Top, int Left)
     : TForm(AOwner), FFade(ActiveAnimate, ClosePause, GetTickCount64()) {
-  SetKeyPreview(true);
-  SetBorderIcons({});
-  SetBorderStyle(bsDialog);
-  Font()->SetSize(9);
+  SetUpSkinDialog(this, Left, Top, FQvSkinForm, FCloseNCButton);
   SetFormStyle(fsStayOnTop);
-  if (Left < -9999) {
-    SetPosition(poScreenCenter);
-  } else {
-    SetPosition(poDesigned);
-    SetLeft(Left);
-    SetTop(Top);
-  }
   if (ActiveAnimate) {
     SetAlphaBlend(true);
     SetAlphaBlendValue(0);
@@ -40,20 +31,9 @@ TQvSkinPopupForm::TQvSkinPopupForm(TComponent* AOwner, bool ActiveAnimate, Cardi
   FTimer->SetInterval(CloseInterval);
   FTimer->OnTimer = [this](TObject*) { CloseTick(GetTickCount64()); };
 
-  FQvSkinForm = new TQvSkinForm(this);
-  FQvSkinForm->SetTag(TQvSkinForm::kPrivateStyleTag);
-  FQvSkinForm->SetActiveGradient(false);
-  FQvSkinForm->SetRoundWindow(false);
   FQvSkinForm->SetDoubleFrame(false);
   FQvSkinForm->SetEraseBackGround(true);
   FQvSkinForm->SetTitleHeight(27);
-
-  FCloseNCButton = new TQvSkinSystemButton(this);
-  FCloseNCButton->SetKind(bkClose);
-  FCloseNCButton->Pos()->SetUseDefault(false);
-  FCloseNCButton->SetCloseImage(L"QvSkinTips_close");
-  FCloseNCButton->Pos()->SetXValue(22);
-  FCloseNCButton->Pos()->SetYValue(4);
 
   FCaption = new TQvSkinNCLabel(this);
   FMsg = new TQvSkinLabel(this);
