@@ -2,6 +2,7 @@
 
 #include "controls/QvSkinPanel.h"
 #include "dialogs/QvMessageBox.h"
+#include "dialogs/QvSkinMessageFormAcc.h"
 #include "forms/QvSkinForm.h"
 #include "forms/QvSkinNCButton.h"
 #include "forms/QvSkinNCCtrls.h"
@@ -111,6 +112,10 @@ void TQvSkinMessageForm::CreateParams(TCreateParams& Params) {
 }
 
 void TQvSkinMessageForm::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_GETOBJECT && HandleAllocated())
+    if ((Message.Result =
+             DialogAccessibleResult(Handle(), FCaption->Caption(), Message.WParam, Message.LParam)))
+      return;
   TForm::WndProc(Message);
   if (Message.Msg == CM_SHOWINGCHANGED && HandleAllocated())
     SendMessageW(Handle(), WM_NCPAINT, 0, 0);
