@@ -7,6 +7,7 @@
 #include "controls/QvAccessibleWin.h"
 #include "controls/QvHLSTrackBar.h"
 #include "controls/QvSkinScrollBar.h"
+#include "dialogs/QvMessageBox.h"
 
 using namespace qv;
 using namespace qvtest;
@@ -367,4 +368,41 @@ TEST_F(AccessibleTest, PartsAreSimpleChildren) {
   Bad.lVal = 3;
   BSTR B = nullptr;
   EXPECT_EQ(Acc->get_accName(Bad, &B), E_INVALIDARG);
+// The message box reads as a dialog named by its title, its message as static text and its
+// buttons through the buttons' model.
+TEST_F(AccessibleTest, MessageBoxIsADialogWithStaticTextAndButtons) {
+  auto Box = NewQvMessageForm(L"Delete", L"Delete the file?", biConfirmation, {mbYes, mbNo}, false,
+                              false, 300, 200);
+  Box->Show();
+  ASSERT_TRUE(PumpUntil([&] { return !Box->AlphaBlend(); }));
+  struct TRow {
+    HWND Wnd;
+    LONG Role;
+    const wchar_t* Name;
+  };
+  std::vector<TRow> Rows = {
+      {HWND(Box->Handle()), ROLE_SYSTEM_DIALOG, L"Delete"},
+      {HWND(Box->FMsg->Handle()), ROLE_SYSTEM_STATICTEXT, L"Delete the file?"}};
+  const wchar_t* Captions[] = {L"是", L"否"};
+  if (!UserLanguageIsChinese()) Captions[0] = L"Yes", Captions[1] = L"No";
+  for (int I = 0; I < Box->FBottomPanel->ControlCount(); ++I)
+    Rows.push_back({HWND(static_cast<TWinControl*>(Box->FBottomPanel->Controls(I))->Handle()),
+                    ROLE_SYSTEM_PUSHBUTTON, Captions[I]});
+  ASSERT_EQ(Rows.size(), 4u);
+  for (const TRow& R : Rows) {
+    TComPtr Acc;
+    ASSERT_TRUE(Get(R.Wnd, Acc)) << R.Name;
+    VARIANT V;
+    ASSERT_EQ(Acc->get_accRole(Self, &V), S_OK);
+    EXPECT_EQ(V.lVal, R.Role) << R.Name;
+    BSTR B = nullptr;
+    ASSERT_EQ(Acc->get_accName(Self, &B), S_OK);
+    EXPECT_EQ(TakeBstr(B), R.Name);
+  }
+  // Below the dialog object the platform's proxy still answers: the window's children.
+  TComPtr Dialog;
+  ASSERT_TRUE(Get(HWND(Box->Handle()), Dialog));
+  LONG Children = 0;
+  EXPECT_EQ(Dialog->get_accChildCount(&Children), S_OK);
+  EXPECT_GE(Children, 2);
 }
