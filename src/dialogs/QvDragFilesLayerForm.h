@@ -38,6 +38,9 @@ class TDragFilesLayerForm : public TCustomForm {
   void ShowLayer();
   // Draws the fill, the text and the frame and hands them to the layered window.
   void ReDraw();
+  // The overlay's look at Picture's size with the frame in FrameColor: the fill, the
+  // owner's text in its font, the dashed frame.
+  void DrawTo(TBitmap32& Picture, TColor FrameColor) const;
   // The picture the last ReDraw handed over.
   const TBitmap32& Picture() const { return FPicture; }
   // The end-of-drag watch (its timer's handler).

@@ -66,16 +66,19 @@ void TDragFilesLayerForm::ShowLayer() {
 
 void TDragFilesLayerForm::ReDraw() {
   if (Designing() || !HandleAllocated() || Width() <= 0 || Height() <= 0) return;
-  const int W = Width(), H = Height();
-  FPicture.SetSize(W, H);
-  FPicture.Clear(SetAlpha(Color32(FLayerColor), FLayerAlpha));
-  if (FDragFile) {
-    FPicture.Font()->Assign(FDragFile->TipFont());
-    FPicture.RenderText(Rect(0, 0, W, H), DT_CENTER | DT_VCENTER | DT_SINGLELINE,
-                        FDragFile->TipText(), 10, Color32(FDragFile->TipFont()->Color()));
-    DrawDragFilesFrame(FPicture, Color32(FDragFile->HighLightDotLineColor()));
-  }
+  FPicture.SetSize(Width(), Height());
+  DrawTo(FPicture, FDragFile ? FDragFile->HighLightDotLineColor() : clNone);
   UpdateLayeredPicture(FHandle, FPicture);
+}
+
+void TDragFilesLayerForm::DrawTo(TBitmap32& Picture, TColor FrameColor) const {
+  const int W = Picture.Width(), H = Picture.Height();
+  Picture.Clear(SetAlpha(Color32(FLayerColor), FLayerAlpha));
+  if (!FDragFile) return;
+  Picture.Font()->Assign(FDragFile->TipFont());
+  Picture.RenderText(Rect(0, 0, W, H), DT_CENTER | DT_VCENTER | DT_SINGLELINE, FDragFile->TipText(),
+                     10, Color32(FDragFile->TipFont()->Color()));
+  DrawDragFilesFrame(Picture, Color32(FrameColor));
 }
 
 void TDragFilesLayerForm::Resize() {
