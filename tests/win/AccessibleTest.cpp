@@ -368,6 +368,8 @@ TEST_F(AccessibleTest, PartsAreSimpleChildren) {
   Bad.lVal = 3;
   BSTR B = nullptr;
   EXPECT_EQ(Acc->get_accName(Bad, &B), E_INVALIDARG);
+}
+
 // The message box reads as a dialog named by its title, its message as static text and its
 // buttons through the buttons' model.
 TEST_F(AccessibleTest, MessageBoxIsADialogWithStaticTextAndButtons) {
