@@ -681,8 +681,9 @@ void TQvTrayIcon::HookFormProc(TMessage& M) {
   bool Minimizing = false;
   switch (M.Msg) {
     case WM_SHOWWINDOW:
+      // The owner's top-level window: a control owner may be a child window.
       if (M.WParam == 1 && M.LParam == 0 && FHookedOwner->HandleAllocated())
-        SetForegroundWindow(FHookedOwner->Handle());
+        SetForegroundWindow(GetAncestor(FHookedOwner->Handle(), GA_ROOT));
       Minimizing = M.WParam == 0 && M.LParam == SW_PARENTCLOSING &&
                    !(Application && Application->Terminated());
       break;
