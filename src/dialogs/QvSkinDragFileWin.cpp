@@ -230,6 +230,8 @@ void TQvSkinDragFile::RegisterTarget() {
     FOleInitialized = SUCCEEDED(Ole);
     if (!FOleInitialized) return;
   }
+  // A control without a window yet is registered when it gets one (WM_CREATE).
+  if (!FBindingControl->HandleAllocated()) return;
   HWND Wnd = FBindingControl->Handle();
   if (SUCCEEDED(RegisterDragDrop(Wnd, FDropTarget))) FRegisteredWnd = Wnd;
 }
@@ -268,7 +270,7 @@ void TQvSkinDragFile::ClosePrevlDragFilesLayerForm() {
 }
 
 void TQvSkinDragFile::DoShowDragFilesLayer(HWND DragImage) {
-  if (!FBindingControl) return;
+  if (!FBindingControl || !FBindingControl->HandleAllocated()) return;
   TCustomForm* Form = GetParentForm(FBindingControl);
   if (Form && (Form->WindowState() == wsMinimized ||
                (Form->HandleAllocated() && IsIconic(Form->Handle())))) {

@@ -75,6 +75,8 @@ class TTrayIconHandler {
 
   Cardinal RefCount = 0;
   HWND Handle() const { return FHandle; }
+  // Inside a notification: the window must outlive it, even when its last icon goes.
+  bool Dispatching() const { return FDispatching > 0; }
 
   // Counts the icon in and answers its identifier: one no live icon has.
   UINT Add(TQvTrayIcon* Icon) {
@@ -94,7 +96,10 @@ class TTrayIconHandler {
     if (M.Msg == MM_TRAYICON) {
       // A notification queued for an icon freed since names no live icon.
       auto It = FIcons.find(UINT(M.WParam));
-      if (It != FIcons.end()) It->second->HandleNotification(uint32_t(M.LParam));
+      if (It == FIcons.end()) return;
+      ++FDispatching;
+      TScopeExit Done([this] { --FDispatching; });
+      It->second->HandleNotification(uint32_t(M.LParam));
       return;
     }
     switch (M.Msg) {
@@ -113,6 +118,7 @@ class TTrayIconHandler {
   HWND FHandle;
   std::unordered_map<UINT, TQvTrayIcon*> FIcons;
   UINT FNextID = 1;
+  int FDispatching = 0;
 };
 
 namespace {
@@ -170,7 +176,9 @@ TQvTrayIcon::~TQvTrayIcon() {
   if (FIconList) FIconList->UnRegisterChanges(FIconListLink.get());
   if (FAppHook && Application) Application->UnhookMainWindow(FAppHook);
   if (FHookedOwner && OldWndProc) FHookedOwner->WindowProc = std::move(OldWndProc);
-  if (gHandler && gHandler->Remove(FIconID)) {
+  // The last icon freed from its own event leaves the window to the next icon (or to the
+  // module's end): it is still handling that event.
+  if (gHandler && gHandler->Remove(FIconID) && !gHandler->Dispatching()) {
     delete gHandler;
     gHandler = nullptr;
   }
@@ -673,8 +681,9 @@ void TQvTrayIcon::HookFormProc(TMessage& M) {
   bool Minimizing = false;
   switch (M.Msg) {
     case WM_SHOWWINDOW:
+      // The owner's top-level window: a control owner may be a child window.
       if (M.WParam == 1 && M.LParam == 0 && FHookedOwner->HandleAllocated())
-        SetForegroundWindow(FHookedOwner->Handle());
+        SetForegroundWindow(GetAncestor(FHookedOwner->Handle(), GA_ROOT));
       Minimizing = M.WParam == 0 && M.LParam == SW_PARENTCLOSING &&
                    !(Application && Application->Terminated());
       break;

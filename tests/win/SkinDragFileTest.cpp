@@ -96,6 +96,7 @@ class SkinDragFileTest : public qvtest::ControlsTest {
     Panel->SetBounds(20, 30, 200, 120);
     Drag = new TQvSkinDragFile(Form.get());
     Drag->SetBindingControl(Panel);
+    Panel->HandleNeeded();  // registered once the window is there
     Drag->OnDragFiles = [this](TObject*, const String& Text) { Delivered.push_back(Text); };
   }
   void TearDown() override {
@@ -293,6 +294,7 @@ TEST_F(SkinDragFileTest, ManyBindingsLeaveNoRegistrationWindowOrTimer) {
       Target->SetBounds(0, 0, 50, 40);
     }
     Drag->SetBindingControl(Target);
+    Target->HandleNeeded();
     DWORD Effect = DROPEFFECT_COPY;
     if (Full) Drag->DropTarget()->DragEnter(&Data, MK_LBUTTON, {0, 0}, &Effect);
     Drag->DropTarget()->Drop(&Data, MK_LBUTTON, POINTL{0, 0}, &Effect);
