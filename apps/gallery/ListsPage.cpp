@@ -1,9 +1,10 @@
 // Lists and combos: a list box with its skinned bar, combo boxes in edit and list style
-// (the list-style popup is open), and a colour combo.
+// (the list-style popup is open), and a colour combo with its swatches.
 #include <memory>
 
 #include "ControlsHost.h"
 #include "GalleryPage.h"
+#include "controls/QvSkinColorComboBox.h"
 #include "controls/QvSkinComboBox.h"
 #include "controls/QvSkinListBox.h"
 
@@ -75,6 +76,11 @@ class TListsPage : public TGalleryPage {
     FOpen->SetStyle(csDropDownList);
     for (const wchar_t* S : kFruits) FOpen->Items()->Add(S);
     FOpen->SetItemIndex(4);
+    FHost->Heading(X, Y + 250, L"TQvSkinColorComboBox");
+    FHost->Label(X, Y + 280, L"Standard colours and Custom...");
+    auto* C = Add<TQvSkinColorComboBox>(X, Y + 300, 180, 26);
+    C->SetExStyle({qvcbStandardColors, qvcbCustomColor, qvcbPrettyNames});
+    C->SetSelected(clTeal);
   }
 
   std::unique_ptr<TControlsHost> FHost;

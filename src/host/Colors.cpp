@@ -64,6 +64,10 @@ const TIdentMapEntry ColorNames[] = {
 };
 }  // namespace
 
+void GetColorValues(const std::function<void(const String& Name)>& Proc) {
+  for (const TIdentMapEntry& E : ColorNames) Proc(E.Name);
+}
+
 bool ColorToIdent(TColor Color, String& Ident) {
   return IntToIdent(Color, Ident, ColorNames);
 }

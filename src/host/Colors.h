@@ -1,5 +1,7 @@
 #pragma once
 // Colour names and system colour resolution.
+#include <functional>
+
 #include "host/Types.h"
 
 namespace qv {
@@ -11,6 +13,9 @@ bool IdentToColor(const String& Ident, TColor& Color);
 String ColorToString(TColor Color);
 // A colour name, a "$" hexadecimal or a decimal number; raises EConvertError otherwise.
 TColor StringToColor(const String& S);
+// Calls Proc with every colour name in table order: the 16 standard colours, 4 extended
+// ones, then the system colours (clNone and clDefault among them).
+void GetColorValues(const std::function<void(const String& Name)>& Proc);
 // Resolves a system colour to its current RGB value (0x00BBGGRR); other values pass through.
 TColor ColorToRGB(TColor Color);
 
