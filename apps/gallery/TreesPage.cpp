@@ -9,6 +9,7 @@
 #include "controls/QvSkinListView.h"
 #include "controls/QvSkinMemo.h"
 #include "controls/QvSkinScrollBar.h"
+#include "controls/QvSkinScrollBox.h"
 #include "controls/QvSkinVirtualTree.h"
 #include "host/Font.h"
 
@@ -30,6 +31,7 @@ class TTreesPage : public TGalleryPage {
     BigList(kPad + 300, 16);
     ListView(kPad + 600, 16);
     Memo(kPad, 360);
+    ScrollBox(kPad + 400, 360);
     FHost->SetParentWindow(Parent);
     FHost->SetVisible(true);
   }
@@ -143,6 +145,29 @@ class TTreesPage : public TGalleryPage {
               (I % 5 == 0 ? L" and keeps running far beyond the right edge of the memo" : L"") +
               L"\r\n";
     Ex->Memo()->SetText(Text);
+  }
+
+  void ScrollBox(int X, int Y) {
+    FHost->Heading(X, Y, L"TQvSkinScrollBox");
+    FHost->Label(X, Y + 26, L"Children beyond the box, scrolled by skinned bars");
+    auto* Frame = Add<TQvSkinBorderPanel>(FHost.get(), X, Y + 46, 300, 180);
+    auto* VBar = Add<TQvSkinScrollBar>(Frame, 0, 0, 10, 10);
+    VBar->SetKind(sbVertical);
+    VBar->SetAlign(alRight);
+    auto* HBar = Add<TQvSkinScrollBar>(Frame, 0, 0, 10, 10);
+    HBar->SetAlign(alBottom);
+    auto* Box = Add<TQvSkinScrollBox>(Frame, 0, 0, 10, 10);
+    Box->SetAlign(alClient);
+    static const TColor Colors[] = {TColor(0xF9B937), TColor(0x61D786), TColor(0x9A6BE0),
+                                    TColor(0x3C8CF0)};
+    for (int I = 0; I < 8; ++I) {
+      auto* P = Add<TQvSkinPanel>(Box, 10 + (I % 2) * 190, 10 + (I / 2) * 70, 170, 56);
+      P->SetColor(Colors[I % 4]);
+      P->SetAlpha(255);
+      P->SetTransparent(false);
+    }
+    Box->SetVScrollBar(VBar);
+    Box->SetHScrollBar(HBar);
   }
 
   static constexpr int kPad = 16;

@@ -42,7 +42,7 @@ class TQvSkinVirtualTreeT : public TTreeBase {
 
  private:
   void SetBar(TQvSkinScrollBar*& Field, TQvSkinScrollBar* Value, bool Vertical);
-  void MirrorBar(TQvSkinScrollBar* Bar, int Kind, bool Vertical);
+  void MirrorBar(TQvSkinScrollBar* Bar, bool Vertical);
   void BarChanged(TObject* Sender);
   void TellPanel(bool ViaMouse, bool InFocus);
 

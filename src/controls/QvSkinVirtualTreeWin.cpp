@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "controls/QvNativeScrollMirror.h"
 #include "controls/QvSkinVirtualTree.h"
 #include "host/Properties.h"
 #include "host/ScopeGuard.h"
@@ -72,17 +73,18 @@ void TQvSkinVirtualTreeT<B>::UpDateScrollRanges() {
 // while the page is shorter than the range (nMax + 1), the horizontal one only while it is
 // shorter than nMax itself.
 template <class B>
-void TQvSkinVirtualTreeT<B>::MirrorBar(TQvSkinScrollBar* Bar, int Kind, bool Vertical) {
+void TQvSkinVirtualTreeT<B>::MirrorBar(TQvSkinScrollBar* Bar, bool Vertical) {
   if (!Bar || this->Designing()) return;
   if (!this->Enabled()) {
     Bar->SetEnabled(false);
     return;
   }
-  SCROLLINFO SI{sizeof(SI), SIF_ALL, 0, 0, 0, 0, 0};
-  const bool Ok = this->HandleAllocated() && GetScrollInfo(this->Handle(), Kind, &SI);
-  const bool Used = Ok && (Vertical ? int(SI.nPage) < SI.nMax + 1 : int(SI.nPage) < SI.nMax);
+  // A failed query reads as all zeros: an empty, disabled bar.
+  const TQvNativeScroll S = TQvNativeScrollMirror(Vertical ? sbVertical : sbHorizontal)
+                                .Read(this->HandleAllocated() ? this->Handle() : nullptr);
+  const bool Used = S.Page > 0 && (Vertical ? S.Page < S.Max + 1 : S.Page < S.Max);
   if (Used) {
-    Bar->SetRange(0, SI.nMax, int(SI.nPage), SI.nPos);
+    Bar->SetRange(0, S.Max, S.Page, S.Position);
     Bar->SetEnabled(true);
   } else {
     Bar->SetRange(0, 0, 0, 0);
@@ -93,13 +95,13 @@ void TQvSkinVirtualTreeT<B>::MirrorBar(TQvSkinScrollBar* Bar, int Kind, bool Ver
 template <class B>
 void TQvSkinVirtualTreeT<B>::UpdateVerticalScrollBar(bool DoRepaint) {
   B::UpdateVerticalScrollBar(DoRepaint);
-  MirrorBar(FVScrollBar, SB_VERT, true);
+  MirrorBar(FVScrollBar, true);
 }
 
 template <class B>
 void TQvSkinVirtualTreeT<B>::UpdateHorizontalScrollBar(bool DoRepaint) {
   B::UpdateHorizontalScrollBar(DoRepaint);
-  MirrorBar(FHScrollBar, SB_HORZ, false);
+  MirrorBar(FHScrollBar, false);
 }
 
 template <class B>
