@@ -152,10 +152,19 @@ void TQvPopupListView::DrawBody(TBitmap32* Bitmap) {
 }
 
 TQvAccessibleInfo TQvPopupListView::AccessibleInfo() const {
+  // The focused row speaks for the list: a list item, checked or not in the check list.
   TQvAccessibleInfo Info = TQvSkinCustomControl::AccessibleInfo();
-  Info.Role = arList;
   const int Row = FRows.Focused();
-  if (Row >= 0) Info.Value = FRows.Caption(Row);
+  if (Row < 0) {
+    Info.Role = arList;
+    return Info;
+  }
+  Info.Role = arListItem;
+  Info.Name = FRows.Caption(Row);
+  Info.State.Include(asSelectable);
+  Info.State.Include(asSelected);
+  if (FCheckBoxes && FRows.Checked(Row)) Info.State.Include(asChecked);
+  if (FCheckBoxes) Info.DefaultAction = FRows.Checked(Row) ? L"Uncheck" : L"Check";
   return Info;
 }
 
