@@ -205,7 +205,6 @@ void TQvComboExPopupForm::CreateParams(TCreateParams& Params) {
   TCustomControl::CreateParams(Params);
   Params.Style = WS_POPUP | WS_CLIPCHILDREN;
   Params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
-  Params.WndParent = nullptr;
 }
 
 TRect TQvComboExPopupForm::ListRect() const {
@@ -234,11 +233,17 @@ void TQvComboExPopupForm::Paint() {
 }
 
 void TQvComboExPopupForm::Popup(TPoint At) {
+  // Owned by the owning control's top-level window: shown with it, above it, and a window
+  // the framework counts as showing, so the popup's parts show too.
+  HWND Root = GetDesktopWindow();
+  if (auto* C = dynamic_cast<TWinControl*>(Owner()); C && C->HandleAllocated())
+    Root = GetAncestor(C->Handle(), GA_ROOT);
   SetBounds(At.X, At.Y, Width(), Height());
+  SetVisible(true);
+  SetParentWindow(Root);
   HandleNeeded();
   SetWindowPos(Handle(), HWND_TOPMOST, At.X, At.Y, Width(), Height(),
                SWP_SHOWWINDOW | SWP_NOACTIVATE);
-  SetVisible(true);
   FMenuDlg->Capture(this);
 }
 
