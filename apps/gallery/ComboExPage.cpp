@@ -8,6 +8,7 @@
 
 #include "ControlsHost.h"
 #include "GalleryPage.h"
+#include "controls/QvLikeMenuDlg.h"
 #include "controls/QvSkinComboBoxEx.h"
 #include "controls/QvSkinSearchEdit.h"
 #include "host/Timer.h"
@@ -76,6 +77,14 @@ class TComboExPage : public TGalleryPage {
       if (TPopupList_NormalForm* P = FChecks->Popup()) P->edtKeyFilter()->SetText(L"zw");
       FSearch->SetText(L"ap");
       FSearch->DoPupupList();
+      // An armed popup watches the cursor every 20 ms: the still picture keeps both
+      // popups shown, disarmed.
+      for (TQvComboExPopupForm* P : {static_cast<TQvComboExPopupForm*>(FChecks->Popup()),
+                                     static_cast<TQvComboExPopupForm*>(FSearch->PopupList())})
+        if (P) {
+          P->qvkmndlg1()->OnMouseClickOutside = nullptr;
+          P->qvkmndlg1()->Stop();
+        }
     };
     FTimer->SetEnabled(true);
   }

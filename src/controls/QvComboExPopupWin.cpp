@@ -152,10 +152,19 @@ void TQvPopupListView::DrawBody(TBitmap32* Bitmap) {
 }
 
 TQvAccessibleInfo TQvPopupListView::AccessibleInfo() const {
+  // The focused row speaks for the list: a list item, checked or not in the check list.
   TQvAccessibleInfo Info = TQvSkinCustomControl::AccessibleInfo();
-  Info.Role = arList;
   const int Row = FRows.Focused();
-  if (Row >= 0) Info.Value = FRows.Caption(Row);
+  if (Row < 0) {
+    Info.Role = arList;
+    return Info;
+  }
+  Info.Role = arListItem;
+  Info.Name = FRows.Caption(Row);
+  Info.State.Include(asSelectable);
+  Info.State.Include(asSelected);
+  if (FCheckBoxes && FRows.Checked(Row)) Info.State.Include(asChecked);
+  if (FCheckBoxes) Info.DefaultAction = FRows.Checked(Row) ? L"Uncheck" : L"Check";
   return Info;
 }
 
@@ -196,7 +205,6 @@ void TQvComboExPopupForm::CreateParams(TCreateParams& Params) {
   TCustomControl::CreateParams(Params);
   Params.Style = WS_POPUP | WS_CLIPCHILDREN;
   Params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
-  Params.WndParent = nullptr;
 }
 
 TRect TQvComboExPopupForm::ListRect() const {
@@ -225,11 +233,17 @@ void TQvComboExPopupForm::Paint() {
 }
 
 void TQvComboExPopupForm::Popup(TPoint At) {
+  // Owned by the owning control's top-level window: shown with it, above it, and a window
+  // the framework counts as showing, so the popup's parts show too.
+  HWND Root = GetDesktopWindow();
+  if (auto* C = dynamic_cast<TWinControl*>(Owner()); C && C->HandleAllocated())
+    Root = GetAncestor(C->Handle(), GA_ROOT);
   SetBounds(At.X, At.Y, Width(), Height());
+  SetVisible(true);
+  SetParentWindow(Root);
   HandleNeeded();
   SetWindowPos(Handle(), HWND_TOPMOST, At.X, At.Y, Width(), Height(),
                SWP_SHOWWINDOW | SWP_NOACTIVATE);
-  SetVisible(true);
   FMenuDlg->Capture(this);
 }
 

@@ -6,7 +6,9 @@
 #include "SkinControlsTestSupport.h"
 #include "controls/QvAccessibleWin.h"
 #include "controls/QvHLSTrackBar.h"
+#include "controls/QvSkinComboBoxEx.h"
 #include "controls/QvSkinScrollBar.h"
+#include "controls/QvSkinSearchEdit.h"
 #include "dialogs/QvMessageBox.h"
 
 using namespace qv;
@@ -407,4 +409,61 @@ TEST_F(AccessibleTest, MessageBoxIsADialogWithStaticTextAndButtons) {
   LONG Children = 0;
   EXPECT_EQ(Dialog->get_accChildCount(&Children), S_OK);
   EXPECT_GE(Children, 2);
+}
+
+// The extended combo (a combo box with its text as value, expanded while open), the rows
+// of its check-box popup (list items, checked as their boxes) and the search edit.
+TEST_F(AccessibleTest, ExtendedComboPopupRowsAndSearchEdit) {
+  auto* Combo = Add<TQvSkinComboBoxEx>(Form.get(), 10, 60, 160, 26);
+  Combo->Items()->SetText(L"One\nTwo");
+  Combo->Options()->SetCheckBoxSupport(true);
+  Combo->CheckedItems()->Add(L"One");
+  Combo->SetText(L"One");
+  auto* Search = Add<TQvSkinSearchEdit>(Form.get(), 10, 100, 160, 26);
+  Search->SetText(L"find me");
+  PumpIdle();
+  TComPtr ComboAcc;
+  ASSERT_TRUE(Get(Combo->Handle(), ComboAcc));
+  EXPECT_EQ(ComboAcc->accDoDefaultAction(Self), S_OK);  // opens the popup
+  TPopupList_NormalForm* Popup = Combo->Popup();
+  ASSERT_NE(Popup, nullptr);
+  Popup->vstList()->FocusRow(0);
+  struct TRow {
+    TWinControl* Control;
+    LONG Role;
+    const wchar_t* Value;  // nullptr: the name is checked instead
+    const wchar_t* Name;
+    LONG State;
+  };
+  const TRow Rows[] = {
+      {Combo, ROLE_SYSTEM_COMBOBOX, L"One", nullptr, STATE_SYSTEM_EXPANDED},
+      {Popup->vstList(), ROLE_SYSTEM_LISTITEM, nullptr, L"One",
+       STATE_SYSTEM_CHECKED | STATE_SYSTEM_SELECTED},
+      {Search, ROLE_SYSTEM_TEXT, L"find me", nullptr, 0},
+  };
+  for (const TRow& R : Rows) {
+    TComPtr Acc;
+    ASSERT_TRUE(Get(R.Control->Handle(), Acc));
+    VARIANT V;
+    ASSERT_EQ(Acc->get_accRole(Self, &V), S_OK);
+    EXPECT_EQ(V.lVal, R.Role);
+    BSTR B = nullptr;
+    if (R.Value) {
+      ASSERT_EQ(Acc->get_accValue(Self, &B), S_OK);
+      EXPECT_EQ(TakeBstr(B), R.Value);
+    } else {
+      ASSERT_EQ(Acc->get_accName(Self, &B), S_OK);
+      EXPECT_EQ(TakeBstr(B), R.Name);
+    }
+    ASSERT_EQ(Acc->get_accState(Self, &V), S_OK);
+    EXPECT_EQ(V.lVal & R.State, R.State) << R.Role;
+  }
+  Popup->vstList()->FocusRow(1);  // the unchecked row
+  TComPtr RowAcc;
+  ASSERT_TRUE(Get(Popup->vstList()->Handle(), RowAcc));
+  VARIANT V;
+  ASSERT_EQ(RowAcc->get_accState(Self, &V), S_OK);
+  EXPECT_FALSE(V.lVal & STATE_SYSTEM_CHECKED);
+  EXPECT_EQ(ComboAcc->accDoDefaultAction(Self), S_OK);  // closes it again
+  ASSERT_TRUE(PumpUntil([&] { return !Combo->DroppedDown(); }));
 }
