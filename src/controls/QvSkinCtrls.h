@@ -37,3 +37,7 @@
 #include "controls/QvSkinSpinEdit.h"
 // The size grip for a form's corner.
 #include "controls/QvSkinSizeGrip.h"
+// Pages and toolbars: the page control with its sheets, the toolbar and the tab set.
+#include "controls/QvSkinPageControl.h"
+#include "controls/QvSkinTabset.h"
+#include "controls/QvSkinToolbar.h"

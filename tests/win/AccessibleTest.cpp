@@ -7,8 +7,10 @@
 #include "controls/QvAccessibleWin.h"
 #include "controls/QvHLSTrackBar.h"
 #include "controls/QvSkinComboBoxEx.h"
+#include "controls/QvSkinPageControl.h"
 #include "controls/QvSkinScrollBar.h"
 #include "controls/QvSkinSearchEdit.h"
+#include "controls/QvSkinTabset.h"
 #include "dialogs/QvMessageBox.h"
 
 using namespace qv;
@@ -466,4 +468,81 @@ TEST_F(AccessibleTest, ExtendedComboPopupRowsAndSearchEdit) {
   EXPECT_FALSE(V.lVal & STATE_SYSTEM_CHECKED);
   EXPECT_EQ(ComboAcc->accDoDefaultAction(Self), S_OK);  // closes it again
   ASSERT_TRUE(PumpUntil([&] { return !Combo->DroppedDown(); }));
+}
+
+TEST_F(AccessibleTest, PageTabsToolbarItemsAndTabSetTabsAreParts) {
+  auto* Pages = new TQvSkinPageControl(Form.get());
+  Pages->SetParent(Form.get());
+  Pages->SetBounds(10, 60, 300, 120);
+  for (const wchar_t* C : {L"One", L"Two"}) {
+    auto* S = new TQvSkinTabSheet(Form.get());
+    S->SetCaption(C);
+    S->SetPageControl(Pages);
+  }
+  auto* Bar = new TQvSkinToolbar(Form.get());
+  Bar->SetParent(Form.get());
+  Bar->SetAlign(alNone);
+  Bar->SetBounds(10, 190, 300, 52);
+  auto* Menu = new TPopupMenu(Form.get());
+  const struct {
+    const wchar_t* Caption;
+    int Group;
+    bool AllUp, Down, HasMenu;
+  } Items[] = {{L"Push", 0, false, false, false},
+               {L"Keep", 0, true, true, false},
+               {L"More", 0, false, false, true}};
+  for (auto I : Items) {
+    TQvSkinToolbarItem* T = Bar->Items()->Add();
+    T->Text()->SetText(I.Caption);
+    T->SetAllowAllUp(I.AllUp);
+    if (I.Down) T->SetDown(true);
+    if (I.HasMenu) T->SetDropdownMenu(Menu);
+  }
+  auto* Tabs = new TQvSkinTabset(Form.get());
+  Tabs->SetParent(Form.get());
+  Tabs->SetAlign(alNone);
+  Tabs->SetBounds(10, 250, 300, 38);
+  Tabs->Items()->Add()->Text()->SetText(L"File");
+  Tabs->Items()->Items(0)->SetDown(true);
+  PumpIdle();
+
+  struct TRow {
+    TWinControl* Control;
+    LONG Role, Id, PartRole;
+    const wchar_t* Name;
+    LONG State;
+  } const Rows[] = {
+      {Pages, ROLE_SYSTEM_PAGETABLIST, 1, ROLE_SYSTEM_PAGETAB, L"One", STATE_SYSTEM_SELECTED},
+      {Pages, ROLE_SYSTEM_PAGETABLIST, 2, ROLE_SYSTEM_PAGETAB, L"Two", 0},
+      {Bar, ROLE_SYSTEM_TOOLBAR, 1, ROLE_SYSTEM_PUSHBUTTON, L"Push", 0},
+      {Bar, ROLE_SYSTEM_TOOLBAR, 2, ROLE_SYSTEM_CHECKBUTTON, L"Keep", STATE_SYSTEM_CHECKED},
+      {Bar, ROLE_SYSTEM_TOOLBAR, 3, ROLE_SYSTEM_BUTTONDROPDOWN, L"More", STATE_SYSTEM_HASPOPUP},
+      {Tabs, ROLE_SYSTEM_PAGETABLIST, 1, ROLE_SYSTEM_PAGETAB, L"File", STATE_SYSTEM_SELECTED},
+  };
+  for (const TRow& R : Rows) {
+    TComPtr Acc;
+    ASSERT_TRUE(Get(R.Control->Handle(), Acc)) << R.Name;
+    VARIANT V;
+    ASSERT_EQ(Acc->get_accRole(Self, &V), S_OK);
+    EXPECT_EQ(V.lVal, R.Role) << R.Name;
+    VARIANT Child;
+    Child.vt = VT_I4;
+    Child.lVal = R.Id;
+    ASSERT_EQ(Acc->get_accRole(Child, &V), S_OK);
+    EXPECT_EQ(V.lVal, R.PartRole) << R.Name;
+    BSTR B = nullptr;
+    ASSERT_EQ(Acc->get_accName(Child, &B), S_OK);
+    EXPECT_EQ(TakeBstr(B), R.Name);
+    ASSERT_EQ(Acc->get_accState(Child, &V), S_OK);
+    EXPECT_EQ(V.lVal & R.State, R.State) << R.Name;
+  }
+
+  // Switching by the default action selects the page.
+  TComPtr PagesAcc;
+  ASSERT_TRUE(Get(Pages->Handle(), PagesAcc));
+  VARIANT Two;
+  Two.vt = VT_I4;
+  Two.lVal = 2;
+  EXPECT_EQ(PagesAcc->accDoDefaultAction(Two), S_OK);
+  EXPECT_EQ(Pages->ActivePageIndex(), 1);
 }
