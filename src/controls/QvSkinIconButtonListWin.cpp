@@ -415,10 +415,10 @@ void TQvSkinCustomIconButtonList::DrawCell(TBitmap32* Bitmap, TBitmap32& Cell,
     }
     if (CaptionVisible() && !Item->FCaption.empty()) {
       if (FCaptionWordWarp) {
-        auto Measure = NewMeasureCanvas();
-        Measure->Font().Assign(Font());
+        TCanvas& Measure = *Cell.Canvas();
+        Measure.Font().Assign(Font());
         const uint32_t Flags = DT_CENTER | DT_WORDBREAK | DT_EDITCONTROL;
-        const int TextH = CalcTextSize(*Measure, Item->FCaption, Flags, W - 10).cy;
+        const int TextH = CalcTextSize(Measure, Item->FCaption, Flags, W - 10).cy;
         Cell.Textout(TRect{5, H - TextH, W - 5, H}, Flags, Item->FCaption);
       } else {
         Cell.Textout(TRect{0, IY + IH + 3, W, IY + IH + 3 + TH + 1},
