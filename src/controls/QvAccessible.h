@@ -66,6 +66,26 @@ struct TQvAccessibleInfo {
   String KeyboardShortcut;  // "Alt+F" for a caption "&File"; empty when none
 };
 
+// One part of a control that assistive technology sees as an object of its own: a tab, a
+// toolbar item, a cell. Bounds are in the control's client coordinates.
+struct TQvAccessibleChild {
+  TQvAccessibleInfo Info;
+  TRect Bounds;
+};
+
+// Implemented by a control made of such parts, beside its AccessibleInfo. Parts are told
+// by index from 0; the Win32 glue numbers them from 1 as MSAA child ids.
+class IQvAccessibleChildren {
+ public:
+  virtual int AccessibleChildCount() const = 0;
+  virtual TQvAccessibleChild AccessibleChild(int Index) const = 0;
+  // Performs the part's default action (select, press, delete); false when it has none.
+  virtual bool DoAccessibleChildAction(int Index) { return false; }
+
+ protected:
+  ~IQvAccessibleChildren() = default;
+};
+
 // The MSAA numbers of a role (ROLE_SYSTEM_...) and of a state set (STATE_SYSTEM_... bits),
 // kept here so that the mapping is portable and checked natively.
 uint32_t AccessibleRoleValue(TQvAccRole Role);

@@ -27,6 +27,18 @@ bool IsSelf(const VARIANT& Child) {
   return Child.vt == VT_I4 && Child.lVal == CHILDID_SELF;
 }
 
+const IQvAccessibleChildren* PartsOf(const TQvSkinCustomControl* C) {
+  return dynamic_cast<const IQvAccessibleChildren*>(C);
+}
+
+// The part a child id names: its index from 0, -1 for the control itself, -2 for none.
+int PartIndex(const TQvSkinCustomControl* C, const VARIANT& Child) {
+  if (IsSelf(Child)) return -1;
+  const IQvAccessibleChildren* Parts = PartsOf(C);
+  if (!Parts || Child.vt != VT_I4) return -2;
+  return Child.lVal >= 1 && Child.lVal <= Parts->AccessibleChildCount() ? int(Child.lVal - 1) : -2;
+}
+
 // The client object of one control window. It keeps only the window handle and finds the
 // control again on every call, so a client holding it after the control is gone gets
 // RPC_E_DISCONNECTED instead of a dangling pointer. Members the model does not cover go to
@@ -79,10 +91,11 @@ class TQvAccessibleObject final : public IAccessible {
     });
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT Child, VARIANT* State) override {
+    const bool Self = IsSelf(Child);
     return Answer(Child, State, [&](const TQvAccessibleInfo& I) {
       uint32_t Bits = AccessibleStateBits(I.State);
       // The window knows these better than a model that was not told yet.
-      if (GetFocus() == FWnd) Bits |= STATE_SYSTEM_FOCUSED;
+      if (Self && GetFocus() == FWnd) Bits |= STATE_SYSTEM_FOCUSED;
       if (!IsWindowVisible(FWnd)) Bits |= STATE_SYSTEM_INVISIBLE;
       if (!IsWindowEnabled(FWnd)) Bits |= STATE_SYSTEM_UNAVAILABLE;
       State->vt = VT_I4;
@@ -103,20 +116,32 @@ class TQvAccessibleObject final : public IAccessible {
     return Text(Child, Key, &TQvAccessibleInfo::KeyboardShortcut);
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT Child) override {
-    if (!IsSelf(Child)) return E_INVALIDARG;
     TQvSkinCustomControl* C = Control();
     if (!C) return RPC_E_DISCONNECTED;
-    return Guarded([&] { return C->DoAccessibleDefaultAction() ? S_OK : DISP_E_MEMBERNOTFOUND; });
+    const int Part = PartIndex(C, Child);
+    if (Part == -2) return E_INVALIDARG;
+    return Guarded([&] {
+      const bool Done =
+          Part < 0 ? C->DoAccessibleDefaultAction()
+                   : dynamic_cast<IQvAccessibleChildren*>(C)->DoAccessibleChildAction(Part);
+      return Done ? S_OK : DISP_E_MEMBERNOTFOUND;
+    });
   }
 
   // IAccessible: what the window says.
   HRESULT STDMETHODCALLTYPE accLocation(LONG* X, LONG* Y, LONG* W, LONG* H,
                                         VARIANT Child) override {
     if (!X || !Y || !W || !H) return E_POINTER;
-    if (!IsSelf(Child)) return E_INVALIDARG;
-    if (!Control()) return RPC_E_DISCONNECTED;
+    TQvSkinCustomControl* C = Control();
+    if (!C) return RPC_E_DISCONNECTED;
+    const int Part = PartIndex(C, Child);
+    if (Part == -2) return E_INVALIDARG;
     RECT R;
     GetClientRect(FWnd, &R);
+    if (Part >= 0) {
+      const TRect B = PartsOf(C)->AccessibleChild(Part).Bounds;
+      R = {B.Left, B.Top, B.Right, B.Bottom};
+    }
     MapWindowPoints(FWnd, nullptr, reinterpret_cast<POINT*>(&R), 2);
     *X = R.left;
     *Y = R.top;
@@ -127,7 +152,8 @@ class TQvAccessibleObject final : public IAccessible {
   HRESULT STDMETHODCALLTYPE accHitTest(LONG X, LONG Y, VARIANT* Hit) override {
     if (!Hit) return E_POINTER;
     VariantInit(Hit);
-    if (!Control()) return RPC_E_DISCONNECTED;
+    TQvSkinCustomControl* C = Control();
+    if (!C) return RPC_E_DISCONNECTED;
     POINT P{X, Y};
     ScreenToClient(FWnd, &P);
     RECT R;
@@ -135,6 +161,14 @@ class TQvAccessibleObject final : public IAccessible {
     if (!PtInRect(&R, P)) return S_FALSE;
     Hit->vt = VT_I4;
     Hit->lVal = CHILDID_SELF;
+    if (const IQvAccessibleChildren* Parts = PartsOf(C))
+      for (int I = 0, N = Parts->AccessibleChildCount(); I < N; ++I) {
+        const TRect B = Parts->AccessibleChild(I).Bounds;
+        if (P.x >= B.Left && P.x < B.Right && P.y >= B.Top && P.y < B.Bottom) {
+          Hit->lVal = I + 1;
+          break;
+        }
+      }
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* Focus) override {
@@ -156,16 +190,41 @@ class TQvAccessibleObject final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* Count) override {
     if (!Count) return E_POINTER;
     *Count = 0;
+    // A control with parts tells them; its child windows remain reachable as windows.
+    if (const IQvAccessibleChildren* Parts = PartsOf(Control())) {
+      *Count = Parts->AccessibleChildCount();
+      return S_OK;
+    }
     return FStd ? FStd->get_accChildCount(Count) : S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accChild(VARIANT Child, IDispatch** Out) override {
     if (!Out) return E_POINTER;
     *Out = nullptr;
+    // Parts are simple elements: no object of their own, the parent answers for them.
+    if (TQvSkinCustomControl* C = Control(); C && PartsOf(C))
+      return PartIndex(C, Child) >= 0 ? S_FALSE : E_INVALIDARG;
     return FStd ? FStd->get_accChild(Child, Out) : E_INVALIDARG;
   }
   HRESULT STDMETHODCALLTYPE accNavigate(LONG Dir, VARIANT Start, VARIANT* End) override {
     if (!End) return E_POINTER;
     VariantInit(End);
+    TQvSkinCustomControl* C = Control();
+    if (const IQvAccessibleChildren* Parts = PartsOf(C)) {
+      const int N = Parts->AccessibleChildCount(), Part = PartIndex(C, Start);
+      int To = -1;
+      if (Part == -1 && Dir == NAVDIR_FIRSTCHILD) To = 0;
+      if (Part == -1 && Dir == NAVDIR_LASTCHILD) To = N - 1;
+      if (Part >= 0 && (Dir == NAVDIR_NEXT || Dir == NAVDIR_RIGHT || Dir == NAVDIR_DOWN))
+        To = Part + 1;
+      if (Part >= 0 && (Dir == NAVDIR_PREVIOUS || Dir == NAVDIR_LEFT || Dir == NAVDIR_UP))
+        To = Part - 1;
+      if (Part >= 0 || Dir == NAVDIR_FIRSTCHILD || Dir == NAVDIR_LASTCHILD) {
+        if (To < 0 || To >= N) return S_FALSE;
+        End->vt = VT_I4;
+        End->lVal = To + 1;
+        return S_OK;
+      }
+    }
     return FStd ? FStd->accNavigate(Dir, Start, End) : E_NOTIMPL;
   }
   HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* Sel) override {
@@ -212,10 +271,13 @@ class TQvAccessibleObject final : public IAccessible {
   HRESULT Answer(const VARIANT& Child, TOut* Out, F&& Fn) {
     if (!Out) return E_POINTER;
     if constexpr (std::is_same_v<TOut, VARIANT>) VariantInit(Out);
-    if (!IsSelf(Child)) return E_INVALIDARG;
     TQvSkinCustomControl* C = Control();
-    if (!C) return RPC_E_DISCONNECTED;
-    return Guarded([&] { return Fn(C->AccessibleInfo()); });
+    if (!C) return IsSelf(Child) ? RPC_E_DISCONNECTED : E_INVALIDARG;
+    const int Part = PartIndex(C, Child);
+    if (Part == -2) return E_INVALIDARG;
+    return Guarded([&] {
+      return Fn(Part < 0 ? C->AccessibleInfo() : PartsOf(C)->AccessibleChild(Part).Info);
+    });
   }
 
   // An empty text answers S_FALSE with no string, as MSAA expects of a missing property;
@@ -243,6 +305,13 @@ class TQvAccessibleObject final : public IAccessible {
 };
 
 }  // namespace
+
+void NotifyAccessibleChild(TQvSkinCustomControl* Control, TQvAccEvent Event, int Index) {
+  if (!Control->HandleAllocated() || Index < 0) return;
+  static constexpr DWORD Events[] = {EVENT_OBJECT_FOCUS, EVENT_OBJECT_STATECHANGE,
+                                     EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_NAMECHANGE};
+  NotifyWinEvent(Events[Event], Control->Handle(), OBJID_CLIENT, LONG(Index + 1));
+}
 
 intptr_t AccessibleObjectResult(TQvSkinCustomControl* Control, uintptr_t WParam, intptr_t LParam) {
   if (LONG(LParam) != LONG(OBJID_CLIENT) || !Control->HandleAllocated()) return 0;

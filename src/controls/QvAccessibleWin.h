@@ -3,6 +3,8 @@
 // IAccessible built from a control's AccessibleInfo.
 #include <cstdint>
 
+#include "controls/QvAccessible.h"
+
 struct _GUID;
 
 namespace qv {
@@ -15,5 +17,9 @@ class TQvSkinCustomControl;
 // The answer to WM_GETOBJECT: an IAccessible for OBJID_CLIENT, 0 for every other object
 // (the platform then answers with its standard proxy).
 intptr_t AccessibleObjectResult(TQvSkinCustomControl* Control, uintptr_t WParam, intptr_t LParam);
+
+// Tells assistive technology that a part (IQvAccessibleChildren, index from 0) took the
+// focus or changed its state, value or name.
+void NotifyAccessibleChild(TQvSkinCustomControl* Control, TQvAccEvent Event, int Index);
 
 }  // namespace qv

@@ -31,6 +31,20 @@ class TAccProbe : public TQvSkinCustomControl {
   }
 };
 
+// A probe made of two parts, as a tab strip or a toolbar is.
+class TAccPartsProbe : public TAccProbe, public IQvAccessibleChildren {
+ public:
+  using TAccProbe::TAccProbe;
+  std::vector<TQvAccessibleChild> Parts;
+  int PartActions = -1;
+  int AccessibleChildCount() const override { return int(Parts.size()); }
+  TQvAccessibleChild AccessibleChild(int Index) const override { return Parts[size_t(Index)]; }
+  bool DoAccessibleChildAction(int Index) override {
+    PartActions = Index;
+    return true;
+  }
+};
+
 struct TComPtr {
   IAccessible* P = nullptr;
   ~TComPtr() {
@@ -295,4 +309,62 @@ TEST_F(AccessibleTest, ButtonsAndTogglesTellTheirRoleNameAndState) {
   ASSERT_TRUE(Get(Check->Handle(), CheckAcc));
   EXPECT_EQ(CheckAcc->accDoDefaultAction(Self), S_OK);
   EXPECT_FALSE(Check->Checked());
+}
+
+TEST_F(AccessibleTest, PartsAreSimpleChildren) {
+  auto* Strip = new TAccPartsProbe(Form.get());
+  Strip->SetParent(Form.get());
+  Strip->SetBounds(10, 60, 200, 30);
+  Strip->Info.Role = arPageTabList;
+  Strip->Parts = {
+      {{arPageTab, L"One", L"", {asSelectable, asSelected}, L"Switch", L""}, Rect(0, 0, 60, 30)},
+      {{arPageTab, L"Two", L"", {asSelectable}, L"Switch", L""}, Rect(60, 0, 120, 30)}};
+  PumpIdle();
+  TComPtr Acc;
+  ASSERT_TRUE(Get(Strip->Handle(), Acc));
+  LONG Count = 0;
+  ASSERT_EQ(Acc->get_accChildCount(&Count), S_OK);
+  EXPECT_EQ(Count, 2);
+
+  struct TRow {
+    LONG Id;
+    const wchar_t* Name;
+    LONG State;
+  } const Rows[] = {{1, L"One", STATE_SYSTEM_SELECTED}, {2, L"Two", 0}};
+  POINT Origin{0, 0};
+  ClientToScreen(Strip->Handle(), &Origin);
+  for (const TRow& R : Rows) {
+    VARIANT Child;
+    Child.vt = VT_I4;
+    Child.lVal = R.Id;
+    VARIANT V;
+    ASSERT_EQ(Acc->get_accRole(Child, &V), S_OK);
+    EXPECT_EQ(V.lVal, ROLE_SYSTEM_PAGETAB);
+    ASSERT_EQ(Acc->get_accState(Child, &V), S_OK);
+    EXPECT_EQ(V.lVal & STATE_SYSTEM_SELECTED, R.State) << R.Name;
+    BSTR B = nullptr;
+    ASSERT_EQ(Acc->get_accName(Child, &B), S_OK);
+    EXPECT_EQ(TakeBstr(B), R.Name);
+    IDispatch* Disp = nullptr;
+    EXPECT_EQ(Acc->get_accChild(Child, &Disp), S_FALSE);
+    LONG X, Y, W, H;
+    ASSERT_EQ(Acc->accLocation(&X, &Y, &W, &H, Child), S_OK);
+    EXPECT_EQ(std::make_tuple(X, Y, W, H),
+              std::make_tuple(Origin.x + (R.Id - 1) * 60, Origin.y, 60L, 30L));
+    ASSERT_EQ(Acc->accHitTest(X + 5, Y + 5, &V), S_OK);
+    EXPECT_EQ(V.lVal, R.Id);
+    EXPECT_EQ(Acc->accDoDefaultAction(Child), S_OK);
+    EXPECT_EQ(Strip->PartActions, R.Id - 1);
+  }
+  VARIANT Next;
+  ASSERT_EQ(Acc->accNavigate(NAVDIR_FIRSTCHILD, Self, &Next), S_OK);
+  EXPECT_EQ(Next.lVal, 1);
+  ASSERT_EQ(Acc->accNavigate(NAVDIR_NEXT, Next, &Next), S_OK);
+  EXPECT_EQ(Next.lVal, 2);
+  EXPECT_EQ(Acc->accNavigate(NAVDIR_NEXT, Next, &Next), S_FALSE);
+  VARIANT Bad;
+  Bad.vt = VT_I4;
+  Bad.lVal = 3;
+  BSTR B = nullptr;
+  EXPECT_EQ(Acc->get_accName(Bad, &B), E_INVALIDARG);
 }
