@@ -4,6 +4,7 @@
 #include <chrono>
 #include <random>
 
+#include "controls/QvAccessibleWin.h"
 #include "controls/QvMeasureCanvas.h"
 #include "controls/QvSkinIconButtonList.h"
 #include "controls/QvSkinScrollBar.h"
@@ -133,7 +134,7 @@ void TQvIconButtonItem::SetVisible(bool Value) {
 void TQvIconButtonItem::SetChecked(bool Value) {
   if (!UpdateField(FChecked, Value)) return;
   Changed(true);
-  if (TQvSkinCustomIconButtonList* L = List()) L->NotifyAccessible(aeStateChange);
+  if (TQvSkinCustomIconButtonList* L = List()) NotifyAccessibleChild(L, aeStateChange, Index());
 }
 void TQvIconButtonItem::SetImageNormalIndex(int Value) {
   Change(FImageNormalIndex, Value);
@@ -303,6 +304,7 @@ void TQvSkinCustomIconButtonList::SetFocusItemIndex(int Value) {
   FFocusItemIndex = Value;
   Invalidate();
   NotifyAccessible(aeValueChange);
+  NotifyAccessibleChild(this, Focused() ? aeFocus : aeStateChange, Value);
 }
 
 void TQvSkinCustomIconButtonList::EnterEdit() {
@@ -518,7 +520,10 @@ void TQvSkinCustomIconButtonList::MouseDown(TMouseButton Button, TShiftState Shi
       FDragStart = {X, Y};
     }
   }
-  if (Previous != Hot) NotifyAccessible(aeValueChange);
+  if (Previous != Hot) {
+    NotifyAccessible(aeValueChange);
+    NotifyAccessibleChild(this, aeFocus, Hot);
+  }
   Invalidate();
 }
 
@@ -745,6 +750,38 @@ bool TQvSkinCustomIconButtonList::DoAccessibleDefaultAction() {
   }
   Item->Click();
   return true;
+}
+
+TQvAccessibleChild TQvSkinCustomIconButtonList::AccessibleChild(int Index) const {
+  TQvAccessibleChild Child;
+  if (!ValidIndex(Index)) return Child;
+  const TQvIconButtonItem* Item = FItems->Items(Index);
+  Child.Info.Role = arListItem;
+  Child.Info.Name = Item->FCaption;
+  Child.Bounds = Item->FVisible ? Item->FRect : TRect{};
+  TQvAccStates& S = Child.Info.State;
+  S.Include(asSelectable);
+  if (Index == FFocusItemIndex) {
+    S.Include(asSelected);
+    if (const_cast<TQvSkinCustomIconButtonList*>(this)->Focused()) S.Include(asFocused);
+  }
+  if (Item->FChecked) S.Include(asChecked);
+  if (Index == FHotItemIndex) S.Include(asHot);
+  if (!Item->FEnabled) S.Include(asDisabled);
+  if (!Item->FVisible) S.Include(asInvisible);
+  if (Item->FEnabled) {
+    if (!FEditing)
+      Child.Info.DefaultAction = L"Toggle";
+    else if (!Item->FReadOnly)
+      Child.Info.DefaultAction = L"Delete";
+  }
+  return Child;
+}
+
+bool TQvSkinCustomIconButtonList::DoAccessibleChildAction(int Index) {
+  if (!ValidIndex(Index)) return false;
+  SetFocusItemIndex(Index);
+  return FFocusItemIndex == Index && DoAccessibleDefaultAction();
 }
 
 const TPropTable& TQvSkinCustomIconButtonList::Properties() const {

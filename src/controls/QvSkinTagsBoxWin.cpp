@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/QvAccessibleWin.h"
 #include "controls/QvSkinScrollBar.h"
 #include "controls/QvSkinTagsBox.h"
 #include "graphics/QvComm.h"
@@ -237,6 +238,7 @@ void TQvSkinCustomTagsBox::SetFocusItemIndex(int Value) {
   FFocusItemIndex = Value;
   Invalidate();
   NotifyAccessible(aeValueChange);
+  NotifyAccessibleChild(this, Focused() ? aeFocus : aeStateChange, Value);
 }
 
 TQvPillFlow TQvSkinCustomTagsBox::Flow() const {
@@ -374,6 +376,7 @@ void TQvSkinCustomTagsBox::MouseDown(TMouseButton Button, TShiftState Shift, int
   if (FFocusItemIndex != FHotItemIndex) {
     FFocusItemIndex = FHotItemIndex;
     NotifyAccessible(aeValueChange);
+    NotifyAccessibleChild(this, aeFocus, FFocusItemIndex);
   }
 }
 
@@ -511,6 +514,32 @@ bool TQvSkinCustomTagsBox::DoAccessibleDefaultAction() {
   TQvTagsBoxItem* Item = FItems->Items(FFocusItemIndex);
   if (!Item->FEnabled) return false;
   DeleteItem(Item);
+  return true;
+}
+
+TQvAccessibleChild TQvSkinCustomTagsBox::AccessibleChild(int Index) const {
+  TQvAccessibleChild Child;
+  if (!ValidIndex(Index)) return Child;
+  const TQvTagsBoxItem* Item = FItems->Items(Index);
+  Child.Info.Role = arListItem;
+  Child.Info.Name = Item->FCaption;
+  Child.Bounds = Item->FVisible ? Item->FRect : TRect{};
+  TQvAccStates& S = Child.Info.State;
+  S.Include(asSelectable);
+  if (Index == FFocusItemIndex) {
+    S.Include(asSelected);
+    if (const_cast<TQvSkinCustomTagsBox*>(this)->Focused()) S.Include(asFocused);
+  }
+  if (Index == FHotItemIndex) S.Include(asHot);
+  if (!Item->FEnabled) S.Include(asDisabled);
+  if (!Item->FVisible) S.Include(asInvisible);
+  if (Item->FEnabled) Child.Info.DefaultAction = L"Delete";
+  return Child;
+}
+
+bool TQvSkinCustomTagsBox::DoAccessibleChildAction(int Index) {
+  if (!ValidIndex(Index) || !FItems->Items(Index)->FEnabled) return false;
+  DeleteItem(FItems->Items(Index));
   return true;
 }
 

@@ -6,7 +6,9 @@
 #include "SkinControlsTestSupport.h"
 #include "controls/QvAccessibleWin.h"
 #include "controls/QvHLSTrackBar.h"
+#include "controls/QvSkinCountBar.h"
 #include "controls/QvSkinScrollBar.h"
+#include "controls/QvSkinTagsBox.h"
 
 using namespace qv;
 using namespace qvtest;
@@ -367,4 +369,65 @@ TEST_F(AccessibleTest, PartsAreSimpleChildren) {
   Bad.lVal = 3;
   BSTR B = nullptr;
   EXPECT_EQ(Acc->get_accName(Bad, &B), E_INVALIDARG);
+}
+
+TEST_F(AccessibleTest, IconCellsPageCellsAndTagsAreChildren) {
+  auto* List = Add<TQvSkinIconButtonList>(Form.get(), 10, 60, 200, 100);
+  for (const wchar_t* C : {L"Mail", L"Maps"}) List->Items()->Add()->SetCaption(C);
+  List->Items()->Items(1)->SetChecked(true);
+  auto* Bar = Add<TQvSkinCountBar>(Form.get(), 0, 170, 390, 34);
+  Bar->SetNumCount(3);
+  auto* Tags = Add<TQvSkinTagsBox>(Form.get(), 220, 60, 170, 100);
+  Tags->SetText(L"red,blue");
+  PumpIdle();
+  for (TWinControl* W : std::initializer_list<TWinControl*>{List, Bar, Tags}) Redraw(W);
+  struct TRow {
+    TWinControl* Control;
+    LONG Id, Role;
+    const wchar_t* Name;
+    LONG State;  // expected among the checked and selected bits
+    const wchar_t* Action;
+  } const Rows[] = {
+      {List, 1, ROLE_SYSTEM_LISTITEM, L"Mail", 0, L"Toggle"},
+      {List, 2, ROLE_SYSTEM_LISTITEM, L"Maps", STATE_SYSTEM_CHECKED, L"Toggle"},
+      {Bar, 1, ROLE_SYSTEM_PUSHBUTTON, L"Previous page", 0, L"Press"},
+      {Bar, 2, ROLE_SYSTEM_LINK, L"1", STATE_SYSTEM_SELECTED, L"Jump"},
+      {Bar, 4, ROLE_SYSTEM_LINK, L"3", 0, L"Jump"},
+      {Tags, 2, ROLE_SYSTEM_LISTITEM, L"blue", 0, L"Delete"},
+  };
+  for (const TRow& R : Rows) {
+    TComPtr Acc;
+    ASSERT_TRUE(Get(R.Control->Handle(), Acc));
+    VARIANT Child;
+    Child.vt = VT_I4;
+    Child.lVal = R.Id;
+    VARIANT V;
+    ASSERT_EQ(Acc->get_accRole(Child, &V), S_OK);
+    EXPECT_EQ(V.lVal, R.Role) << R.Name;
+    ASSERT_EQ(Acc->get_accState(Child, &V), S_OK);
+    EXPECT_EQ(V.lVal & (STATE_SYSTEM_CHECKED | STATE_SYSTEM_SELECTED), R.State) << R.Name;
+    BSTR B = nullptr;
+    ASSERT_EQ(Acc->get_accName(Child, &B), S_OK);
+    EXPECT_EQ(TakeBstr(B), R.Name);
+    ASSERT_EQ(Acc->get_accDefaultAction(Child, &B), S_OK);
+    EXPECT_EQ(TakeBstr(B), R.Action) << R.Name;
+  }
+  // Default actions: a cell toggles, a page link jumps, a tag goes.
+  TComPtr ListAcc, BarAcc, TagsAcc;
+  ASSERT_TRUE(Get(List->Handle(), ListAcc) && Get(Bar->Handle(), BarAcc) &&
+              Get(Tags->Handle(), TagsAcc));
+  VARIANT First;
+  First.vt = VT_I4;
+  First.lVal = 1;
+  EXPECT_EQ(ListAcc->accDoDefaultAction(First), S_OK);
+  EXPECT_TRUE(List->Items()->Items(0)->Checked());
+  VARIANT Page3 = First;
+  Page3.lVal = 4;
+  EXPECT_EQ(BarAcc->accDoDefaultAction(Page3), S_OK);
+  EXPECT_EQ(Bar->FocusNum(), 3u);
+  EXPECT_EQ(TagsAcc->accDoDefaultAction(First), S_OK);
+  EXPECT_EQ(Tags->Text(), L"blue");
+  LONG Count = 0;
+  ASSERT_EQ(TagsAcc->get_accChildCount(&Count), S_OK);
+  EXPECT_EQ(Count, 1);
 }
