@@ -19,20 +19,6 @@ namespace {
 
 const bool kRegistered = (RegisterComponentClass<TQvSkinTagsBox>(), true);
 
-bool Holds(const TRect& R, int X, int Y) {
-  return X >= R.Left && X < R.Right && Y >= R.Top && Y < R.Bottom;
-}
-
-void FollowMove(int& Index, int From, int To) {
-  if (Index < 0) return;
-  if (Index == From) {
-    Index = To;
-    return;
-  }
-  if (From >= 0 && Index > From) --Index;
-  if (To >= 0 && Index >= To) ++Index;
-}
-
 }  // namespace
 
 // ---- the x button and the tag colours ---------------------------------------
@@ -170,8 +156,8 @@ void TQvTagsBoxItems::Update(TCollectionItem*) {
 }
 
 void TQvTagsBoxItems::ItemMoved(int From, int To) {
-  FollowMove(FBox->FHotItemIndex, From, To);
-  FollowMove(FBox->FFocusItemIndex, From, To);
+  FollowItemMove(FBox->FHotItemIndex, From, To);
+  FollowItemMove(FBox->FFocusItemIndex, From, To);
 }
 
 // ---- TQvSkinCustomTagsBox -------------------------------------------------
@@ -325,7 +311,7 @@ void TQvSkinCustomTagsBox::DrawBody(TBitmap32* Bitmap) {
 
 TQvTagsBoxItem* TQvSkinCustomTagsBox::GetItemAt(TPoint P) const {
   for (int I = std::max(FItemBeginIndex, 0); I <= FItemEndIndex && I < FItems->Count(); ++I)
-    if (Holds(FItems->Items(I)->FRect, P.X, P.Y)) return FItems->Items(I);
+    if (CellHolds(FItems->Items(I)->FRect, P.X, P.Y)) return FItems->Items(I);
   return nullptr;
 }
 
@@ -333,11 +319,11 @@ void TQvSkinCustomTagsBox::GetHitTest(int X, int Y) {
   int Hit = -1;
   for (int I = 0; I < FItems->Count() && Hit < 0; ++I) {
     const TQvTagsBoxItem* Item = FItems->Items(I);
-    if (Item->FEnabled && Item->FVisible && Holds(Item->FRect, X, Y)) Hit = I;
+    if (Item->FEnabled && Item->FVisible && CellHolds(Item->FRect, X, Y)) Hit = I;
   }
   const int OldHot = FHotItemIndex;
   const bool OldInDelete = FMouseInDeleteButton;
-  FMouseInDeleteButton = Hit >= 0 && Holds(FItems->Items(Hit)->FDeleteBtnRect, X, Y);
+  FMouseInDeleteButton = Hit >= 0 && CellHolds(FItems->Items(Hit)->FDeleteBtnRect, X, Y);
   if (Hit != FHotItemIndex) {
     FHotItemIndex = Hit;
     DoHotChanged(OldHot, Hit);
