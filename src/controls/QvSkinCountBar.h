@@ -68,6 +68,10 @@ class TQvSkinCustomCountBar : public TQvSkinCustomIconButtonList {
   void ScaleControlsForDpi(int NewPPI) override;
   TQvAccessibleInfo AccessibleInfo() const override;
   bool DoAccessibleDefaultAction() override;
+  // Number cells are links (the current page selected), the others push buttons.
+  TQvAccessibleChild AccessibleChild(int Index) const override;
+  // Jumps to the page, or presses the arrow or skip cell.
+  bool DoAccessibleChildAction(int Index) override;
   const TPropTable& Properties() const override;
 
   TNotifyEvent OnSkipClick, OnPreviousClick, OnNextClick, OnFirstClick, OnLastClick;

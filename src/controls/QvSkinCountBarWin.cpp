@@ -232,6 +232,31 @@ bool TQvSkinCustomCountBar::DoAccessibleDefaultAction() {
   return false;
 }
 
+TQvAccessibleChild TQvSkinCustomCountBar::AccessibleChild(int Index) const {
+  TQvAccessibleChild Child = TQvSkinCustomIconButtonList::AccessibleChild(Index);
+  const TCountDataRec* Rec = ValidIndex(Index) ? CellData(Items()->Items(Index)) : nullptr;
+  if (!Rec) return Child;
+  Child.Info.State.Exclude(asChecked);
+  if (Rec->Kind == ckNum) {
+    Child.Info.Role = arLink;
+    Child.Info.DefaultAction = L"Jump";
+    return Child;
+  }
+  static constexpr const wchar_t* Names[] = {L"",           L"Previous page", L"Next page",
+                                             L"More pages", L"First page",    L"Last page"};
+  Child.Info.Role = arPushButton;
+  Child.Info.Name = Names[Rec->Kind];
+  Child.Info.State.Exclude(asSelectable);
+  Child.Info.DefaultAction = L"Press";
+  return Child;
+}
+
+bool TQvSkinCustomCountBar::DoAccessibleChildAction(int Index) {
+  if (!ValidIndex(Index) || !CellData(Items()->Items(Index))) return false;
+  SetFocusItemIndex(Index);
+  return true;
+}
+
 const TPropTable& TQvSkinCustomCountBar::Properties() const {
   using C = TQvSkinCustomCountBar;
   static const auto Reference = [] {

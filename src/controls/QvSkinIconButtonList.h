@@ -157,7 +157,7 @@ class TQvIconButtonItems : public TCollection {
   TQvSkinCustomIconButtonList* FList;
 };
 
-class TQvSkinCustomIconButtonList : public TQvSkinCustomPanel {
+class TQvSkinCustomIconButtonList : public TQvSkinCustomPanel, public IQvAccessibleChildren {
   QV_CLASS(TQvSkinCustomIconButtonList)
  public:
   // Window timer of the shake in edit mode.
@@ -255,6 +255,11 @@ class TQvSkinCustomIconButtonList : public TQvSkinCustomPanel {
   TQvAccessibleInfo AccessibleInfo() const override;
   // Toggles the focused cell (deletes it in edit mode) and clicks it.
   bool DoAccessibleDefaultAction() override;
+  // The cells: list items with their checked state.
+  int AccessibleChildCount() const override { return FItems->Count(); }
+  TQvAccessibleChild AccessibleChild(int Index) const override;
+  // Focuses the cell, then its default action.
+  bool DoAccessibleChildAction(int Index) override;
   const TPropTable& Properties() const override;
 
   TItemIndexEvent OnClickItem;

@@ -46,6 +46,16 @@ int64_t IconGridHeight(const TQvIconGrid& G, int VisibleCount) {
   return Y + Row + G.Margin - G.Space;
 }
 
+void FollowItemMove(int& Index, int From, int To) {
+  if (Index < 0) return;
+  if (Index == From) {
+    Index = To;
+    return;
+  }
+  if (From >= 0 && Index > From) --Index;
+  if (To >= 0 && Index >= To) ++Index;
+}
+
 void TQvShake::Step() {
   Angle += Reverse ? 1.0f : -1.0f;
   if (Angle > 2) {

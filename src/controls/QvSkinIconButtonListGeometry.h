@@ -35,6 +35,14 @@ std::vector<TRect> IconGridRects(const TQvIconGrid& G, const std::vector<bool>& 
 // wraps when x + W >= Width - Margin, also the first one.
 int64_t IconGridHeight(const TQvIconGrid& G, int VisibleCount);
 
+// P lies in R, left and top inclusive.
+inline bool CellHolds(const TRect& R, int X, int Y) {
+  return X >= R.Left && X < R.Right && Y >= R.Top && Y < R.Bottom;
+}
+// Keeps an index pointing at the same item when the item at From moved to To (From -1:
+// appended; To -1: removed, and an index at it becomes -1).
+void FollowItemMove(int& Index, int From, int To);
+
 // A cell's shake in edit mode: the angle walks one degree per tick in its direction and
 // turns at -2 and +2 degrees.
 struct TQvShake {

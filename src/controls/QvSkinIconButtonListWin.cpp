@@ -4,6 +4,7 @@
 #include <chrono>
 #include <random>
 
+#include "controls/QvAccessibleWin.h"
 #include "controls/QvMeasureCanvas.h"
 #include "controls/QvSkinIconButtonList.h"
 #include "controls/QvSkinScrollBar.h"
@@ -22,27 +23,12 @@ namespace {
 
 const bool kRegistered = (RegisterComponentClass<TQvSkinIconButtonList>(), true);
 
-bool Holds(const TRect& R, int X, int Y) {
-  return X >= R.Left && X < R.Right && Y >= R.Top && Y < R.Bottom;
-}
-
 // A start angle in -3 .. 2 from a generator seeded by the clock, so that items made in
 // the same tick share it.
 float RandomStartAngle() {
   const auto Tick = std::chrono::steady_clock::now().time_since_epoch().count() / 1000000;
   std::minstd_rand Gen(static_cast<unsigned>(Tick));
   return float(int(Gen() % 6) - 3);
-}
-
-// Keeps an index pointing at the same item when the collection's order changes.
-void FollowMove(int& Index, int From, int To) {
-  if (Index < 0) return;
-  if (Index == From) {
-    Index = To;
-    return;
-  }
-  if (From >= 0 && Index > From) --Index;
-  if (To >= 0 && Index >= To) ++Index;
 }
 
 }  // namespace
@@ -133,7 +119,7 @@ void TQvIconButtonItem::SetVisible(bool Value) {
 void TQvIconButtonItem::SetChecked(bool Value) {
   if (!UpdateField(FChecked, Value)) return;
   Changed(true);
-  if (TQvSkinCustomIconButtonList* L = List()) L->NotifyAccessible(aeStateChange);
+  if (TQvSkinCustomIconButtonList* L = List()) NotifyAccessibleChild(L, aeStateChange, Index());
 }
 void TQvIconButtonItem::SetImageNormalIndex(int Value) {
   Change(FImageNormalIndex, Value);
@@ -218,8 +204,8 @@ void TQvIconButtonItems::Update(TCollectionItem*) {
 }
 
 void TQvIconButtonItems::ItemMoved(int From, int To) {
-  FollowMove(FList->FHotItemIndex, From, To);
-  FollowMove(FList->FFocusItemIndex, From, To);
+  FollowItemMove(FList->FHotItemIndex, From, To);
+  FollowItemMove(FList->FFocusItemIndex, From, To);
 }
 
 // ---- TQvSkinCustomIconButtonList ------------------------------------------
@@ -303,6 +289,7 @@ void TQvSkinCustomIconButtonList::SetFocusItemIndex(int Value) {
   FFocusItemIndex = Value;
   Invalidate();
   NotifyAccessible(aeValueChange);
+  NotifyAccessibleChild(this, Focused() ? aeFocus : aeStateChange, Value);
 }
 
 void TQvSkinCustomIconButtonList::EnterEdit() {
@@ -415,10 +402,10 @@ void TQvSkinCustomIconButtonList::DrawCell(TBitmap32* Bitmap, TBitmap32& Cell,
     }
     if (CaptionVisible() && !Item->FCaption.empty()) {
       if (FCaptionWordWarp) {
-        auto Measure = NewMeasureCanvas();
-        Measure->Font().Assign(Font());
+        TCanvas& Measure = *Cell.Canvas();
+        Measure.Font().Assign(Font());
         const uint32_t Flags = DT_CENTER | DT_WORDBREAK | DT_EDITCONTROL;
-        const int TextH = CalcTextSize(*Measure, Item->FCaption, Flags, W - 10).cy;
+        const int TextH = CalcTextSize(Measure, Item->FCaption, Flags, W - 10).cy;
         Cell.Textout(TRect{5, H - TextH, W - 5, H}, Flags, Item->FCaption);
       } else {
         Cell.Textout(TRect{0, IY + IH + 3, W, IY + IH + 3 + TH + 1},
@@ -441,7 +428,7 @@ void TQvSkinCustomIconButtonList::DrawCell(TBitmap32* Bitmap, TBitmap32& Cell,
 
 TQvIconButtonItem* TQvSkinCustomIconButtonList::GetItemAt(TPoint P) const {
   for (int I = std::max(FItemBeginIndex, 0); I <= FItemEndIndex && I < FItems->Count(); ++I)
-    if (Holds(FItems->Items(I)->FRect, P.X, P.Y)) return FItems->Items(I);
+    if (CellHolds(FItems->Items(I)->FRect, P.X, P.Y)) return FItems->Items(I);
   return nullptr;
 }
 
@@ -456,7 +443,7 @@ void TQvSkinCustomIconButtonList::GetHitTest(int X, int Y) {
   int Hit = -1;
   for (int I = 0; I < FItems->Count() && Hit < 0; ++I) {
     const TQvIconButtonItem* Item = FItems->Items(I);
-    if (Item->FEnabled && Item->FVisible && Holds(Item->FRect, X, Y)) Hit = I;
+    if (Item->FEnabled && Item->FVisible && CellHolds(Item->FRect, X, Y)) Hit = I;
   }
   const int OldHot = FHotItemIndex;
   const bool OldInDelete = FMouseInDeleteButton;
@@ -464,7 +451,7 @@ void TQvSkinCustomIconButtonList::GetHitTest(int X, int Y) {
     if (Hit != FHotItemIndex) SetHotItemIndex(Hit);
     const TQvIconButtonItem* Item = FItems->Items(Hit);
     FMouseInDeleteButton =
-        FEditing && !Item->FReadOnly && !Item->FOwnerDraw && Holds(Item->FDeleteBtnRect, X, Y);
+        FEditing && !Item->FReadOnly && !Item->FOwnerDraw && CellHolds(Item->FDeleteBtnRect, X, Y);
   } else {
     FMouseInDeleteButton = false;
     if (FHotItemIndex >= 0 && !Dragging()) SetHotItemIndex(-1);
@@ -518,7 +505,10 @@ void TQvSkinCustomIconButtonList::MouseDown(TMouseButton Button, TShiftState Shi
       FDragStart = {X, Y};
     }
   }
-  if (Previous != Hot) NotifyAccessible(aeValueChange);
+  if (Previous != Hot) {
+    NotifyAccessible(aeValueChange);
+    NotifyAccessibleChild(this, aeFocus, Hot);
+  }
   Invalidate();
 }
 
@@ -564,10 +554,10 @@ void TQvSkinCustomIconButtonList::DragOver(int X, int Y) {
   TQvIconButtonItem* Over = nullptr;
   for (int I = 0; I < FItems->Count() && !Over; ++I) {
     TQvIconButtonItem* Item = FItems->Items(I);
-    if (Item->FVisible && Item->FEnabled && Holds(Item->FRect, X, Y)) Over = Item;
+    if (Item->FVisible && Item->FEnabled && CellHolds(Item->FRect, X, Y)) Over = Item;
   }
   // At the dragged cell's own place (the press) the placeholder takes its place.
-  if (!Over && !FDestDragButtonItem && Holds(FSourceDragButtonItem->FRect, X, Y)) {
+  if (!Over && !FDestDragButtonItem && CellHolds(FSourceDragButtonItem->FRect, X, Y)) {
     FDestDragButtonItem = FItems->AddItem(nullptr, FSourceDragButtonItem->Index());
     FDestDragButtonItem->FCaption.clear();
     return;
@@ -745,6 +735,38 @@ bool TQvSkinCustomIconButtonList::DoAccessibleDefaultAction() {
   }
   Item->Click();
   return true;
+}
+
+TQvAccessibleChild TQvSkinCustomIconButtonList::AccessibleChild(int Index) const {
+  TQvAccessibleChild Child;
+  if (!ValidIndex(Index)) return Child;
+  const TQvIconButtonItem* Item = FItems->Items(Index);
+  Child.Info.Role = arListItem;
+  Child.Info.Name = Item->FCaption;
+  Child.Bounds = Item->FVisible ? Item->FRect : TRect{};
+  TQvAccStates& S = Child.Info.State;
+  S.Include(asSelectable);
+  if (Index == FFocusItemIndex) {
+    S.Include(asSelected);
+    if (const_cast<TQvSkinCustomIconButtonList*>(this)->Focused()) S.Include(asFocused);
+  }
+  if (Item->FChecked) S.Include(asChecked);
+  if (Index == FHotItemIndex) S.Include(asHot);
+  if (!Item->FEnabled) S.Include(asDisabled);
+  if (!Item->FVisible) S.Include(asInvisible);
+  if (Item->FEnabled) {
+    if (!FEditing)
+      Child.Info.DefaultAction = L"Toggle";
+    else if (!Item->FReadOnly)
+      Child.Info.DefaultAction = L"Delete";
+  }
+  return Child;
+}
+
+bool TQvSkinCustomIconButtonList::DoAccessibleChildAction(int Index) {
+  if (!ValidIndex(Index)) return false;
+  SetFocusItemIndex(Index);
+  return FFocusItemIndex == Index && DoAccessibleDefaultAction();
 }
 
 const TPropTable& TQvSkinCustomIconButtonList::Properties() const {

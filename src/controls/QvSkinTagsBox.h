@@ -158,7 +158,7 @@ class TQvTagsBoxItems : public TOwnedCollection<TQvTagsBoxItem> {
   TQvSkinCustomTagsBox* FBox;
 };
 
-class TQvSkinCustomTagsBox : public TQvSkinCustomPanel {
+class TQvSkinCustomTagsBox : public TQvSkinCustomPanel, public IQvAccessibleChildren {
   QV_CLASS(TQvSkinCustomTagsBox)
  public:
   explicit TQvSkinCustomTagsBox(TComponent* AOwner);
@@ -210,6 +210,10 @@ class TQvSkinCustomTagsBox : public TQvSkinCustomPanel {
   TQvAccessibleInfo AccessibleInfo() const override;
   // Deletes the focused tag (asking OnDeleteClick).
   bool DoAccessibleDefaultAction() override;
+  // The tags: list items whose default action deletes them.
+  int AccessibleChildCount() const override { return FItems->Count(); }
+  TQvAccessibleChild AccessibleChild(int Index) const override;
+  bool DoAccessibleChildAction(int Index) override;
   const TPropTable& Properties() const override;
 
   TNotifyEvent OnChanged;

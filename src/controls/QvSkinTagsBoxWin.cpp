@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/QvAccessibleWin.h"
 #include "controls/QvSkinScrollBar.h"
 #include "controls/QvSkinTagsBox.h"
 #include "graphics/QvComm.h"
@@ -17,20 +18,6 @@ namespace qv {
 namespace {
 
 const bool kRegistered = (RegisterComponentClass<TQvSkinTagsBox>(), true);
-
-bool Holds(const TRect& R, int X, int Y) {
-  return X >= R.Left && X < R.Right && Y >= R.Top && Y < R.Bottom;
-}
-
-void FollowMove(int& Index, int From, int To) {
-  if (Index < 0) return;
-  if (Index == From) {
-    Index = To;
-    return;
-  }
-  if (From >= 0 && Index > From) --Index;
-  if (To >= 0 && Index >= To) ++Index;
-}
 
 }  // namespace
 
@@ -169,8 +156,8 @@ void TQvTagsBoxItems::Update(TCollectionItem*) {
 }
 
 void TQvTagsBoxItems::ItemMoved(int From, int To) {
-  FollowMove(FBox->FHotItemIndex, From, To);
-  FollowMove(FBox->FFocusItemIndex, From, To);
+  FollowItemMove(FBox->FHotItemIndex, From, To);
+  FollowItemMove(FBox->FFocusItemIndex, From, To);
 }
 
 // ---- TQvSkinCustomTagsBox -------------------------------------------------
@@ -237,6 +224,7 @@ void TQvSkinCustomTagsBox::SetFocusItemIndex(int Value) {
   FFocusItemIndex = Value;
   Invalidate();
   NotifyAccessible(aeValueChange);
+  NotifyAccessibleChild(this, Focused() ? aeFocus : aeStateChange, Value);
 }
 
 TQvPillFlow TQvSkinCustomTagsBox::Flow() const {
@@ -323,7 +311,7 @@ void TQvSkinCustomTagsBox::DrawBody(TBitmap32* Bitmap) {
 
 TQvTagsBoxItem* TQvSkinCustomTagsBox::GetItemAt(TPoint P) const {
   for (int I = std::max(FItemBeginIndex, 0); I <= FItemEndIndex && I < FItems->Count(); ++I)
-    if (Holds(FItems->Items(I)->FRect, P.X, P.Y)) return FItems->Items(I);
+    if (CellHolds(FItems->Items(I)->FRect, P.X, P.Y)) return FItems->Items(I);
   return nullptr;
 }
 
@@ -331,11 +319,11 @@ void TQvSkinCustomTagsBox::GetHitTest(int X, int Y) {
   int Hit = -1;
   for (int I = 0; I < FItems->Count() && Hit < 0; ++I) {
     const TQvTagsBoxItem* Item = FItems->Items(I);
-    if (Item->FEnabled && Item->FVisible && Holds(Item->FRect, X, Y)) Hit = I;
+    if (Item->FEnabled && Item->FVisible && CellHolds(Item->FRect, X, Y)) Hit = I;
   }
   const int OldHot = FHotItemIndex;
   const bool OldInDelete = FMouseInDeleteButton;
-  FMouseInDeleteButton = Hit >= 0 && Holds(FItems->Items(Hit)->FDeleteBtnRect, X, Y);
+  FMouseInDeleteButton = Hit >= 0 && CellHolds(FItems->Items(Hit)->FDeleteBtnRect, X, Y);
   if (Hit != FHotItemIndex) {
     FHotItemIndex = Hit;
     DoHotChanged(OldHot, Hit);
@@ -374,6 +362,7 @@ void TQvSkinCustomTagsBox::MouseDown(TMouseButton Button, TShiftState Shift, int
   if (FFocusItemIndex != FHotItemIndex) {
     FFocusItemIndex = FHotItemIndex;
     NotifyAccessible(aeValueChange);
+    NotifyAccessibleChild(this, aeFocus, FFocusItemIndex);
   }
 }
 
@@ -511,6 +500,32 @@ bool TQvSkinCustomTagsBox::DoAccessibleDefaultAction() {
   TQvTagsBoxItem* Item = FItems->Items(FFocusItemIndex);
   if (!Item->FEnabled) return false;
   DeleteItem(Item);
+  return true;
+}
+
+TQvAccessibleChild TQvSkinCustomTagsBox::AccessibleChild(int Index) const {
+  TQvAccessibleChild Child;
+  if (!ValidIndex(Index)) return Child;
+  const TQvTagsBoxItem* Item = FItems->Items(Index);
+  Child.Info.Role = arListItem;
+  Child.Info.Name = Item->FCaption;
+  Child.Bounds = Item->FVisible ? Item->FRect : TRect{};
+  TQvAccStates& S = Child.Info.State;
+  S.Include(asSelectable);
+  if (Index == FFocusItemIndex) {
+    S.Include(asSelected);
+    if (const_cast<TQvSkinCustomTagsBox*>(this)->Focused()) S.Include(asFocused);
+  }
+  if (Index == FHotItemIndex) S.Include(asHot);
+  if (!Item->FEnabled) S.Include(asDisabled);
+  if (!Item->FVisible) S.Include(asInvisible);
+  if (Item->FEnabled) Child.Info.DefaultAction = L"Delete";
+  return Child;
+}
+
+bool TQvSkinCustomTagsBox::DoAccessibleChildAction(int Index) {
+  if (!ValidIndex(Index) || !FItems->Items(Index)->FEnabled) return false;
+  DeleteItem(FItems->Items(Index));
   return true;
 }
 

@@ -144,3 +144,23 @@ TEST(CountBar, CellsOfTheDefaultKinds) {
   EXPECT_EQ(Cells[9], (TCountDataRec{L"...", -1, ckSkip}));
   EXPECT_EQ(Cells[10], (TCountDataRec{L"20", 20, ckNum}));
 }
+
+TEST(IconButtonListGeometry, IndicesFollowTheirItems) {
+  struct Case {
+    int Index, From, To, Expected;
+  } Cases[] = {
+      {2, 2, -1, -1},  // its item removed
+      {3, 1, -1, 2},   // an item before it removed
+      {1, 3, -1, 1},   // an item after it removed
+      {0, 0, 3, 3},    // its item moved
+      {2, 0, 3, 1},    // an item moved from before to after it
+      {2, 4, 0, 3},    // an item moved from after to before it
+      {-1, 0, 2, -1},  // no index
+      {1, -1, 4, 1},   // appended
+  };
+  for (const Case& C : Cases) {
+    int I = C.Index;
+    FollowItemMove(I, C.From, C.To);
+    EXPECT_EQ(I, C.Expected) << C.Index << ": " << C.From << " -> " << C.To;
+  }
+}
