@@ -376,8 +376,199 @@ TEST_F(AccessibleTest, PartsAreSimpleChildren) {
   EXPECT_EQ(Acc->get_accName(Bad, &B), E_INVALIDARG);
 }
 
-// The message box reads as a dialog named by its title, its message as static text and its
-// buttons through the buttons' model.
+TEST_F(AccessibleTest, PageTabsToolbarItemsAndTabSetTabsAreParts) {
+  auto* Pages = new TQvSkinPageControl(Form.get());
+  Pages->SetParent(Form.get());
+  Pages->SetBounds(10, 60, 300, 120);
+  for (const wchar_t* C : {L"One", L"Two"}) {
+    auto* S = new TQvSkinTabSheet(Form.get());
+    S->SetCaption(C);
+    S->SetPageControl(Pages);
+  }
+  auto* Bar = new TQvSkinToolbar(Form.get());
+  Bar->SetParent(Form.get());
+  Bar->SetAlign(alNone);
+  Bar->SetBounds(10, 190, 300, 52);
+  auto* Menu = new TPopupMenu(Form.get());
+  const struct {
+    const wchar_t* Caption;
+    int Group;
+    bool AllUp, Down, HasMenu;
+  } Items[] = {{L"Push", 0, false, false, false},
+               {L"Keep", 0, true, true, false},
+               {L"More", 0, false, false, true}};
+  for (auto I : Items) {
+    TQvSkinToolbarItem* T = Bar->Items()->Add();
+    T->Text()->SetText(I.Caption);
+    T->SetAllowAllUp(I.AllUp);
+    if (I.Down) T->SetDown(true);
+    if (I.HasMenu) T->SetDropdownMenu(Menu);
+  }
+  auto* Tabs = new TQvSkinTabset(Form.get());
+  Tabs->SetParent(Form.get());
+  Tabs->SetAlign(alNone);
+  Tabs->SetBounds(10, 250, 300, 38);
+  Tabs->Items()->Add()->Text()->SetText(L"File");
+  Tabs->Items()->Items(0)->SetDown(true);
+  PumpIdle();
+
+  struct TRow {
+    TWinControl* Control;
+    LONG Role, Id, PartRole;
+    const wchar_t* Name;
+    LONG State;
+  } const Rows[] = {
+      {Pages, ROLE_SYSTEM_PAGETABLIST, 1, ROLE_SYSTEM_PAGETAB, L"One", STATE_SYSTEM_SELECTED},
+      {Pages, ROLE_SYSTEM_PAGETABLIST, 2, ROLE_SYSTEM_PAGETAB, L"Two", 0},
+      {Bar, ROLE_SYSTEM_TOOLBAR, 1, ROLE_SYSTEM_PUSHBUTTON, L"Push", 0},
+      {Bar, ROLE_SYSTEM_TOOLBAR, 2, ROLE_SYSTEM_CHECKBUTTON, L"Keep", STATE_SYSTEM_CHECKED},
+      {Bar, ROLE_SYSTEM_TOOLBAR, 3, ROLE_SYSTEM_BUTTONDROPDOWN, L"More", STATE_SYSTEM_HASPOPUP},
+      {Tabs, ROLE_SYSTEM_PAGETABLIST, 1, ROLE_SYSTEM_PAGETAB, L"File", STATE_SYSTEM_SELECTED},
+  };
+  for (const TRow& R : Rows) {
+    TComPtr Acc;
+    ASSERT_TRUE(Get(R.Control->Handle(), Acc)) << R.Name;
+    VARIANT V;
+    ASSERT_EQ(Acc->get_accRole(Self, &V), S_OK);
+    EXPECT_EQ(V.lVal, R.Role) << R.Name;
+    VARIANT Child;
+    Child.vt = VT_I4;
+    Child.lVal = R.Id;
+    ASSERT_EQ(Acc->get_accRole(Child, &V), S_OK);
+    EXPECT_EQ(V.lVal, R.PartRole) << R.Name;
+    BSTR B = nullptr;
+    ASSERT_EQ(Acc->get_accName(Child, &B), S_OK);
+    EXPECT_EQ(TakeBstr(B), R.Name);
+    ASSERT_EQ(Acc->get_accState(Child, &V), S_OK);
+    EXPECT_EQ(V.lVal & R.State, R.State) << R.Name;
+  }
+
+  // Switching by the default action selects the page.
+  TComPtr PagesAcc;
+  ASSERT_TRUE(Get(Pages->Handle(), PagesAcc));
+  VARIANT Two;
+  Two.vt = VT_I4;
+  Two.lVal = 2;
+  EXPECT_EQ(PagesAcc->accDoDefaultAction(Two), S_OK);
+  EXPECT_EQ(Pages->ActivePageIndex(), 1);
+}
+
+TEST_F(AccessibleTest, IconCellsPageCellsAndTagsAreChildren) {
+  auto* List = Add<TQvSkinIconButtonList>(Form.get(), 10, 60, 200, 100);
+  for (const wchar_t* C : {L"Mail", L"Maps"}) List->Items()->Add()->SetCaption(C);
+  List->Items()->Items(1)->SetChecked(true);
+  auto* Bar = Add<TQvSkinCountBar>(Form.get(), 0, 170, 390, 34);
+  Bar->SetNumCount(3);
+  auto* Tags = Add<TQvSkinTagsBox>(Form.get(), 220, 60, 170, 100);
+  Tags->SetText(L"red,blue");
+  PumpIdle();
+  for (TWinControl* W : std::initializer_list<TWinControl*>{List, Bar, Tags}) Redraw(W);
+  struct TRow {
+    TWinControl* Control;
+    LONG Id, Role;
+    const wchar_t* Name;
+    LONG State;  // expected among the checked and selected bits
+    const wchar_t* Action;
+  } const Rows[] = {
+      {List, 1, ROLE_SYSTEM_LISTITEM, L"Mail", 0, L"Toggle"},
+      {List, 2, ROLE_SYSTEM_LISTITEM, L"Maps", STATE_SYSTEM_CHECKED, L"Toggle"},
+      {Bar, 1, ROLE_SYSTEM_PUSHBUTTON, L"Previous page", 0, L"Press"},
+      {Bar, 2, ROLE_SYSTEM_LINK, L"1", STATE_SYSTEM_SELECTED, L"Jump"},
+      {Bar, 4, ROLE_SYSTEM_LINK, L"3", 0, L"Jump"},
+      {Tags, 2, ROLE_SYSTEM_LISTITEM, L"blue", 0, L"Delete"},
+  };
+  for (const TRow& R : Rows) {
+    TComPtr Acc;
+    ASSERT_TRUE(Get(R.Control->Handle(), Acc));
+    VARIANT Child;
+    Child.vt = VT_I4;
+    Child.lVal = R.Id;
+    VARIANT V;
+    ASSERT_EQ(Acc->get_accRole(Child, &V), S_OK);
+    EXPECT_EQ(V.lVal, R.Role) << R.Name;
+    ASSERT_EQ(Acc->get_accState(Child, &V), S_OK);
+    EXPECT_EQ(V.lVal & (STATE_SYSTEM_CHECKED | STATE_SYSTEM_SELECTED), R.State) << R.Name;
+    BSTR B = nullptr;
+    ASSERT_EQ(Acc->get_accName(Child, &B), S_OK);
+    EXPECT_EQ(TakeBstr(B), R.Name);
+    ASSERT_EQ(Acc->get_accDefaultAction(Child, &B), S_OK);
+    EXPECT_EQ(TakeBstr(B), R.Action) << R.Name;
+  }
+  // Default actions: a cell toggles, a page link jumps, a tag goes.
+  TComPtr ListAcc, BarAcc, TagsAcc;
+  ASSERT_TRUE(Get(List->Handle(), ListAcc) && Get(Bar->Handle(), BarAcc) &&
+              Get(Tags->Handle(), TagsAcc));
+  VARIANT First;
+  First.vt = VT_I4;
+  First.lVal = 1;
+  EXPECT_EQ(ListAcc->accDoDefaultAction(First), S_OK);
+  EXPECT_TRUE(List->Items()->Items(0)->Checked());
+  VARIANT Page3 = First;
+  Page3.lVal = 4;
+  EXPECT_EQ(BarAcc->accDoDefaultAction(Page3), S_OK);
+  EXPECT_EQ(Bar->FocusNum(), 3u);
+  EXPECT_EQ(TagsAcc->accDoDefaultAction(First), S_OK);
+  EXPECT_EQ(Tags->Text(), L"blue");
+  LONG Count = 0;
+  ASSERT_EQ(TagsAcc->get_accChildCount(&Count), S_OK);
+  EXPECT_EQ(Count, 1);
+}
+
+TEST_F(AccessibleTest, ExtendedComboPopupRowsAndSearchEdit) {
+  auto* Combo = Add<TQvSkinComboBoxEx>(Form.get(), 10, 60, 160, 26);
+  Combo->Items()->SetText(L"One\nTwo");
+  Combo->Options()->SetCheckBoxSupport(true);
+  Combo->CheckedItems()->Add(L"One");
+  Combo->SetText(L"One");
+  auto* Search = Add<TQvSkinSearchEdit>(Form.get(), 10, 100, 160, 26);
+  Search->SetText(L"find me");
+  PumpIdle();
+  TComPtr ComboAcc;
+  ASSERT_TRUE(Get(Combo->Handle(), ComboAcc));
+  EXPECT_EQ(ComboAcc->accDoDefaultAction(Self), S_OK);  // opens the popup
+  TPopupList_NormalForm* Popup = Combo->Popup();
+  ASSERT_NE(Popup, nullptr);
+  Popup->vstList()->FocusRow(0);
+  struct TRow {
+    TWinControl* Control;
+    LONG Role;
+    const wchar_t* Value;  // nullptr: the name is checked instead
+    const wchar_t* Name;
+    LONG State;
+  };
+  const TRow Rows[] = {
+      {Combo, ROLE_SYSTEM_COMBOBOX, L"One", nullptr, STATE_SYSTEM_EXPANDED},
+      {Popup->vstList(), ROLE_SYSTEM_LISTITEM, nullptr, L"One",
+       STATE_SYSTEM_CHECKED | STATE_SYSTEM_SELECTED},
+      {Search, ROLE_SYSTEM_TEXT, L"find me", nullptr, 0},
+  };
+  for (const TRow& R : Rows) {
+    TComPtr Acc;
+    ASSERT_TRUE(Get(R.Control->Handle(), Acc));
+    VARIANT V;
+    ASSERT_EQ(Acc->get_accRole(Self, &V), S_OK);
+    EXPECT_EQ(V.lVal, R.Role);
+    BSTR B = nullptr;
+    if (R.Value) {
+      ASSERT_EQ(Acc->get_accValue(Self, &B), S_OK);
+      EXPECT_EQ(TakeBstr(B), R.Value);
+    } else {
+      ASSERT_EQ(Acc->get_accName(Self, &B), S_OK);
+      EXPECT_EQ(TakeBstr(B), R.Name);
+    }
+    ASSERT_EQ(Acc->get_accState(Self, &V), S_OK);
+    EXPECT_EQ(V.lVal & R.State, R.State) << R.Role;
+  }
+  Popup->vstList()->FocusRow(1);  // the unchecked row
+  TComPtr RowAcc;
+  ASSERT_TRUE(Get(Popup->vstList()->Handle(), RowAcc));
+  VARIANT V;
+  ASSERT_EQ(RowAcc->get_accState(Self, &V), S_OK);
+  EXPECT_FALSE(V.lVal & STATE_SYSTEM_CHECKED);
+  EXPECT_EQ(ComboAcc->accDoDefaultAction(Self), S_OK);  // closes it again
+  ASSERT_TRUE(PumpUntil([&] { return !Combo->DroppedDown(); }));
+}
+
 TEST_F(AccessibleTest, MessageBoxIsADialogWithStaticTextAndButtons) {
   auto Box = NewQvMessageForm(L"Delete", L"Delete the file?", biConfirmation, {mbYes, mbNo}, false,
                               false, 300, 200);
@@ -413,197 +604,4 @@ TEST_F(AccessibleTest, MessageBoxIsADialogWithStaticTextAndButtons) {
   LONG Children = 0;
   EXPECT_EQ(Dialog->get_accChildCount(&Children), S_OK);
   EXPECT_GE(Children, 2);
-}
-
-// The extended combo (a combo box with its text as value, expanded while open), the rows
-// of its check-box popup (list items, checked as their boxes) and the search edit.
-TEST_F(AccessibleTest, ExtendedComboPopupRowsAndSearchEdit) {
-  auto* Combo = Add<TQvSkinComboBoxEx>(Form.get(), 10, 60, 160, 26);
-  Combo->Items()->SetText(L"One\nTwo");
-  Combo->Options()->SetCheckBoxSupport(true);
-  Combo->CheckedItems()->Add(L"One");
-  Combo->SetText(L"One");
-  auto* Search = Add<TQvSkinSearchEdit>(Form.get(), 10, 100, 160, 26);
-  Search->SetText(L"find me");
-  PumpIdle();
-  TComPtr ComboAcc;
-  ASSERT_TRUE(Get(Combo->Handle(), ComboAcc));
-  EXPECT_EQ(ComboAcc->accDoDefaultAction(Self), S_OK);  // opens the popup
-  TPopupList_NormalForm* Popup = Combo->Popup();
-  ASSERT_NE(Popup, nullptr);
-  Popup->vstList()->FocusRow(0);
-  struct TRow {
-    TWinControl* Control;
-    LONG Role;
-    const wchar_t* Value;  // nullptr: the name is checked instead
-    const wchar_t* Name;
-    LONG State;
-  };
-  const TRow Rows[] =
-      {
-          {Combo, ROLE_SYSTEM_COMBOBOX, L"One", nullptr, STATE_SYSTEM_EXPANDED},
-          {Popup->vstList(), ROLE_SYSTEM_LISTITEM, nullptr, L"One",
-           STATE_SYSTEM_CHECKED | STATE_SYSTEM_SELECTED},
-          {Search, ROLE_SYSTEM_TEXT, L"find me", nullptr, 0},
-      }
-
-  TEST_F(AccessibleTest, IconCellsPageCellsAndTagsAreChildren) {
-    auto* List = Add<TQvSkinIconButtonList>(Form.get(), 10, 60, 200, 100);
-    for (const wchar_t* C : {L"Mail", L"Maps"}) List->Items()->Add()->SetCaption(C);
-    List->Items()->Items(1)->SetChecked(true);
-    auto* Bar = Add<TQvSkinCountBar>(Form.get(), 0, 170, 390, 34);
-    Bar->SetNumCount(3);
-    auto* Tags = Add<TQvSkinTagsBox>(Form.get(), 220, 60, 170, 100);
-    Tags->SetText(L"red,blue");
-    PumpIdle();
-    for (TWinControl* W : std::initializer_list<TWinControl*>{List, Bar, Tags}) Redraw(W);
-    struct TRow {
-      TWinControl* Control;
-      LONG Id, Role;
-      const wchar_t* Name;
-      LONG State;  // expected among the checked and selected bits
-      const wchar_t* Action;
-    } const Rows[] = {
-        {List, 1, ROLE_SYSTEM_LISTITEM, L"Mail", 0, L"Toggle"},
-        {List, 2, ROLE_SYSTEM_LISTITEM, L"Maps", STATE_SYSTEM_CHECKED, L"Toggle"},
-        {Bar, 1, ROLE_SYSTEM_PUSHBUTTON, L"Previous page", 0, L"Press"},
-        {Bar, 2, ROLE_SYSTEM_LINK, L"1", STATE_SYSTEM_SELECTED, L"Jump"},
-        {Bar, 4, ROLE_SYSTEM_LINK, L"3", 0, L"Jump"},
-        {Tags, 2, ROLE_SYSTEM_LISTITEM, L"blue", 0, L"Delete"},
-    };
-    for (const TRow& R : Rows) {
-      TComPtr Acc;
-      ASSERT_TRUE(Get(R.Control->Handle(), Acc));
-      VARIANT V;
-      ASSERT_EQ(Acc->get_accRole(Self, &V), S_OK);
-      EXPECT_EQ(V.lVal, R.Role);
-      BSTR B = nullptr;
-      if (R.Value) {
-        ASSERT_EQ(Acc->get_accValue(Self, &B), S_OK);
-        EXPECT_EQ(TakeBstr(B), R.Value);
-      } else {
-        ASSERT_EQ(Acc->get_accName(Self, &B), S_OK);
-        EXPECT_EQ(TakeBstr(B), R.Name);
-      }
-      ASSERT_EQ(Acc->get_accState(Self, &V), S_OK);
-      EXPECT_EQ(V.lVal & R.State, R.State) << R.Role;
-    }
-    Popup->vstList()->FocusRow(1);  // the unchecked row
-    TComPtr RowAcc;
-    ASSERT_TRUE(Get(Popup->vstList()->Handle(), RowAcc));
-    VARIANT V;
-    ASSERT_EQ(RowAcc->get_accState(Self, &V), S_OK);
-    EXPECT_FALSE(V.lVal & STATE_SYSTEM_CHECKED);
-    EXPECT_EQ(ComboAcc->accDoDefaultAction(Self), S_OK);  // closes it again
-    ASSERT_TRUE(PumpUntil([&] { return !Combo->DroppedDown(); }));
-  }
-
-  TEST_F(AccessibleTest, PageTabsToolbarItemsAndTabSetTabsAreParts) {
-    auto* Pages = new TQvSkinPageControl(Form.get());
-    Pages->SetParent(Form.get());
-    Pages->SetBounds(10, 60, 300, 120);
-    for (const wchar_t* C : {L"One", L"Two"}) {
-      auto* S = new TQvSkinTabSheet(Form.get());
-      S->SetCaption(C);
-      S->SetPageControl(Pages);
-    }
-    auto* Bar = new TQvSkinToolbar(Form.get());
-    Bar->SetParent(Form.get());
-    Bar->SetAlign(alNone);
-    Bar->SetBounds(10, 190, 300, 52);
-    auto* Menu = new TPopupMenu(Form.get());
-    const struct {
-      const wchar_t* Caption;
-      int Group;
-      bool AllUp, Down, HasMenu;
-    } Items[] = {{L"Push", 0, false, false, false},
-                 {L"Keep", 0, true, true, false},
-                 {L"More", 0, false, false, true}};
-    for (auto I : Items) {
-      TQvSkinToolbarItem* T = Bar->Items()->Add();
-      T->Text()->SetText(I.Caption);
-      T->SetAllowAllUp(I.AllUp);
-      if (I.Down) T->SetDown(true);
-      if (I.HasMenu) T->SetDropdownMenu(Menu);
-    }
-    auto* Tabs = new TQvSkinTabset(Form.get());
-    Tabs->SetParent(Form.get());
-    Tabs->SetAlign(alNone);
-    Tabs->SetBounds(10, 250, 300, 38);
-    Tabs->Items()->Add()->Text()->SetText(L"File");
-    Tabs->Items()->Items(0)->SetDown(true);
-    PumpIdle();
-
-    struct TRow {
-      TWinControl* Control;
-      LONG Role, Id, PartRole;
-      const wchar_t* Name;
-      LONG State;
-    } const Rows[] = {
-        {Pages, ROLE_SYSTEM_PAGETABLIST, 1, ROLE_SYSTEM_PAGETAB, L"One", STATE_SYSTEM_SELECTED},
-        {Pages, ROLE_SYSTEM_PAGETABLIST, 2, ROLE_SYSTEM_PAGETAB, L"Two", 0},
-        {Bar, ROLE_SYSTEM_TOOLBAR, 1, ROLE_SYSTEM_PUSHBUTTON, L"Push", 0},
-        {Bar, ROLE_SYSTEM_TOOLBAR, 2, ROLE_SYSTEM_CHECKBUTTON, L"Keep", STATE_SYSTEM_CHECKED},
-        {Bar, ROLE_SYSTEM_TOOLBAR, 3, ROLE_SYSTEM_BUTTONDROPDOWN, L"More", STATE_SYSTEM_HASPOPUP},
-        {Tabs, ROLE_SYSTEM_PAGETABLIST, 1, ROLE_SYSTEM_PAGETAB, L"File", STATE_SYSTEM_SELECTED},
-    };
-    for (const TRow& R : Rows) {
-      TComPtr Acc;
-      ASSERT_TRUE(Get(R.Control->Handle(), Acc)) << R.Name;
-      VARIANT V;
-      ASSERT_EQ(Acc->get_accRole(Self, &V), S_OK);
-      EXPECT_EQ(V.lVal, R.Role) << R.Name;
-      VARIANT Child;
-      Child.vt = VT_I4;
-      Child.lVal = R.Id;
-      ASSERT_EQ(Acc->get_accRole(Child, &V), S_OK);
-      EXPECT_EQ(V.lVal, R.PartRole) << R.Name;
-      BSTR B = nullptr;
-      ASSERT_EQ(Acc->get_accName(Child, &B), S_OK);
-      EXPECT_EQ(TakeBstr(B), R.Name);
-      ASSERT_EQ(Acc->get_accState(Child, &V), S_OK);
-      EXPECT_EQ(V.lVal & R.State, R.State) << R.Name;
-    }
-
-    // Switching by the default action selects the page.
-    TComPtr PagesAcc;
-    ASSERT_TRUE(Get(Pages->Handle(), PagesAcc));
-    VARIANT Two;
-    Two.vt = VT_I4;
-    Two.lVal = 2;
-    EXPECT_EQ(PagesAcc->accDoDefaultAction(Two), S_OK);
-    EXPECT_EQ(Pages->ActivePageIndex(), 1);
-
-    VARIANT Child;
-    Child.vt = VT_I4;
-    Child.lVal = R.Id;
-    VARIANT V;
-    ASSERT_EQ(Acc->get_accRole(Child, &V), S_OK);
-    EXPECT_EQ(V.lVal, R.Role) << R.Name;
-    ASSERT_EQ(Acc->get_accState(Child, &V), S_OK);
-    EXPECT_EQ(V.lVal & (STATE_SYSTEM_CHECKED | STATE_SYSTEM_SELECTED), R.State) << R.Name;
-    BSTR B = nullptr;
-    ASSERT_EQ(Acc->get_accName(Child, &B), S_OK);
-    EXPECT_EQ(TakeBstr(B), R.Name);
-    ASSERT_EQ(Acc->get_accDefaultAction(Child, &B), S_OK);
-    EXPECT_EQ(TakeBstr(B), R.Action) << R.Name;
-  }
-  // Default actions: a cell toggles, a page link jumps, a tag goes.
-  TComPtr ListAcc, BarAcc, TagsAcc;
-  ASSERT_TRUE(Get(List->Handle(), ListAcc) && Get(Bar->Handle(), BarAcc) &&
-              Get(Tags->Handle(), TagsAcc));
-  VARIANT First;
-  First.vt = VT_I4;
-  First.lVal = 1;
-  EXPECT_EQ(ListAcc->accDoDefaultAction(First), S_OK);
-  EXPECT_TRUE(List->Items()->Items(0)->Checked());
-  VARIANT Page3 = First;
-  Page3.lVal = 4;
-  EXPECT_EQ(BarAcc->accDoDefaultAction(Page3), S_OK);
-  EXPECT_EQ(Bar->FocusNum(), 3u);
-  EXPECT_EQ(TagsAcc->accDoDefaultAction(First), S_OK);
-  EXPECT_EQ(Tags->Text(), L"blue");
-  LONG Count = 0;
-  ASSERT_EQ(TagsAcc->get_accChildCount(&Count), S_OK);
-  EXPECT_EQ(Count, 1);
 }
