@@ -94,9 +94,7 @@ void TQvSkinCustomControl::AdjustClientRect(TRect& Rect) {
 }
 
 void TQvSkinCustomControl::InvalidateNC() {
-  if (!HandleAllocated()) return;
-  if (ClientWidth() != Width() || ClientHeight() != Height())
-    SendMessageW(Handle(), WM_NCPAINT, 0, 0);
+  if (HandleAllocated() && HasNonClientArea(Handle())) SendMessageW(Handle(), WM_NCPAINT, 0, 0);
 }
 
 void TQvSkinCustomControl::RefreshSubControl(bool All) {
@@ -143,6 +141,14 @@ void TQvSkinCustomControl::WndProc(TMessage& Message) {
       TCustomPaintBox32_qv::WndProc(Message);
       Invalidate();
       return;
+    case WM_NCPAINT:
+      // Without a frame or bars there is nothing to paint, and the platform's handler
+      // would still fetch a window device context for every repainted control.
+      if (HandleAllocated() && !HasNonClientArea(Handle())) {
+        Message.Result = 0;
+        return;
+      }
+      break;
     case WM_ERASEBKGND:
       if (FEraseBackground && Message.WParam != 0 && Message.LParam == 1)
         Buffer()->DrawTo(reinterpret_cast<HDC>(Message.WParam), 0, 0);

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <algorithm>
+
 #include "forms/QvAlphaForm.h"
 #include "forms/QvAlphaFormGeometry.h"
 #include "forms/QvLayeredPicture.h"
@@ -22,6 +24,19 @@ TQvSkinAlphaForm::TQvSkinAlphaForm(TComponent* AOwner) : TQvHookWindowProc(AOwne
   FDestForm->SetScaled(false);
   FDestForm->SetBorderStyle(bsNone);
   ApplyWindowStyle();
+}
+
+TQvSkinAlphaForm::~TQvSkinAlphaForm() {
+  // The controls belong to their owner; they only forget who hosted them.
+  for (TQvSkinNCCtrlBase* C : FNCCtrlList) C->SetParentObject(nullptr);
+}
+
+void TQvSkinAlphaForm::Notification(TComponent* AComponent, TOperation Operation) {
+  TQvHookWindowProc::Notification(AComponent, Operation);
+  // By address: a control being destroyed is only a TComponent by now.
+  if (Operation == opRemove)
+    std::erase_if(FNCCtrlList,
+                  [&](TQvSkinNCCtrlBase* C) { return static_cast<TComponent*>(C) == AComponent; });
 }
 
 void TQvSkinAlphaForm::ApplyWindowStyle() {
@@ -51,14 +66,22 @@ void TQvSkinAlphaForm::DrawSelf() {
   if (!FDestForm || FComponentState.Contains(csDesigning) || !FDestForm->HandleAllocated()) return;
   TBitmap32 Frame;
   if (!RenderFrame(Frame, FDestForm->Width(), FDestForm->Height())) return;
+  for (size_t I = 0; I < FNCCtrlList.size(); ++I)
+    if (TQvSkinNCCtrlBase* C = FNCCtrlList[I]; C->Visible() && C->Form() == FDestForm)
+      C->Paint(&Frame);
   if (SaveBitmap) SaveBitmap->Assign(&Frame);
   ApplyWindowStyle();
   UpdateLayeredPicture(FDestForm->Handle(), Frame);
 }
 
-bool TQvSkinAlphaForm::DoNCLButton(bool /*Down*/) {
+bool TQvSkinAlphaForm::DoNCLButton(bool Down) {
+  const bool Taken = OfferNCMouse(FNCCtrlList, FDestForm, Down);
   DrawSelf();
-  return false;
+  return Taken;
+}
+
+void TQvSkinAlphaForm::TrackMouse(const TPoint& CursorPos) {
+  for (size_t I = 0; I < FNCCtrlList.size(); ++I) FNCCtrlList[I]->NCMouseMove(CursorPos);
 }
 
 void TQvSkinAlphaForm::NewWndProc(TMessage& Message) {
@@ -79,6 +102,24 @@ void TQvSkinAlphaForm::NewWndProc(TMessage& Message) {
         KillTimer(FDestForm->Handle(), kRedrawTimer);
       }
       break;
+    case MM_ADDNCCTRL:
+      if (TakeOnNCCtrl(FNCCtrlList, FDestForm, reinterpret_cast<TQvSkinNCCtrlBase*>(Message.WParam),
+                       this))
+        DrawSelf();
+      break;
+    case MM_REMOVENCCTRL:
+      if (auto* C = reinterpret_cast<TQvSkinNCCtrlBase*>(Message.WParam);
+          std::find(FNCCtrlList.begin(), FNCCtrlList.end(), C) != FNCCtrlList.end()) {
+        delete C;  // its free notification takes it out of the list
+        DrawSelf();
+      }
+      break;
+    case WM_MOUSEMOVE:
+    case WM_NCMOUSEMOVE: {
+      POINT P;
+      if (GetCursorPos(&P)) TrackMouse(TPoint{int(P.x), int(P.y)});
+      break;
+    }
     case WM_NCHITTEST: {
       if (FDestForm->WindowState() == wsMaximized) break;
       TPoint P{int(int16_t(Message.LParamLo())) - FDestForm->Left(),

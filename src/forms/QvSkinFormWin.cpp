@@ -226,7 +226,7 @@ void TQvSkinForm::DoChanged() {
     std::vector<TWinControl*> List;
     for (int I = 0; I < Controls->Count(); ++I) List.push_back(Controls->Items(I));
     for (TWinControl* C : List) {
-      if (HWND H = Wnd(C)) SendMessageW(H, WM_NCPAINT, 0, 0);
+      if (HWND H = Wnd(C); H && HasNonClientArea(H)) SendMessageW(H, WM_NCPAINT, 0, 0);
       C->Invalidate();
     }
   }
@@ -302,19 +302,7 @@ void TQvSkinForm::RemoveNCCtrl(TQvSkinNCCtrlBase* Ctrl) {
 }
 
 void TQvSkinForm::AddNCCtrl(TQvSkinNCCtrlBase* Ctrl) {
-  // A control posts until it is hooked: the post may arrive twice, and after its death.
-  bool Known = false;
-  if (FDestForm)
-    for (int I = 0; I < FDestForm->ComponentCount() && !Known; ++I)
-      Known = FDestForm->Components(I) == Ctrl;
-  if (!Known || std::find(FNCCtrlList.begin(), FNCCtrlList.end(), Ctrl) != FNCCtrlList.end()) {
-    if (Known) Ctrl->SetHooked(true);
-    return;
-  }
-  FNCCtrlList.push_back(Ctrl);
-  Ctrl->FreeNotification(this);
-  Ctrl->SetParentObject(this);
-  Ctrl->SetHooked(true);
+  if (!TakeOnNCCtrl(FNCCtrlList, FDestForm, Ctrl, this)) return;
   if (FImageBorder) FImageBorder->NCCtrlList = {FNCCtrlList.begin(), FNCCtrlList.end()};
   InvalidateNC();
 }
@@ -607,18 +595,7 @@ TQvSkinNCCtrlBase* TQvSkinForm::ControlUnderMouse() const {
 }
 
 bool TQvSkinForm::OfferMouse(bool Down) {
-  if (FIgnoreNCHit) return false;
-  // The list is walked by index: a handler may add or remove controls.
-  for (size_t I = 0; I < FNCCtrlList.size(); ++I) {
-    TQvSkinNCCtrlBase* C = FNCCtrlList[I];
-    if (!C->Visible() || !C->CursorEnter() || !C->TakesMouse() || C->Form() != FDestForm) continue;
-    if (Down)
-      C->LMouseDown();
-    else
-      C->LMouseUp();
-    return true;
-  }
-  return false;
+  return !FIgnoreNCHit && OfferNCMouse(FNCCtrlList, FDestForm, Down);
 }
 
 void TQvSkinForm::NCButtonDown(TMessage& Message) {

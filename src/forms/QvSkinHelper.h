@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "host/PlatformTypes.h"
+
 namespace qv {
 
 class TCustomForm;
@@ -53,5 +55,9 @@ class TQvWinControlHelper {
 // destruction) they answer nil, so late destructors must check.
 TQvFormSkinHelper* TQvFormSkinHelperObj();
 TQvWinControlHelper* TQvWinControlHelperObj();
+
+// Whether a window has a frame or bars around its client area (Windows only): a repaint
+// of the skin asks only those windows for a non-client paint.
+bool HasNonClientArea(HWND Window);
 
 }  // namespace qv

@@ -206,4 +206,15 @@ class TQvSkinNCCtrlBase : public TComponent {
   bool FRightShifted = false;
 };
 
+// Shared by the hosts of title-bar controls (the skinned form, the alpha form).
+// Takes Ctrl into List when Form owns it and it is not listed yet: Host, which gets told
+// when the control is freed, becomes its parent object. A control posts its request until
+// it is hooked, so a request may come twice, or after the control's death (then it is no
+// component of Form any more). True when Ctrl was added.
+bool TakeOnNCCtrl(std::vector<TQvSkinNCCtrlBase*>& List, TComponent* Form, TQvSkinNCCtrlBase* Ctrl,
+                  TComponent* Host);
+// Offers a press (Down) or release to the visible control of Form under the mouse; true
+// when one took it. The list is walked by index: a handler may add or remove controls.
+bool OfferNCMouse(const std::vector<TQvSkinNCCtrlBase*>& List, const TCustomForm* Form, bool Down);
+
 }  // namespace qv

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <algorithm>
+
 #include "forms/QvMessages.h"
 #include "forms/QvSkinNCCtrlBase.h"
 #include "graphics/SimpleTimer.h"
@@ -266,6 +268,37 @@ const TPropTable& TQvSkinNCCtrlBase::Properties() const {
       Prop(L"Hint", &C::Hint, &C::SetHint),
   });
   return Table;
+}
+
+// ---- hosts ----
+
+bool TakeOnNCCtrl(std::vector<TQvSkinNCCtrlBase*>& List, TComponent* Form, TQvSkinNCCtrlBase* Ctrl,
+                  TComponent* Host) {
+  bool Known = false;
+  if (Form)
+    for (int I = 0; I < Form->ComponentCount() && !Known; ++I) Known = Form->Components(I) == Ctrl;
+  if (!Known || std::find(List.begin(), List.end(), Ctrl) != List.end()) {
+    if (Known) Ctrl->SetHooked(true);
+    return false;
+  }
+  List.push_back(Ctrl);
+  Ctrl->FreeNotification(Host);
+  Ctrl->SetParentObject(Host);
+  Ctrl->SetHooked(true);
+  return true;
+}
+
+bool OfferNCMouse(const std::vector<TQvSkinNCCtrlBase*>& List, const TCustomForm* Form, bool Down) {
+  for (size_t I = 0; I < List.size(); ++I) {
+    TQvSkinNCCtrlBase* C = List[I];
+    if (!C->Visible() || !C->CursorEnter() || !C->TakesMouse() || C->Form() != Form) continue;
+    if (Down)
+      C->LMouseDown();
+    else
+      C->LMouseUp();
+    return true;
+  }
+  return false;
 }
 
 }  // namespace qv

@@ -10,6 +10,7 @@
 #include "forms/QvEdgeDock.h"
 #include "forms/QvPopupListEx.h"
 #include "forms/QvSkinMenu.h"
+#include "forms/QvSkinNCButton.h"
 #include "host/Form.h"
 
 using namespace qv;
@@ -109,6 +110,62 @@ TEST_F(AlphaFormTest, PressAnywhereMovesTheFormUnlessMovingIsOff) {
   Alpha->SetEnabledMove(false);
   qvtest::Click(Form->Left() + 150, Form->Top() + 100);
   EXPECT_EQ(Commands.size(), 1u);
+}
+
+TEST_F(AlphaFormTest, TitleBarControlsPaintIntoThePictureAndTakeTheMouse) {
+  auto Form = NewForm(200, 200, 300, 200);
+  auto* Alpha = new TQvSkinAlphaForm(Form.get());
+  TBitmap32 Saved;
+  Alpha->SaveBitmap = &Saved;
+  auto* Close = new TQvSkinSystemButton(Form.get());
+  Close->SetKind(bkClose);
+  // Placed inside the 300 x 200 picture, 40 pixels from its right edge.
+  Close->Pos()->SetUseDefault(false);
+  Close->Pos()->SetAlign(caRight);
+  Close->Pos()->SetXValue(40);
+  Close->Pos()->SetYValue(6);
+  auto* Go = new TQvSkinNCButton(Form.get());
+  Go->SetCaption(L"Go");
+  Go->Pos()->SetXValue(20);
+  Go->Pos()->SetYValue(10);
+  int Clicks = 0;
+  Go->OnClick = [&](TObject*) { ++Clicks; };
+  Form->Show();
+  ASSERT_TRUE(PumpUntil([&] { return Alpha->NCCtrlList().size() == 2; }));
+  PumpIdle();
+  // The close button shows in the frame where the bare picture has something else.
+  TBitmap32 Bare;
+  ASSERT_TRUE(Alpha->RenderFrame(Bare, 300, 200));
+  const TRect C = Close->GetRect();
+  ASSERT_TRUE(C.Left >= 0 && C.Right <= 300 && C.Top >= 0 && C.Bottom <= 200)
+      << C.Left << "," << C.Top << "," << C.Right << "," << C.Bottom;
+  auto Differs = [&](const TBitmap32& Frame, const TBitmap32& Other, const TRect& R) {
+    for (int Y = R.Top; Y < R.Bottom; ++Y)
+      for (int X = R.Left; X < R.Right; ++X)
+        if (Frame.Pixel(X, Y) != Other.Pixel(X, Y)) return true;
+    return false;
+  };
+  EXPECT_TRUE(Differs(Saved, Bare, C));
+  // Hovering makes it hot and paints it again.
+  TBitmap32 Normal;
+  Normal.Assign(&Saved);
+  const POINT At{200 + (C.Left + C.Right) / 2, 200 + (C.Top + C.Bottom) / 2};
+  qvtest::MoveMouse(At.x, At.y);
+  ASSERT_TRUE(PumpUntil([&] { return Close->State() == bsHot; }));
+  PumpIdle();
+  EXPECT_TRUE(Differs(Saved, Normal, C));
+  // A press on a control clicks it and does not drag the form.
+  const TRect G = Go->GetRect();
+  qvtest::Click(200 + (G.Left + G.Right) / 2, 200 + (G.Top + G.Bottom) / 2);
+  ASSERT_TRUE(PumpUntil([&] { return Clicks == 1; }));
+  EXPECT_EQ(Close->State(), bsNormal);
+  EXPECT_TRUE(Commands.empty());
+  // Away from the controls the press drags the form again.
+  qvtest::Click(350, 300);
+  EXPECT_EQ(Commands.size(), 1u);
+  qvtest::Click(At.x, At.y);
+  EXPECT_TRUE(PumpUntil([&] { return !Form->Visible(); }));
+  EXPECT_EQ(Clicks, 1);
 }
 
 TEST_F(AlphaFormTest, EdgeDockingSlidesOutAndBackWithTheCursor) {

@@ -9,6 +9,7 @@
 #include "SkinFormTestSupport.h"
 #include "forms/QvPopupListEx.h"
 #include "forms/QvSkinMainMenu.h"
+#include "forms/QvSkinMenu.h"
 #include "host/Screen.h"
 
 using namespace qv;
@@ -173,3 +174,64 @@ TEST(SkinMainMenuHook, TwoMenusOneFreedKeepTheReplacement) {
 }
 
 }  // namespace
+
+// Bad input through the title bar: a long menu, a very long caption and an empty one each
+// get an item that opens its popup under a real click, and the popup stays on the screen.
+class SkinMainMenuBadInputTest : public qvtest::SkinFormFixture {};
+
+TEST_F(SkinMainMenuBadInputTest, OpensLaidOutAndOnTheScreen) {
+  const String Long(300, L'W');
+  struct {
+    const char* Name;
+    String Entry;
+    int Subs;
+    String Sub;
+  } Cases[] = {
+      {"200 entries", L"&File", 200, L"Entry"},
+      {"300-character caption", L"&" + Long, 2, Long},
+      {"empty caption", L"", 2, L""},
+  };
+  for (auto& C : Cases) {
+    SCOPED_TRACE(C.Name);
+    Form = std::make_unique<TForm>(nullptr);
+    Form->SetBounds(L, T, W, H);
+    Skin();
+    auto* Main = new TMainMenu(Form.get());
+    TMenuItem* Entry = qvtest::NewMenuItem(Form.get(), Main->Items(), C.Entry);
+    for (int I = 0; I < C.Subs; ++I) qvtest::NewMenuItem(Form.get(), Entry, C.Sub);
+    SkinForm->MainMenu()->SetMainMenu(Main);
+    // Skinned popups: their items are measured by the skin, which keeps them on the screen.
+    SkinForm->MainMenu()->SetMenuSkin(new TQvSkinMenu(Form.get()));
+    Form->Show();
+    SetForegroundWindow(Wnd());
+    ASSERT_TRUE(PumpUntil(
+        [&] { return Screen->ActiveForm() == Form.get() && SkinForm->NCCtrlList().size() == 4; }));
+    qvtest::PumpIdle();
+    TQvSkinNCMenuItem* Item = SkinForm->MainMenu()->MenuList().at(0)->NCMenuItem;
+    const TRect R = Item->GetRect();
+    ASSERT_GT(R.Width(), 0);
+    ASSERT_LT(R.Left, W);
+    // A point of the item that lies on the form. The popup's menu loop runs inside the
+    // click; the step reads the popup's place and closes it.
+    const POINT P = At((R.Left + std::min<int>(R.Right, W / 2)) / 2, (R.Top + R.Bottom) / 2);
+    RECT PR{};
+    std::vector<TStep> Steps{{[&] {
+                                GetWindowRect(FindWindowW(L"#32768", nullptr), &PR);
+                                return true;
+                              },
+                              {VK_ESCAPE}}};
+    DuringMenus(Steps);
+    qvtest::Click(P.x, P.y);
+    EXPECT_TRUE(
+        PumpUntil([&] { return gDone == Steps.size() && !SkinForm->MainMenu()->FocusMenu(); }));
+    gSteps = nullptr;
+    qvtest::PumpIdle();
+    const RECT Screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    EXPECT_GT(PR.right - PR.left, 0);
+    EXPECT_GE(PR.left, Screen.left);
+    EXPECT_GE(PR.top, Screen.top);
+    EXPECT_LE(PR.right, Screen.right);
+    EXPECT_LE(PR.bottom, Screen.bottom);
+    Form.reset();
+  }
+}
