@@ -27,13 +27,17 @@
 #include "controls/QvSkinButtonURL.h"
 #include "controls/QvSkinCheckBox.h"
 // Containers of the toggles: the group box and the grid of radio or check items.
-#include "controls/QvSkinGroupBox.h"
-#include "controls/QvSkinGroupControls.h"
 #include "controls/QvSkinColorButton.h"
 #include "controls/QvSkinCornerButton.h"
+#include "controls/QvSkinGroupBox.h"
+#include "controls/QvSkinGroupControls.h"
 // Text input: the self-drawn edit and its password and spin variants.
 #include "controls/QvSkinEdit.h"
 #include "controls/QvSkinPasswordEdit.h"
 #include "controls/QvSkinSpinEdit.h"
 // The size grip for a form's corner.
 #include "controls/QvSkinSizeGrip.h"
+// Lists: the list box, the popup list, the combo box and the colour combo box.
+#include "controls/QvSkinColorComboBox.h"
+#include "controls/QvSkinComboBox.h"
+#include "controls/QvSkinListBox.h"
