@@ -27,10 +27,10 @@
 #include "controls/QvSkinButtonURL.h"
 #include "controls/QvSkinCheckBox.h"
 // Containers of the toggles: the group box and the grid of radio or check items.
-#include "controls/QvSkinColorButton.h"
-#include "controls/QvSkinCornerButton.h"
 #include "controls/QvSkinGroupBox.h"
 #include "controls/QvSkinGroupControls.h"
+#include "controls/QvSkinColorButton.h"
+#include "controls/QvSkinCornerButton.h"
 // Text input: the self-drawn edit and its password and spin variants.
 #include "controls/QvSkinEdit.h"
 #include "controls/QvSkinPasswordEdit.h"
