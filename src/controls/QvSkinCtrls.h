@@ -41,3 +41,7 @@
 #include "controls/QvSkinPageControl.h"
 #include "controls/QvSkinTabset.h"
 #include "controls/QvSkinToolbar.h"
+// Lists: the list box, the popup list, the combo box and the colour combo box.
+#include "controls/QvSkinColorComboBox.h"
+#include "controls/QvSkinComboBox.h"
+#include "controls/QvSkinListBox.h"

@@ -605,3 +605,43 @@ TEST_F(AccessibleTest, MessageBoxIsADialogWithStaticTextAndButtons) {
   EXPECT_EQ(Dialog->get_accChildCount(&Children), S_OK);
   EXPECT_GE(Children, 2);
 }
+
+TEST_F(AccessibleTest, ListsAndCombosTellTheirRoleAndValue) {
+  auto* List = Add<TQvSkinListBox>(Form.get(), 10, 60, 120, 100);
+  for (const wchar_t* S : {L"One", L"Two", L"Three"}) List->Items()->Add(S);
+  List->SetItemIndex(1);
+  auto* Combo = Add<TQvSkinComboBox>(Form.get(), 150, 60, 140, 26);
+  Combo->SetStyle(csDropDownList);
+  for (const wchar_t* S : {L"Red", L"Green"}) Combo->Items()->Add(S);
+  Combo->SetItemIndex(1);
+  PumpIdle();
+  struct TRow {
+    TWinControl* Control;
+    LONG Role;
+    const wchar_t* Value;
+    LONG State;
+  };
+  const TRow Rows[] = {
+      {List, ROLE_SYSTEM_LIST, L"Two", STATE_SYSTEM_FOCUSABLE},
+      {Combo, ROLE_SYSTEM_COMBOBOX, L"Green", STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_COLLAPSED},
+  };
+  for (const TRow& R : Rows) {
+    TComPtr Acc;
+    ASSERT_TRUE(Get(R.Control->Handle(), Acc)) << R.Value;
+    VARIANT V;
+    ASSERT_EQ(Acc->get_accRole(Self, &V), S_OK);
+    EXPECT_EQ(V.lVal, R.Role) << R.Value;
+    BSTR B = nullptr;
+    ASSERT_EQ(Acc->get_accValue(Self, &B), S_OK);
+    EXPECT_EQ(TakeBstr(B), R.Value);
+    ASSERT_EQ(Acc->get_accState(Self, &V), S_OK);
+    EXPECT_EQ(V.lVal & R.State, R.State) << R.Value;
+  }
+  Combo->DropDown();
+  TComPtr Acc;
+  ASSERT_TRUE(Get(Combo->Handle(), Acc));
+  VARIANT V;
+  ASSERT_EQ(Acc->get_accState(Self, &V), S_OK);
+  EXPECT_TRUE(V.lVal & STATE_SYSTEM_EXPANDED);
+  Combo->CloseUp(false);
+}
