@@ -104,9 +104,9 @@ class TQvAccessibleObject final : public IAccessible {
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT Child) override {
     if (!IsSelf(Child)) return E_INVALIDARG;
-    TQvSkinCustomControl* C = Control();
+    TSource C = Control();
     if (!C) return RPC_E_DISCONNECTED;
-    return Guarded([&] { return C->DoAccessibleDefaultAction() ? S_OK : DISP_E_MEMBERNOTFOUND; });
+    return Guarded([&] { return C.DefaultAction() ? S_OK : DISP_E_MEMBERNOTFOUND; });
   }
 
   // IAccessible: what the window says.
@@ -194,8 +194,21 @@ class TQvAccessibleObject final : public IAccessible {
     if (FStd) FStd->Release();
   }
 
-  TQvSkinCustomControl* Control() const {
-    return IsWindow(FWnd) ? dynamic_cast<TQvSkinCustomControl*>(FindControl(FWnd)) : nullptr;
+  // A skinned control, or another control that is an accessible source.
+  struct TSource {
+    TQvSkinCustomControl* Skin = nullptr;
+    IQvAccessibleSource* Other = nullptr;
+    explicit operator bool() const { return Skin || Other; }
+    TQvAccessibleInfo Info() const {
+      return Skin ? Skin->AccessibleInfo() : Other->AccessibleInfo();
+    }
+    bool DefaultAction() const {
+      return Skin ? Skin->DoAccessibleDefaultAction() : Other->DoAccessibleDefaultAction();
+    }
+  };
+  TSource Control() const {
+    TControl* C = IsWindow(FWnd) ? FindControl(FWnd) : nullptr;
+    return {dynamic_cast<TQvSkinCustomControl*>(C), dynamic_cast<IQvAccessibleSource*>(C)};
   }
 
   // Nothing may leave a COM method as an exception.
@@ -213,9 +226,9 @@ class TQvAccessibleObject final : public IAccessible {
     if (!Out) return E_POINTER;
     if constexpr (std::is_same_v<TOut, VARIANT>) VariantInit(Out);
     if (!IsSelf(Child)) return E_INVALIDARG;
-    TQvSkinCustomControl* C = Control();
+    TSource C = Control();
     if (!C) return RPC_E_DISCONNECTED;
-    return Guarded([&] { return Fn(C->AccessibleInfo()); });
+    return Guarded([&] { return Fn(C.Info()); });
   }
 
   // An empty text answers S_FALSE with no string, as MSAA expects of a missing property;
@@ -245,6 +258,10 @@ class TQvAccessibleObject final : public IAccessible {
 }  // namespace
 
 intptr_t AccessibleObjectResult(TQvSkinCustomControl* Control, uintptr_t WParam, intptr_t LParam) {
+  return AccessibleObjectResult(static_cast<TWinControl*>(Control), WParam, LParam);
+}
+
+intptr_t AccessibleObjectResult(TWinControl* Control, uintptr_t WParam, intptr_t LParam) {
   if (LONG(LParam) != LONG(OBJID_CLIENT) || !Control->HandleAllocated()) return 0;
   auto* Object = new TQvAccessibleObject(Control->Handle());
   LRESULT R = LresultFromObject(IidAccessible(), WPARAM(WParam), Object);
@@ -256,6 +273,13 @@ intptr_t AccessibleObjectResult(TQvSkinCustomControl* Control, uintptr_t WParam,
   }
   Object->Release();
   return R < 0 ? 0 : intptr_t(R);
+}
+
+void NotifyAccessibleEvent(TWinControl* Control, TQvAccEvent Event) {
+  if (!Control->HandleAllocated()) return;
+  static constexpr DWORD Events[] = {EVENT_OBJECT_FOCUS, EVENT_OBJECT_STATECHANGE,
+                                     EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_NAMECHANGE};
+  NotifyWinEvent(Events[Event], Control->Handle(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace qv
