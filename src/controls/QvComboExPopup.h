@@ -53,9 +53,8 @@ class TQvPopupTree : public TQvSkinVirtualStringTree, public IQvAccessibleSource
   // Focuses and selects Row (-1: none), scrolling it into view; raises OnRowFocused.
   void FocusRow(int Row);
   int PageRows() const;
-  // The row shown at a visible place / under client point Y, -1 for none.
+  // The row a node shows, -1 for none.
   int RowOf(const TVirtualNode* Node) const;
-  int RowAt(int Y);
   // A row's rectangle in the client area (empty when it is filtered out).
   TRect RowRect(int Row);
   // Flips a row's check box and raises OnRowChecked.

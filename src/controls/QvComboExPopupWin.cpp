@@ -127,10 +127,6 @@ void TQvPopupTree::FocusRow(int Row) {
   if (OnRowFocused) OnRowFocused(this, FRows.Focused());
 }
 
-int TQvPopupTree::RowAt(int Y) {
-  return RowOf(GetNodeAt(0, Y));
-}
-
 TRect TQvPopupTree::RowRect(int Row) {
   const int Place = FRows.VisiblePlace(Row);
   if (Place < 0) return TRect{};
