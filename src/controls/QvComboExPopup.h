@@ -9,9 +9,11 @@
 //   TSEPopupListForm        the search edit's auto-complete list, sized to its rows
 #include <memory>
 
+#include "controls/QvAccessibleWin.h"
 #include "controls/QvComboExPopupList.h"
 #include "controls/QvComboExPopupOptions.h"
 #include "controls/QvSkinCustomControl.h"
+#include "controls/QvSkinVirtualTree.h"
 #include "host/CustomControl.h"
 
 namespace qv {
@@ -23,13 +25,14 @@ class TQvLikeMenuDlg;
 using TItemIndexs = std::vector<int>;
 using TRowEvent = std::function<void(TObject* Sender, int Row)>;
 
-// The one-column list of the popups: paints the visible rows of a TQvPopupRows, with check
-// boxes when asked, and scrolls with a bound vertical skinned bar. Rows are painted only
-// where they show, so long lists cost what the visible rows cost.
-class TQvPopupListView : public TQvSkinCustomControl {
-  QV_CLASS(TQvPopupListView)
+// The one-column list of the popups: a skinned virtual string tree whose rows are the
+// visible rows of a TQvPopupRows (the filter model stays the source of truth). Captions
+// are asked for on paint, so long lists cost what the visible rows cost. It never takes
+// the focus: the owning combo or edit keeps it.
+class TQvPopupTree : public TQvSkinVirtualStringTree, public IQvAccessibleSource {
+  QV_CLASS(TQvPopupTree)
  public:
-  explicit TQvPopupListView(TComponent* AOwner);
+  explicit TQvPopupTree(TComponent* AOwner);
 
   static constexpr int DefaultItemHeight = 25;
   static constexpr TColor DefaultSelectionColor = TColor(0xEAC291);
@@ -37,58 +40,43 @@ class TQvPopupListView : public TQvSkinCustomControl {
 
   TQvPopupRows& Rows() { return FRows; }
   const TQvPopupRows& Rows() const { return FRows; }
-  int ItemHeight() const { return FItemHeight; }
+  int ItemHeight() const { return DefaultNodeHeight(); }
   void SetItemHeight(int Value);
-  bool CheckBoxes() const { return FCheckBoxes; }
-  void SetCheckBoxes(bool Value) { Change(FCheckBoxes, Value); }
-  TColor SelectionColor() const { return FSelectionColor; }
-  void SetSelectionColor(TColor Value) { Change(FSelectionColor, Value); }
+  bool CheckBoxes() const { return TreeOptions().Contains(toCheckSupport); }
+  void SetCheckBoxes(bool Value);
+  void SetSelectionColor(TColor Value);
   TColor SelectionFontColor() const { return FSelectionFontColor; }
-  void SetSelectionFontColor(TColor Value) { Change(FSelectionFontColor, Value); }
-  TColor FontColor() const { return FFontColor; }
-  void SetFontColor(TColor Value) { Change(FFontColor, Value); }
-  void SetBackColor(TColor Value) { Change(FBackColor, Value); }
-  // The vertical bar that scrolls the list (not owned).
-  void SetScrollBar(TQvSkinScrollBar* Bar);
-  TQvSkinScrollBar* ScrollBar() const { return FScrollBar; }
+  void SetSelectionFontColor(TColor Value);
 
-  // The rows changed (loaded, filtered): range and picture follow.
+  // The rows changed (loaded, filtered, checked): the tree's rows follow.
   void RowsChanged();
-  // Focuses and selects Row (-1: none), scrolling it into view; raises OnFocusChanged.
+  // Focuses and selects Row (-1: none), scrolling it into view; raises OnRowFocused.
   void FocusRow(int Row);
-  // First visible row shown at the top, as a place among the visible rows.
-  int TopPlace() const { return FTopPlace; }
-  void SetTopPlace(int Value);
   int PageRows() const;
-  // The row under client point Y, -1 for none.
-  int RowAt(int Y) const;
-  // A row's rectangle in the client area (empty when it is not on screen).
-  TRect RowRect(int Row) const;
-  // Flips a row's check box and raises OnCheckChanged.
+  // The row a node shows, -1 for none.
+  int RowOf(const TVirtualNode* Node) const;
+  // A row's rectangle in the client area (empty when it is filtered out).
+  TRect RowRect(int Row);
+  // Flips a row's check box and raises OnRowChecked.
   void ToggleCheck(int Row);
+  bool CanFocus() const override { return false; }
   bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
   TQvAccessibleInfo AccessibleInfo() const override;
+  void WndProc(TMessage& Message) override;
 
-  TRowEvent OnFocusChanged;
+  TRowEvent OnRowFocused;
   TRowEvent OnRowClick;
-  TRowEvent OnCheckChanged;
+  TRowEvent OnRowChecked;
 
  protected:
-  void DrawBody(TBitmap32* Bitmap) override;
+  // A press picks at once (the popup's capture may keep the release); the box checks.
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  void Resize() override;
+  // No horizontal range: long captions end in an ellipsis.
+  int DoMeasureNode(TBitmap32* Canvas, TVirtualNode* Node) override { return 0; }
 
  private:
-  void UpdateBar();
   TQvPopupRows FRows;
-  int FItemHeight = DefaultItemHeight;
-  int FTopPlace = 0;
-  bool FCheckBoxes = false;
-  TColor FSelectionColor = DefaultSelectionColor;
   TColor FSelectionFontColor = clBlack;
-  TColor FFontColor = clBlack;
-  TColor FBackColor = clWhite;
-  TQvSkinScrollBar* FScrollBar = nullptr;
 };
 
 // What the three popups share: the window, the frame, the list and its bar, the outside-
@@ -105,7 +93,7 @@ class TQvComboExPopupForm : public TCustomControl {
   int ItemIndex() const { return FItemIndex; }
   TComboBoxExCustomOptions* Options() const { return FOptions.get(); }
   void SetOptions(TComboBoxExCustomOptions* Value) { FOptions->Assign(Value); }
-  TQvPopupListView* vstList() const { return FList; }
+  TQvPopupTree* vstList() const { return FList; }
   TQvSkinScrollBar* sb1() const { return FBar; }
   TQvLikeMenuDlg* qvkmndlg1() const { return FMenuDlg; }
   TColor FrameColor() const { return FFrameColor; }
@@ -141,7 +129,7 @@ class TQvComboExPopupForm : public TCustomControl {
   int FItemIndex = -1;
   int FNewItemIndex = -1;
   TColor FFrameColor = TComboBoxExCustomOptions::DefaultFrameLineColor;
-  TQvPopupListView* FList = nullptr;  // owned as components
+  TQvPopupTree* FList = nullptr;  // owned as components
   TQvSkinScrollBar* FBar = nullptr;
   TQvLikeMenuDlg* FMenuDlg = nullptr;
 };

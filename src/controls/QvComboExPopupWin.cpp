@@ -6,9 +6,9 @@
 #include "controls/QvLikeMenuDlg.h"
 #include "controls/QvSkinEdit.h"
 #include "controls/QvSkinScrollBar.h"
+#include "host/ScopeGuard.h"
 #include "host/Screen.h"
 #include "raster/Bitmap32.h"
-#include "resources/QvSkinResManager.h"
 
 namespace qv {
 
@@ -28,98 +28,136 @@ TPoint PopupPointFor(TControl* Control, int PopupHeight) {
 }
 
 // ---------------------------------------------------------------------------------------
-// The list view.
+// The list.
 
-TQvPopupListView::TQvPopupListView(TComponent* AOwner) : TQvSkinCustomControl(AOwner) {
+TQvPopupTree::TQvPopupTree(TComponent* AOwner) : TQvSkinVirtualStringTree(AOwner) {
   SetTabStop(false);
+  SetBorderStyle(bsNone);
+  SetColor(clWhite);
+  SetDefaultNodeHeight(DefaultItemHeight);
+  SetTreeOptions({toFullRowSelect, toShowHorzGridLines, toHideFocusRect});
+  TVTColors* C = Colors();
+  C->SetColor(TVTColors::GridLineColor, DefaultGridColor);
+  C->SetColor(TVTColors::BorderColor, DefaultGridColor);
+  SetSelectionColor(DefaultSelectionColor);
+  OnGetText = [this](TBaseVirtualTree_qv*, TVirtualNode* Node, int, TVSTTextType, String& Text) {
+    Text = FRows.Caption(RowOf(Node));
+  };
+  OnPaintText = [this](TBaseVirtualTree_qv*, TBitmap32* B, TVirtualNode* Node, int, TVSTTextType) {
+    B->Font()->SetColor(Selected(Node) ? FSelectionFontColor : Font()->Color());
+  };
+  OnInitNode = [this](TBaseVirtualTree_qv*, TVirtualNode* Node) {
+    if (!CheckBoxes()) return;
+    SetCheckType(Node, ctCheckBox);
+    SetCheckState(Node, FRows.Checked(RowOf(Node)) ? csCheckedNormal : csUncheckedNormal);
+  };
+  // The tree's box flips feed the model; assigning the model's own state back is a no-op.
+  OnChecked = [this](TBaseVirtualTree_qv*, TVirtualNode* Node) {
+    const int Row = RowOf(Node);
+    if (Row < 0 || FRows.Checked(Row) == Node->Checked()) return;
+    FRows.SetChecked(Row, Node->Checked());
+    NotifyAccessibleEvent(this, aeStateChange);
+    if (OnRowChecked) OnRowChecked(this, Row);
+  };
 }
 
-void TQvPopupListView::SetItemHeight(int Value) {
-  if (Value <= 0 || Value == FItemHeight) return;
-  FItemHeight = Value;
-  RowsChanged();
+void TQvPopupTree::SetItemHeight(int Value) {
+  if (Value > 0) SetDefaultNodeHeight(Value);
 }
 
-void TQvPopupListView::SetScrollBar(TQvSkinScrollBar* Bar) {
-  FScrollBar = Bar;
-  if (!Bar) return;
-  Bar->OnChange = [this](TObject*) { SetTopPlace(FScrollBar->Position()); };
-  UpdateBar();
+void TQvPopupTree::SetCheckBoxes(bool Value) {
+  if (Value == CheckBoxes()) return;
+  TVTOptions O = TreeOptions();
+  if (Value)
+    O.Include(toCheckSupport);
+  else
+    O.Exclude(toCheckSupport);
+  SetTreeOptions(O);
+  RowsChanged();  // the rows take their boxes when they are set up again
 }
 
-int TQvPopupListView::PageRows() const {
-  return std::max(1, Height() / std::max(1, FItemHeight));
+void TQvPopupTree::SetSelectionColor(TColor Value) {
+  // The list never has the focus: both selection looks are the one colour, unframed.
+  for (auto Slot : {TVTColors::FocusedSelectionColor, TVTColors::FocusedSelectionBorderColor,
+                    TVTColors::UnfocusedSelectionColor, TVTColors::UnfocusedSelectionBorderColor})
+    Colors()->SetColor(Slot, Value);
 }
 
-void TQvPopupListView::UpdateBar() {
-  if (!FScrollBar) return;
-  const int Count = FRows.VisibleCount();
-  const int Page = PageRows();
-  // Hidden (page 0) while every row fits.
-  FScrollBar->SetRange(0, std::max(0, Count - 1), Count > Page ? Page : 0, FTopPlace);
-}
-
-void TQvPopupListView::RowsChanged() {
-  FTopPlace = std::clamp(FTopPlace, 0, std::max(0, FRows.VisibleCount() - PageRows()));
-  UpdateBar();
+void TQvPopupTree::SetSelectionFontColor(TColor Value) {
+  if (Value == FSelectionFontColor) return;
+  FSelectionFontColor = Value;
   Invalidate();
 }
 
-void TQvPopupListView::Resize() {
-  TQvSkinCustomControl::Resize();
-  RowsChanged();
+int TQvPopupTree::RowOf(const TVirtualNode* Node) const {
+  return Node && Node->Parent() == RootNode() ? FRows.VisibleRow(Node->Index()) : -1;
 }
 
-void TQvPopupListView::SetTopPlace(int Value) {
-  Value = std::clamp(Value, 0, std::max(0, FRows.VisibleCount() - PageRows()));
-  if (Value == FTopPlace) return;
-  FTopPlace = Value;
-  if (FScrollBar && FScrollBar->Position() != Value) UpdateBar();
-  Invalidate();
+int TQvPopupTree::PageRows() const {
+  return std::max(1, ClientHeight() / std::max(1, ItemHeight()));
 }
 
-void TQvPopupListView::FocusRow(int Row) {
-  FRows.SetFocused(Row);
-  if (const int Place = FRows.VisiblePlace(FRows.Focused()); Place >= 0) {
-    if (Place < FTopPlace)
-      SetTopPlace(Place);
-    else if (Place >= FTopPlace + PageRows())
-      SetTopPlace(Place - PageRows() + 1);
+void TQvPopupTree::RowsChanged() {
+  // Nodes are set up again from the rows; the scroll place stays where it can.
+  const int Offset = OffsetY();
+  BeginUpdate();
+  TScopeExit Done([this] { EndUpdate(); });
+  SetRootNodeCount(0);
+  SetRootNodeCount(FRows.VisibleCount());
+  SetOffsetY(Offset);
+  const int Place = FRows.VisiblePlace(FRows.Focused());
+  if (TVirtualNode* N = Place >= 0 ? Items(Place) : nullptr) {
+    SetFocusedNode(N);
+    SetSelected(N, true);
   }
-  Invalidate();
-  NotifyAccessible(aeFocus);
-  if (OnFocusChanged) OnFocusChanged(this, FRows.Focused());
 }
 
-int TQvPopupListView::RowAt(int Y) const {
-  if (Y < 0) return -1;
-  return FRows.VisibleRow(FTopPlace + Y / std::max(1, FItemHeight));
+void TQvPopupTree::FocusRow(int Row) {
+  FRows.SetFocused(Row);
+  const int Place = FRows.VisiblePlace(FRows.Focused());
+  TVirtualNode* N = Place >= 0 ? Items(Place) : nullptr;
+  if (N) {
+    SetSelected(N, true);
+    ScrollIntoView(N);
+  } else {
+    ClearSelection();
+  }
+  SetFocusedNode(N);
+  NotifyAccessibleEvent(this, aeFocus);
+  if (OnRowFocused) OnRowFocused(this, FRows.Focused());
 }
 
-TRect TQvPopupListView::RowRect(int Row) const {
-  const int Place = FRows.VisiblePlace(Row) - FTopPlace;
-  if (Place < 0 || Place > PageRows()) return TRect{};
-  return Rect(0, Place * FItemHeight, Width(), (Place + 1) * FItemHeight);
+TRect TQvPopupTree::RowRect(int Row) {
+  const int Place = FRows.VisiblePlace(Row);
+  if (Place < 0) return TRect{};
+  TRect R = GetDisplayRect(Items(Place));
+  R.Right = ClientWidth();
+  return R;
 }
 
-void TQvPopupListView::ToggleCheck(int Row) {
+void TQvPopupTree::ToggleCheck(int Row) {
   if (Row < 0 || Row >= FRows.Count()) return;
   FRows.SetChecked(Row, !FRows.Checked(Row));
-  Invalidate();
-  if (OnCheckChanged) OnCheckChanged(this, Row);
+  const int Place = FRows.VisiblePlace(Row);
+  if (TVirtualNode* N = Place >= 0 ? Items(Place) : nullptr; N && CheckBoxes())
+    SetCheckState(N, FRows.Checked(Row) ? csCheckedNormal : csUncheckedNormal);
+  NotifyAccessibleEvent(this, aeStateChange);
+  if (OnRowChecked) OnRowChecked(this, Row);
 }
 
-bool TQvPopupListView::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
-  SetTopPlace(FTopPlace - WheelDelta / WHEEL_DELTA * 3);
-  return true;
+bool TQvPopupTree::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+  return TQvSkinVirtualStringTree::DoMouseWheel(Shift, WheelDelta, MousePos);
 }
 
-void TQvPopupListView::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TQvSkinCustomControl::MouseDown(Button, Shift, X, Y);
-  if (Button != mbLeft) return;
-  const int Row = RowAt(Y);
-  if (Row < 0) return;
-  if (FCheckBoxes && X < 4 + 15 + 4) {
+void TQvPopupTree::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TCustomPaintBox32_qv::MouseDown(Button, Shift, X, Y);
+  TVirtualNode* N = GetNodeAt(X, Y);
+  const int Row = RowOf(N);
+  if (Button != mbLeft || Row < 0) return;
+  Model().InitNode(N);
+  const TRect Box = CheckBoxRect(N);
+  // The box and the margin around it.
+  if (!Box.IsEmpty() && X < Box.Right + Margin()) {
     ToggleCheck(Row);
     return;
   }
@@ -127,33 +165,18 @@ void TQvPopupListView::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
   if (OnRowClick) OnRowClick(this, Row);
 }
 
-void TQvPopupListView::DrawBody(TBitmap32* Bitmap) {
-  Bitmap->FillRectS(Rect(0, 0, Width(), Height()), Color32(FBackColor));
-  Bitmap->Font()->Assign(Font());
-  TQvSkinImage* Checked = FCheckBoxes ? SkinPicture(L"QvSkinCheckedCheckbox_18") : nullptr;
-  TQvSkinImage* Unchecked = FCheckBoxes ? SkinPicture(L"QvSkinUncheckedCheckbox_18") : nullptr;
-  const TColor32 Grid = Color32(DefaultGridColor);
-  for (int Place = FTopPlace, Y = 0; Y < Height() && Place < FRows.VisibleCount();
-       ++Place, Y += FItemHeight) {
-    const int Row = FRows.VisibleRow(Place);
-    const bool Selected = Row == FRows.Focused();
-    if (Selected) Bitmap->FillRectS(Rect(0, Y, Width(), Y + FItemHeight), Color32(FSelectionColor));
-    Bitmap->HorzLineS(0, Y + FItemHeight - 1, Width() - 1, Grid);
-    int X = 6;
-    if (TQvSkinImage* Box = FRows.Checked(Row) ? Checked : Unchecked) {
-      Box->SetDrawMode(dmBlend);
-      Bitmap->Draw(4, Y + (FItemHeight - Box->Height()) / 2, Box);
-      X = 4 + Box->Width() + 5;
-    }
-    Bitmap->Font()->SetColor(Selected ? FSelectionFontColor : FFontColor);
-    Bitmap->Textout(Rect(X, Y, Width() - 2, Y + FItemHeight),
-                    DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX, FRows.Caption(Row));
-  }
+void TQvPopupTree::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_GETOBJECT &&
+      (Message.Result = AccessibleObjectResult(this, Message.WParam, Message.LParam)))
+    return;
+  TQvSkinVirtualStringTree::WndProc(Message);
 }
 
-TQvAccessibleInfo TQvPopupListView::AccessibleInfo() const {
+TQvAccessibleInfo TQvPopupTree::AccessibleInfo() const {
   // The focused row speaks for the list: a list item, checked or not in the check list.
-  TQvAccessibleInfo Info = TQvSkinCustomControl::AccessibleInfo();
+  TQvAccessibleInfo Info;
+  if (!Enabled()) Info.State.Include(asDisabled);
+  if (!Visible()) Info.State.Include(asInvisible);
   const int Row = FRows.Focused();
   if (Row < 0) {
     Info.Role = arList;
@@ -163,8 +186,8 @@ TQvAccessibleInfo TQvPopupListView::AccessibleInfo() const {
   Info.Name = FRows.Caption(Row);
   Info.State.Include(asSelectable);
   Info.State.Include(asSelected);
-  if (FCheckBoxes && FRows.Checked(Row)) Info.State.Include(asChecked);
-  if (FCheckBoxes) Info.DefaultAction = FRows.Checked(Row) ? L"Uncheck" : L"Check";
+  if (CheckBoxes() && FRows.Checked(Row)) Info.State.Include(asChecked);
+  if (CheckBoxes()) Info.DefaultAction = FRows.Checked(Row) ? L"Uncheck" : L"Check";
   return Info;
 }
 
@@ -181,13 +204,13 @@ TQvComboExPopupForm::TQvComboExPopupForm(TComponent* AOwner)
   Font()->SetHeight(-12);
   SetBounds(0, 0, TComboBoxExCustomOptions::DefaultDropdownMenuWidth,
             TComboBoxExCustomOptions::DefaultDropdownMenuHeight);
-  FList = new TQvPopupListView(this);
+  FList = new TQvPopupTree(this);
   FList->SetParent(this);
   FBar = new TQvSkinScrollBar(this);
   FBar->SetKind(sbVertical);
   FBar->SetParent(this);
-  FList->SetScrollBar(FBar);
-  FList->OnFocusChanged = [this](TObject*, int Row) { DoFocusChanged(Row); };
+  FList->SetVScrollBar(FBar);
+  FList->OnRowFocused = [this](TObject*, int Row) { DoFocusChanged(Row); };
   FList->OnRowClick = [this](TObject*, int Row) { DoRowClick(Row); };
   FMenuDlg = new TQvLikeMenuDlg(this);
   FMenuDlg->SetAnyClickCancel(true);
@@ -215,8 +238,11 @@ void TQvComboExPopupForm::PlaceList() {
   if (!FList || !FBar) return;  // sized before its parts exist
   const TRect R = ListRect();
   constexpr int BarWidth = 10;
-  FList->SetBounds(R.Left, R.Top, std::max(0, R.Width() - BarWidth), std::max(0, R.Height()));
-  FBar->SetBounds(R.Right - BarWidth, R.Top, BarWidth, std::max(0, R.Height()));
+  // The bar hides while every row fits (its AutoHide), and the list takes its width.
+  const int H = std::max(0, R.Height());
+  const int BarRoom = FList->Rows().VisibleCount() * FList->ItemHeight() > H ? BarWidth : 0;
+  FList->SetBounds(R.Left, R.Top, std::max(0, R.Width() - BarRoom), H);
+  FBar->SetBounds(R.Right - BarWidth, R.Top, BarWidth, H);
 }
 
 void TQvComboExPopupForm::Resize() {
@@ -267,21 +293,23 @@ void TQvComboExPopupForm::MouseDown(TMouseButton Button, TShiftState Shift, int 
 
 void TQvComboExPopupForm::ApplyOptions() {
   FFrameColor = FOptions->FrameLineColor();
-  FList->SetBackColor(FOptions->ItemBackgroudColor());
+  FList->SetColor(FOptions->ItemBackgroudColor());
   FList->SetSelectionColor(FOptions->ItemSeletedColor());
   FList->SetSelectionFontColor(FOptions->ItemSeletedFontColor());
-  FList->SetFontColor(FOptions->ItemNormalFontColor());
+  FList->Font()->SetColor(FOptions->ItemNormalFontColor());
   Invalidate();
 }
 
 void TQvComboExPopupForm::LoadItems() {
   FList->Rows().Load(FItems->Lines());
   FList->RowsChanged();
+  PlaceList();
 }
 
 void TQvComboExPopupForm::RefreshList(const String& Filter) {
   FList->Rows().Refresh(Filter, FOptions->ActivePinyinFilter());
   FList->RowsChanged();
+  PlaceList();
 }
 
 void TQvComboExPopupForm::DoSelected(bool Cancel) {
@@ -386,6 +414,7 @@ int TPopupList_NormalForm::ItemHeight() const {
 }
 void TPopupList_NormalForm::SetItemHeight(int Value) {
   FList->SetItemHeight(Value);
+  PlaceList();
 }
 
 void TPopupList_NormalForm::SetItemIndex(int Value) {
@@ -433,7 +462,7 @@ bool TPopupList_NormalForm::RouteKeyPress(wchar_t Key) {
 TPopupList_CheckBoxForm::TPopupList_CheckBoxForm(TComponent* AOwner)
     : TPopupList_NormalForm(AOwner), FCheckedItems(std::make_unique<TStringList>()) {
   FList->SetCheckBoxes(true);
-  FList->OnCheckChanged = [this](TObject*, int) { DoChecked(); };
+  FList->OnRowChecked = [this](TObject*, int) { DoChecked(); };
   SetBounds(Left(), Top(), 276, Height());
 }
 
@@ -473,7 +502,7 @@ void TPopupList_CheckBoxForm::ClickSelectAll() {
 
 void TPopupList_CheckBoxForm::CheckedAllItems(bool AChecked) {
   FList->Rows().CheckAll(AChecked);
-  FList->Invalidate();
+  FList->RowsChanged();
 }
 
 void TPopupList_CheckBoxForm::DoChecked() {
@@ -490,6 +519,7 @@ void TPopupList_CheckBoxForm::ApplyOptions() {
 void TPopupList_CheckBoxForm::LoadItems() {
   FList->Rows().Load(FItems->Lines(), FCheckedItems->Lines());
   FList->RowsChanged();
+  PlaceList();
 }
 
 void TPopupList_CheckBoxForm::DoRowClick(int Row) {}  // a click only checks
@@ -529,6 +559,7 @@ void TSEPopupListForm::ApplyOptions() {
                                               : Width();
   const int H = FOptions->DropdownMenuHeight() ? FOptions->DropdownMenuHeight() : Height();
   FList->SetItemHeight(SEOptions()->ItemHeight());
+  PlaceList();
   SetBounds(Left(), Top(), W, H);
 }
 

@@ -10,6 +10,7 @@
 #include "controls/QvSkinComboBoxEx.h"
 #include "controls/QvSkinSearchEdit.h"
 #include "graphics/SimpleTimer.h"
+#include "host/ScopeGuard.h"
 #include "host/Screen.h"
 
 using namespace qv;
@@ -102,6 +103,35 @@ TEST_F(SkinComboBoxEx, Keyboard) {
     EXPECT_EQ(Combo->Text(), kFruits[size_t(C.Index)]);
     EXPECT_EQ(Changes, C.Changes);
     EXPECT_TRUE(FocusStays());
+  }
+}
+
+// The bar shows only when the rows overflow, and the list takes its width otherwise; the
+// wheel moves by the system's line count.
+TEST_F(SkinComboBoxEx, BarOnlyWhenRowsOverflowWheelBySystemLines) {
+  UINT Saved = 3;
+  SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &Saved, 0);
+  const UINT Lines = 5;  // not the usual 3
+  SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, Lines, nullptr, 0);
+  TScopeExit Restore([&] { SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, Saved, nullptr, 0); });
+  struct {
+    int Count;
+    bool Bar;
+  } Cases[] = {{8, false}, {40, true}};
+  for (auto& C : Cases) {
+    SCOPED_TRACE(C.Count);
+    Combo->Items()->Clear();
+    for (int I = 0; I < C.Count; ++I) Combo->Items()->Add(L"Item " + std::to_wstring(I));
+    TPopupList_NormalForm* P = Open();
+    ASSERT_NE(P, nullptr);
+    TQvPopupTree* List = P->vstList();
+    EXPECT_EQ(P->sb1()->Visible(), C.Bar);
+    EXPECT_EQ(List->Width(), P->Width() - 2 - (C.Bar ? 10 : 0));
+    const POINT At{0, 0};
+    Combo->Perform(WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-WHEEL_DELTA)), MAKELPARAM(At.x, At.y));
+    EXPECT_EQ(List->OffsetY(), C.Bar ? -int(Lines) * List->ItemHeight() : 0);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(PumpUntil([&] { return !Combo->DroppedDown(); }));
   }
 }
 

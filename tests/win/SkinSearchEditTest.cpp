@@ -107,7 +107,7 @@ TEST_F(SkinSearchEdit, AnOutsideClickCloses) {
 TEST_F(SkinSearchEdit, ClickingARowAcceptsIt) {
   qvtest::TypeText(L"pe");
   ASSERT_NE(Popup(), nullptr);
-  TQvPopupListView* List = Popup()->vstList();
+  TQvPopupTree* List = Popup()->vstList();
   const TRect R = List->RowRect(5);  // Pear
   const TPoint P = List->ClientToScreen({(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2});
   MoveMouse(P.X, P.Y);
