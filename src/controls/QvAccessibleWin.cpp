@@ -34,7 +34,7 @@ const IQvAccessibleChildren* PartsOf(const TControl* C) {
 // The part a child id names: its index from 0, -1 for the control itself, -2 for none.
 int PartIndex(const TControl* C, const VARIANT& Child) {
   if (IsSelf(Child)) return -1;
-  const IQvAccessibleChildren* Parts = PartsOf(C.Ctl);
+  const IQvAccessibleChildren* Parts = PartsOf(C);
   if (!Parts || Child.vt != VT_I4) return -2;
   return Child.lVal >= 1 && Child.lVal <= Parts->AccessibleChildCount() ? int(Child.lVal - 1) : -2;
 }
