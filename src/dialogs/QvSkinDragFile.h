@@ -96,7 +96,6 @@ class TQvSkinDragFile : public TComponent {
   TColor FHighLightDotLineHotColor = DefaultHighLightDotLineHotColor;
   TColor FHighLightDotLineColor = DefaultHighLightDotLineNormalColor;
   void* FEVENT_OBJECT_CREATE = nullptr;  // the window-event hook
-  void* FPInstruction = nullptr;         // the stub that binds the hook's callback to us
   TQvDropTarget* FDropTarget = nullptr;  // one reference held
   HWND FRegisteredWnd = nullptr;
   bool FOleInitialized = false;

@@ -9,7 +9,6 @@
 #include "dialogs/QvDragFilesLayerForm.h"
 #include "dialogs/QvSkinDragFile.h"
 #include "dialogs/QvSkinDragFileData.h"
-#include "forms/QvCBTM.h"
 #include "host/Font.h"
 #include "host/Form.h"
 #include "host/Properties.h"
@@ -181,25 +180,36 @@ void DragFileWinEvent(TQvSkinDragFile* Self, uint32_t Event, HWND Window, long O
 
 namespace {
 
-// What the window-event hook calls, through the stub that adds the component.
-void CALLBACK WinEventTarget(TQvSkinDragFile* Self, HWINEVENTHOOK, DWORD Event, HWND Window,
-                             LONG ObjectId, LONG, DWORD, DWORD) {
-  try {
-    DragFileWinEvent(Self, Event, Window, ObjectId);
-  } catch (...) {  // the stub has no unwind data: nothing may leave this frame
-  }
+// The live hooks and their components. The platform may still deliver an event that was
+// queued before the hook went, so the callback finds its component here and drops an event
+// whose hook is gone instead of calling into a freed object.
+std::vector<std::pair<HWINEVENTHOOK, TQvSkinDragFile*>>& LiveHooks() {
+  static std::vector<std::pair<HWINEVENTHOOK, TQvSkinDragFile*>> Hooks;
+  return Hooks;
+}
+
+void CALLBACK WinEventTarget(HWINEVENTHOOK Hook, DWORD Event, HWND Window, LONG ObjectId, LONG,
+                             DWORD, DWORD) {
+  for (const auto& [H, Self] : LiveHooks())
+    if (H == Hook) {
+      try {
+        DragFileWinEvent(Self, Event, Window, ObjectId);
+      } catch (...) {  // a platform callback: nothing may leave this frame
+      }
+      return;
+    }
 }
 
 }  // namespace
 
 void TQvSkinDragFile::DoBinding() {
   if (!FBindingControl || FEVENT_OBJECT_CREATE) return;
-  FPInstruction = MakeInstruction(TMethod{reinterpret_cast<void*>(&WinEventTarget), this});
   // Only window creation matters (the shell's drag image appearing); its destruction is
   // seen by the overlay's own watch.
-  FEVENT_OBJECT_CREATE =
-      SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr,
-                      reinterpret_cast<WINEVENTPROC>(FPInstruction), 0, 0, WINEVENT_OUTOFCONTEXT);
+  HWINEVENTHOOK Hook = SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr,
+                                       &WinEventTarget, 0, 0, WINEVENT_OUTOFCONTEXT);
+  FEVENT_OBJECT_CREATE = Hook;
+  if (Hook) LiveHooks().emplace_back(Hook, this);
   FDropTarget = new TQvDropTarget(this);
   // The control's window may be made again later: follow it.
   FOldWindowProc = FBindingControl->WindowProc;
@@ -208,10 +218,11 @@ void TQvSkinDragFile::DoBinding() {
 }
 
 void TQvSkinDragFile::DoUnBinding() {
-  if (FEVENT_OBJECT_CREATE) UnhookWinEvent(static_cast<HWINEVENTHOOK>(FEVENT_OBJECT_CREATE));
+  if (auto Hook = static_cast<HWINEVENTHOOK>(FEVENT_OBJECT_CREATE)) {
+    std::erase_if(LiveHooks(), [&](const auto& E) { return E.first == Hook; });
+    UnhookWinEvent(Hook);
+  }
   FEVENT_OBJECT_CREATE = nullptr;
-  FreeInstruction(FPInstruction);
-  FPInstruction = nullptr;
   RevokeTarget();
   if (FBindingControl && FOldWindowProc) FBindingControl->WindowProc = std::move(FOldWindowProc);
   FOldWindowProc = nullptr;
