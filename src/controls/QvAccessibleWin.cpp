@@ -5,7 +5,7 @@
 #include <type_traits>
 
 #include "controls/QvAccessibleWin.h"
-#include "controls/QvSkinCustomControl.h"
+#include "host/WinControl.h"
 
 namespace qv {
 
@@ -27,12 +27,12 @@ bool IsSelf(const VARIANT& Child) {
   return Child.vt == VT_I4 && Child.lVal == CHILDID_SELF;
 }
 
-const IQvAccessibleChildren* PartsOf(const TQvSkinCustomControl* C) {
+const IQvAccessibleChildren* PartsOf(const IQvAccessibleSource* C) {
   return dynamic_cast<const IQvAccessibleChildren*>(C);
 }
 
 // The part a child id names: its index from 0, -1 for the control itself, -2 for none.
-int PartIndex(const TQvSkinCustomControl* C, const VARIANT& Child) {
+int PartIndex(const IQvAccessibleSource* C, const VARIANT& Child) {
   if (IsSelf(Child)) return -1;
   const IQvAccessibleChildren* Parts = PartsOf(C);
   if (!Parts || Child.vt != VT_I4) return -2;
@@ -116,7 +116,7 @@ class TQvAccessibleObject final : public IAccessible {
     return Text(Child, Key, &TQvAccessibleInfo::KeyboardShortcut);
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT Child) override {
-    TQvSkinCustomControl* C = Control();
+    IQvAccessibleSource* C = Control();
     if (!C) return RPC_E_DISCONNECTED;
     const int Part = PartIndex(C, Child);
     if (Part == -2) return E_INVALIDARG;
@@ -132,7 +132,7 @@ class TQvAccessibleObject final : public IAccessible {
   HRESULT STDMETHODCALLTYPE accLocation(LONG* X, LONG* Y, LONG* W, LONG* H,
                                         VARIANT Child) override {
     if (!X || !Y || !W || !H) return E_POINTER;
-    TQvSkinCustomControl* C = Control();
+    IQvAccessibleSource* C = Control();
     if (!C) return RPC_E_DISCONNECTED;
     const int Part = PartIndex(C, Child);
     if (Part == -2) return E_INVALIDARG;
@@ -152,7 +152,7 @@ class TQvAccessibleObject final : public IAccessible {
   HRESULT STDMETHODCALLTYPE accHitTest(LONG X, LONG Y, VARIANT* Hit) override {
     if (!Hit) return E_POINTER;
     VariantInit(Hit);
-    TQvSkinCustomControl* C = Control();
+    IQvAccessibleSource* C = Control();
     if (!C) return RPC_E_DISCONNECTED;
     POINT P{X, Y};
     ScreenToClient(FWnd, &P);
@@ -162,13 +162,10 @@ class TQvAccessibleObject final : public IAccessible {
     Hit->vt = VT_I4;
     Hit->lVal = CHILDID_SELF;
     if (const IQvAccessibleChildren* Parts = PartsOf(C))
-      for (int I = 0, N = Parts->AccessibleChildCount(); I < N; ++I) {
-        const TRect B = Parts->AccessibleChild(I).Bounds;
-        if (P.x >= B.Left && P.x < B.Right && P.y >= B.Top && P.y < B.Bottom) {
-          Hit->lVal = I + 1;
-          break;
-        }
-      }
+      return Guarded([&] {
+        Hit->lVal = Parts->AccessibleChildAt(Point(P.x, P.y)) + 1;  // 0 is the control itself
+        return S_OK;
+      });
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* Focus) override {
@@ -201,14 +198,14 @@ class TQvAccessibleObject final : public IAccessible {
     if (!Out) return E_POINTER;
     *Out = nullptr;
     // Parts are simple elements: no object of their own, the parent answers for them.
-    if (TQvSkinCustomControl* C = Control(); C && PartsOf(C))
+    if (IQvAccessibleSource* C = Control(); C && PartsOf(C))
       return PartIndex(C, Child) >= 0 ? S_FALSE : E_INVALIDARG;
     return FStd ? FStd->get_accChild(Child, Out) : E_INVALIDARG;
   }
   HRESULT STDMETHODCALLTYPE accNavigate(LONG Dir, VARIANT Start, VARIANT* End) override {
     if (!End) return E_POINTER;
     VariantInit(End);
-    TQvSkinCustomControl* C = Control();
+    IQvAccessibleSource* C = Control();
     if (const IQvAccessibleChildren* Parts = PartsOf(C)) {
       const int N = Parts->AccessibleChildCount(), Part = PartIndex(C, Start);
       int To = -1;
@@ -253,8 +250,8 @@ class TQvAccessibleObject final : public IAccessible {
     if (FStd) FStd->Release();
   }
 
-  TQvSkinCustomControl* Control() const {
-    return IsWindow(FWnd) ? dynamic_cast<TQvSkinCustomControl*>(FindControl(FWnd)) : nullptr;
+  IQvAccessibleSource* Control() const {
+    return IsWindow(FWnd) ? dynamic_cast<IQvAccessibleSource*>(FindControl(FWnd)) : nullptr;
   }
 
   // Nothing may leave a COM method as an exception.
@@ -271,7 +268,7 @@ class TQvAccessibleObject final : public IAccessible {
   HRESULT Answer(const VARIANT& Child, TOut* Out, F&& Fn) {
     if (!Out) return E_POINTER;
     if constexpr (std::is_same_v<TOut, VARIANT>) VariantInit(Out);
-    TQvSkinCustomControl* C = Control();
+    IQvAccessibleSource* C = Control();
     if (!C) return IsSelf(Child) ? RPC_E_DISCONNECTED : E_INVALIDARG;
     const int Part = PartIndex(C, Child);
     if (Part == -2) return E_INVALIDARG;
@@ -306,14 +303,18 @@ class TQvAccessibleObject final : public IAccessible {
 
 }  // namespace
 
-void NotifyAccessibleChild(TQvSkinCustomControl* Control, TQvAccEvent Event, int Index) {
-  if (!Control->HandleAllocated() || Index < 0) return;
+void NotifyAccessibleWindow(TWinControl* Control, TQvAccEvent Event, long ChildId) {
+  if (!Control->HandleAllocated()) return;
   static constexpr DWORD Events[] = {EVENT_OBJECT_FOCUS, EVENT_OBJECT_STATECHANGE,
                                      EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_NAMECHANGE};
-  NotifyWinEvent(Events[Event], Control->Handle(), OBJID_CLIENT, LONG(Index + 1));
+  NotifyWinEvent(Events[Event], Control->Handle(), OBJID_CLIENT, LONG(ChildId));
 }
 
-intptr_t AccessibleObjectResult(TQvSkinCustomControl* Control, uintptr_t WParam, intptr_t LParam) {
+void NotifyAccessibleChild(TWinControl* Control, TQvAccEvent Event, int Index) {
+  if (Index >= 0) NotifyAccessibleWindow(Control, Event, Index + 1);
+}
+
+intptr_t AccessibleObjectResult(TWinControl* Control, uintptr_t WParam, intptr_t LParam) {
   if (LONG(LParam) != LONG(OBJID_CLIENT) || !Control->HandleAllocated()) return 0;
   auto* Object = new TQvAccessibleObject(Control->Handle());
   LRESULT R = LresultFromObject(IidAccessible(), WPARAM(WParam), Object);

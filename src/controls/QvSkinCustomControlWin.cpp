@@ -114,10 +114,7 @@ TQvAccessibleInfo TQvSkinCustomControl::AccessibleInfo() const {
 }
 
 void TQvSkinCustomControl::NotifyAccessible(TQvAccEvent Event) {
-  if (!HandleAllocated()) return;
-  static constexpr DWORD Events[] = {EVENT_OBJECT_FOCUS, EVENT_OBJECT_STATECHANGE,
-                                     EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_NAMECHANGE};
-  NotifyWinEvent(Events[Event], Handle(), OBJID_CLIENT, CHILDID_SELF);
+  NotifyAccessibleWindow(this, Event);
 }
 
 bool TQvSkinCustomControl::ShowsFocusCues() {
