@@ -44,21 +44,35 @@ class TTreesPage : public TGalleryPage {
     return AddControl<T>(FHost.get(), Parent, X, Y, W, H);
   }
 
-  // A tree in a border panel, with a vertical bar beside it and a horizontal one below.
-  template <typename TTree>
-  TTree* FramedTree(int X, int Y, int W, int H) {
+  // A control filling a border panel, with a vertical bar beside it and a horizontal one
+  // below; the caller binds the bars.
+  template <typename T>
+  struct TFramed {
+    TQvSkinBorderPanel* Panel;
+    TQvSkinScrollBar* VBar;
+    TQvSkinScrollBar* HBar;
+    T* Control;
+  };
+  template <typename T>
+  TFramed<T> Framed(int X, int Y, int W, int H) {
     auto* Panel = Add<TQvSkinBorderPanel>(FHost.get(), X, Y, W, H);
     auto* VBar = Add<TQvSkinScrollBar>(Panel, 0, 0, 10, 10);
     VBar->SetKind(sbVertical);
     VBar->SetAlign(alRight);
     auto* HBar = Add<TQvSkinScrollBar>(Panel, 0, 0, 10, 10);
     HBar->SetAlign(alBottom);
-    auto* Tree = Add<TTree>(Panel, 0, 0, 10, 10);
-    Tree->SetAlign(alClient);
-    Tree->SetQvSkinBorderPanel(Panel);
-    Tree->SetVScrollBar(VBar);
-    Tree->SetHScrollBar(HBar);
-    return Tree;
+    auto* Control = Add<T>(Panel, 0, 0, 10, 10);
+    Control->SetAlign(alClient);
+    return {Panel, VBar, HBar, Control};
+  }
+
+  template <typename TTree>
+  TTree* FramedTree(int X, int Y, int W, int H) {
+    const TFramed<TTree> F = Framed<TTree>(X, Y, W, H);
+    F.Control->SetQvSkinBorderPanel(F.Panel);
+    F.Control->SetVScrollBar(F.VBar);
+    F.Control->SetHScrollBar(F.HBar);
+    return F.Control;
   }
 
   void CheckTree(int X, int Y) {
@@ -112,14 +126,8 @@ class TTreesPage : public TGalleryPage {
   void ListView(int X, int Y) {
     FHost->Heading(X, Y, L"TQvSkinListView");
     FHost->Label(X, Y + 26, L"Report view, our header, skinned bars both ways");
-    auto* Panel = Add<TQvSkinBorderPanel>(FHost.get(), X, Y + 46, 420, 260);
-    auto* VBar = Add<TQvSkinScrollBar>(Panel, 0, 0, 10, 10);
-    VBar->SetKind(sbVertical);
-    VBar->SetAlign(alRight);
-    auto* HBar = Add<TQvSkinScrollBar>(Panel, 0, 0, 10, 10);
-    HBar->SetAlign(alBottom);
-    auto* View = Add<TQvSkinListView>(Panel, 0, 0, 10, 10);
-    View->SetAlign(alClient);
+    const TFramed<TQvSkinListView> F = Framed<TQvSkinListView>(X, Y + 46, 420, 260);
+    TQvSkinListView* View = F.Control;
     View->SetViewStyle(vsReport);
     View->SetRowSelect(true);
     View->AddColumn(L"File", 170);
@@ -130,8 +138,8 @@ class TTreesPage : public TGalleryPage {
     for (int I = 0; I < 40; ++I)
       View->AddItem(L"File " + std::to_wstring(I + 1) + L".dat",
                     {std::to_wstring((I * 37) % 500 + 1) + L" KB", L"-", Kinds[I % 3]});
-    View->SetVScrollBar(VBar);
-    View->SetHScrollBar(HBar);
+    View->SetVScrollBar(F.VBar);
+    View->SetHScrollBar(F.HBar);
   }
 
   void Memo(int X, int Y) {
@@ -150,14 +158,8 @@ class TTreesPage : public TGalleryPage {
   void ScrollBox(int X, int Y) {
     FHost->Heading(X, Y, L"TQvSkinScrollBox");
     FHost->Label(X, Y + 26, L"Children beyond the box, scrolled by skinned bars");
-    auto* Frame = Add<TQvSkinBorderPanel>(FHost.get(), X, Y + 46, 300, 180);
-    auto* VBar = Add<TQvSkinScrollBar>(Frame, 0, 0, 10, 10);
-    VBar->SetKind(sbVertical);
-    VBar->SetAlign(alRight);
-    auto* HBar = Add<TQvSkinScrollBar>(Frame, 0, 0, 10, 10);
-    HBar->SetAlign(alBottom);
-    auto* Box = Add<TQvSkinScrollBox>(Frame, 0, 0, 10, 10);
-    Box->SetAlign(alClient);
+    const TFramed<TQvSkinScrollBox> F = Framed<TQvSkinScrollBox>(X, Y + 46, 300, 180);
+    TQvSkinScrollBox* Box = F.Control;
     static const TColor Colors[] = {TColor(0xF9B937), TColor(0x61D786), TColor(0x9A6BE0),
                                     TColor(0x3C8CF0)};
     for (int I = 0; I < 8; ++I) {
@@ -166,8 +168,8 @@ class TTreesPage : public TGalleryPage {
       P->SetAlpha(255);
       P->SetTransparent(false);
     }
-    Box->SetVScrollBar(VBar);
-    Box->SetHScrollBar(HBar);
+    Box->SetVScrollBar(F.VBar);
+    Box->SetHScrollBar(F.HBar);
   }
 
   static constexpr int kPad = 16;

@@ -7,6 +7,14 @@
 
 namespace qv {
 
+int IQvAccessibleChildren::AccessibleChildAt(TPoint P) const {
+  for (int I = 0, N = AccessibleChildCount(); I < N; ++I) {
+    const TRect B = AccessibleChild(I).Bounds;
+    if (P.X >= B.Left && P.X < B.Right && P.Y >= B.Top && P.Y < B.Bottom) return I;
+  }
+  return -1;
+}
+
 namespace {
 
 // Indexed by TQvAccRole.

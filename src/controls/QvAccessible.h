@@ -66,6 +66,18 @@ struct TQvAccessibleInfo {
   String KeyboardShortcut;  // "Alt+F" for a caption "&File"; empty when none
 };
 
+// Implemented by every window that tells assistive technology about itself; the Win32
+// glue answers WM_GETOBJECT for such a window from these.
+class IQvAccessibleSource {
+ public:
+  virtual TQvAccessibleInfo AccessibleInfo() const = 0;
+  // Performs the default action (a click, a toggle); false when the window has none.
+  virtual bool DoAccessibleDefaultAction() { return false; }
+
+ protected:
+  ~IQvAccessibleSource() = default;
+};
+
 // One part of a control that assistive technology sees as an object of its own: a tab, a
 // toolbar item, a cell. Bounds are in the control's client coordinates.
 struct TQvAccessibleChild {
@@ -81,6 +93,9 @@ class IQvAccessibleChildren {
   virtual TQvAccessibleChild AccessibleChild(int Index) const = 0;
   // Performs the part's default action (select, press, delete); false when it has none.
   virtual bool DoAccessibleChildAction(int Index) { return false; }
+  // The part at a client point, -1 for none. This asks every part for its bounds; a
+  // control with many parts finds it directly.
+  virtual int AccessibleChildAt(TPoint P) const;
 
  protected:
   ~IQvAccessibleChildren() = default;

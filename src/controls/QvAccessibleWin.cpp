@@ -5,7 +5,7 @@
 #include <type_traits>
 
 #include "controls/QvAccessibleWin.h"
-#include "controls/QvSkinCustomControl.h"
+#include "host/WinControl.h"
 
 namespace qv {
 
@@ -27,12 +27,12 @@ bool IsSelf(const VARIANT& Child) {
   return Child.vt == VT_I4 && Child.lVal == CHILDID_SELF;
 }
 
-const IQvAccessibleChildren* PartsOf(const TControl* C) {
+const IQvAccessibleChildren* PartsOf(const IQvAccessibleSource* C) {
   return dynamic_cast<const IQvAccessibleChildren*>(C);
 }
 
 // The part a child id names: its index from 0, -1 for the control itself, -2 for none.
-int PartIndex(const TControl* C, const VARIANT& Child) {
+int PartIndex(const IQvAccessibleSource* C, const VARIANT& Child) {
   if (IsSelf(Child)) return -1;
   const IQvAccessibleChildren* Parts = PartsOf(C);
   if (!Parts || Child.vt != VT_I4) return -2;
@@ -116,14 +116,14 @@ class TQvAccessibleObject final : public IAccessible {
     return Text(Child, Key, &TQvAccessibleInfo::KeyboardShortcut);
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT Child) override {
-    TSource C = Control();
+    IQvAccessibleSource* C = Control();
     if (!C) return RPC_E_DISCONNECTED;
-    const int Part = PartIndex(C.Ctl, Child);
+    const int Part = PartIndex(C, Child);
     if (Part == -2) return E_INVALIDARG;
     return Guarded([&] {
       const bool Done =
-          Part < 0 ? C.DefaultAction()
-                   : dynamic_cast<IQvAccessibleChildren*>(C.Ctl)->DoAccessibleChildAction(Part);
+          Part < 0 ? C->DoAccessibleDefaultAction()
+                   : dynamic_cast<IQvAccessibleChildren*>(C)->DoAccessibleChildAction(Part);
       return Done ? S_OK : DISP_E_MEMBERNOTFOUND;
     });
   }
@@ -132,14 +132,14 @@ class TQvAccessibleObject final : public IAccessible {
   HRESULT STDMETHODCALLTYPE accLocation(LONG* X, LONG* Y, LONG* W, LONG* H,
                                         VARIANT Child) override {
     if (!X || !Y || !W || !H) return E_POINTER;
-    TSource C = Control();
+    IQvAccessibleSource* C = Control();
     if (!C) return RPC_E_DISCONNECTED;
-    const int Part = PartIndex(C.Ctl, Child);
+    const int Part = PartIndex(C, Child);
     if (Part == -2) return E_INVALIDARG;
     RECT R;
     GetClientRect(FWnd, &R);
     if (Part >= 0) {
-      const TRect B = PartsOf(C.Ctl)->AccessibleChild(Part).Bounds;
+      const TRect B = PartsOf(C)->AccessibleChild(Part).Bounds;
       R = {B.Left, B.Top, B.Right, B.Bottom};
     }
     MapWindowPoints(FWnd, nullptr, reinterpret_cast<POINT*>(&R), 2);
@@ -152,7 +152,7 @@ class TQvAccessibleObject final : public IAccessible {
   HRESULT STDMETHODCALLTYPE accHitTest(LONG X, LONG Y, VARIANT* Hit) override {
     if (!Hit) return E_POINTER;
     VariantInit(Hit);
-    TSource C = Control();
+    IQvAccessibleSource* C = Control();
     if (!C) return RPC_E_DISCONNECTED;
     POINT P{X, Y};
     ScreenToClient(FWnd, &P);
@@ -161,14 +161,11 @@ class TQvAccessibleObject final : public IAccessible {
     if (!PtInRect(&R, P)) return S_FALSE;
     Hit->vt = VT_I4;
     Hit->lVal = CHILDID_SELF;
-    if (const IQvAccessibleChildren* Parts = PartsOf(C.Ctl))
-      for (int I = 0, N = Parts->AccessibleChildCount(); I < N; ++I) {
-        const TRect B = Parts->AccessibleChild(I).Bounds;
-        if (P.x >= B.Left && P.x < B.Right && P.y >= B.Top && P.y < B.Bottom) {
-          Hit->lVal = I + 1;
-          break;
-        }
-      }
+    if (const IQvAccessibleChildren* Parts = PartsOf(C))
+      return Guarded([&] {
+        Hit->lVal = Parts->AccessibleChildAt(Point(P.x, P.y)) + 1;  // 0 is the control itself
+        return S_OK;
+      });
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* Focus) override {
@@ -191,7 +188,7 @@ class TQvAccessibleObject final : public IAccessible {
     if (!Count) return E_POINTER;
     *Count = 0;
     // A control with parts tells them; its child windows remain reachable as windows.
-    if (const IQvAccessibleChildren* Parts = PartsOf(Control().Ctl)) {
+    if (const IQvAccessibleChildren* Parts = PartsOf(Control())) {
       *Count = Parts->AccessibleChildCount();
       return S_OK;
     }
@@ -201,16 +198,16 @@ class TQvAccessibleObject final : public IAccessible {
     if (!Out) return E_POINTER;
     *Out = nullptr;
     // Parts are simple elements: no object of their own, the parent answers for them.
-    if (TSource C = Control(); C && PartsOf(C.Ctl))
-      return PartIndex(C.Ctl, Child) >= 0 ? S_FALSE : E_INVALIDARG;
+    if (IQvAccessibleSource* C = Control(); C && PartsOf(C))
+      return PartIndex(C, Child) >= 0 ? S_FALSE : E_INVALIDARG;
     return FStd ? FStd->get_accChild(Child, Out) : E_INVALIDARG;
   }
   HRESULT STDMETHODCALLTYPE accNavigate(LONG Dir, VARIANT Start, VARIANT* End) override {
     if (!End) return E_POINTER;
     VariantInit(End);
-    TSource C = Control();
-    if (const IQvAccessibleChildren* Parts = PartsOf(C.Ctl)) {
-      const int N = Parts->AccessibleChildCount(), Part = PartIndex(C.Ctl, Start);
+    IQvAccessibleSource* C = Control();
+    if (const IQvAccessibleChildren* Parts = PartsOf(C)) {
+      const int N = Parts->AccessibleChildCount(), Part = PartIndex(C, Start);
       int To = -1;
       if (Part == -1 && Dir == NAVDIR_FIRSTCHILD) To = 0;
       if (Part == -1 && Dir == NAVDIR_LASTCHILD) To = N - 1;
@@ -253,22 +250,8 @@ class TQvAccessibleObject final : public IAccessible {
     if (FStd) FStd->Release();
   }
 
-  // A skinned control, or another control that is an accessible source.
-  struct TSource {
-    TControl* Ctl = nullptr;
-    TQvSkinCustomControl* Skin = nullptr;
-    IQvAccessibleSource* Other = nullptr;
-    explicit operator bool() const { return Skin || Other; }
-    TQvAccessibleInfo Info() const {
-      return Skin ? Skin->AccessibleInfo() : Other->AccessibleInfo();
-    }
-    bool DefaultAction() const {
-      return Skin ? Skin->DoAccessibleDefaultAction() : Other->DoAccessibleDefaultAction();
-    }
-  };
-  TSource Control() const {
-    TControl* C = IsWindow(FWnd) ? FindControl(FWnd) : nullptr;
-    return {C, dynamic_cast<TQvSkinCustomControl*>(C), dynamic_cast<IQvAccessibleSource*>(C)};
+  IQvAccessibleSource* Control() const {
+    return IsWindow(FWnd) ? dynamic_cast<IQvAccessibleSource*>(FindControl(FWnd)) : nullptr;
   }
 
   // Nothing may leave a COM method as an exception.
@@ -285,12 +268,13 @@ class TQvAccessibleObject final : public IAccessible {
   HRESULT Answer(const VARIANT& Child, TOut* Out, F&& Fn) {
     if (!Out) return E_POINTER;
     if constexpr (std::is_same_v<TOut, VARIANT>) VariantInit(Out);
-    TSource C = Control();
+    IQvAccessibleSource* C = Control();
     if (!C) return IsSelf(Child) ? RPC_E_DISCONNECTED : E_INVALIDARG;
-    const int Part = PartIndex(C.Ctl, Child);
+    const int Part = PartIndex(C, Child);
     if (Part == -2) return E_INVALIDARG;
-    return Guarded(
-        [&] { return Fn(Part < 0 ? C.Info() : PartsOf(C.Ctl)->AccessibleChild(Part).Info); });
+    return Guarded([&] {
+      return Fn(Part < 0 ? C->AccessibleInfo() : PartsOf(C)->AccessibleChild(Part).Info);
+    });
   }
 
   // An empty text answers S_FALSE with no string, as MSAA expects of a missing property;
@@ -319,22 +303,15 @@ class TQvAccessibleObject final : public IAccessible {
 
 }  // namespace
 
-void NotifyAccessibleChild(TQvSkinCustomControl* Control, TQvAccEvent Event, int Index) {
-  if (!Control->HandleAllocated() || Index < 0) return;
-  static constexpr DWORD Events[] = {EVENT_OBJECT_FOCUS, EVENT_OBJECT_STATECHANGE,
-                                     EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_NAMECHANGE};
-  NotifyWinEvent(Events[Event], Control->Handle(), OBJID_CLIENT, LONG(Index + 1));
-}
-
-void NotifyAccessibleEvent(TWinControl* Control, TQvAccEvent Event) {
+void NotifyAccessibleWindow(TWinControl* Control, TQvAccEvent Event, long ChildId) {
   if (!Control->HandleAllocated()) return;
   static constexpr DWORD Events[] = {EVENT_OBJECT_FOCUS, EVENT_OBJECT_STATECHANGE,
                                      EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_NAMECHANGE};
-  NotifyWinEvent(Events[Event], Control->Handle(), OBJID_CLIENT, CHILDID_SELF);
+  NotifyWinEvent(Events[Event], Control->Handle(), OBJID_CLIENT, LONG(ChildId));
 }
 
-intptr_t AccessibleObjectResult(TQvSkinCustomControl* Control, uintptr_t WParam, intptr_t LParam) {
-  return AccessibleObjectResult(static_cast<TWinControl*>(Control), WParam, LParam);
+void NotifyAccessibleChild(TWinControl* Control, TQvAccEvent Event, int Index) {
+  if (Index >= 0) NotifyAccessibleWindow(Control, Event, Index + 1);
 }
 
 intptr_t AccessibleObjectResult(TWinControl* Control, uintptr_t WParam, intptr_t LParam) {

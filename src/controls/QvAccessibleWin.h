@@ -12,28 +12,17 @@ namespace qv {
 // IAccessible's interface identity (the one in MinGW's import library is wrong).
 const _GUID& IidAccessible();
 
-class TQvSkinCustomControl;
 class TWinControl;
 
-// A windowed control that is no skinned control answers assistive technology through this.
-class IQvAccessibleSource {
- public:
-  virtual TQvAccessibleInfo AccessibleInfo() const = 0;
-  virtual bool DoAccessibleDefaultAction() { return false; }
-
- protected:
-  ~IQvAccessibleSource() = default;
-};
-
-// The answer to WM_GETOBJECT: an IAccessible for OBJID_CLIENT, 0 for every other object
-// (the platform then answers with its standard proxy).
-intptr_t AccessibleObjectResult(TQvSkinCustomControl* Control, uintptr_t WParam, intptr_t LParam);
+// The answer to WM_GETOBJECT for a window implementing IQvAccessibleSource: an
+// IAccessible for OBJID_CLIENT, 0 for every other object (the platform then answers with
+// its standard proxy).
 intptr_t AccessibleObjectResult(TWinControl* Control, uintptr_t WParam, intptr_t LParam);
-// Tells assistive technology that a control's focus, state, value or name changed.
-void NotifyAccessibleEvent(TWinControl* Control, TQvAccEvent Event);
 
-// Tells assistive technology that a part (IQvAccessibleChildren, index from 0) took the
+// Tells assistive technology that the window (ChildId 0) or its part ChildId took the
 // focus or changed its state, value or name.
-void NotifyAccessibleChild(TQvSkinCustomControl* Control, TQvAccEvent Event, int Index);
+void NotifyAccessibleWindow(TWinControl* Control, TQvAccEvent Event, long ChildId = 0);
+// The same for a part (IQvAccessibleChildren, index from 0); nothing for an index below 0.
+void NotifyAccessibleChild(TWinControl* Control, TQvAccEvent Event, int Index);
 
 }  // namespace qv

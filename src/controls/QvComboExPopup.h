@@ -29,7 +29,7 @@ using TRowEvent = std::function<void(TObject* Sender, int Row)>;
 // visible rows of a TQvPopupRows (the filter model stays the source of truth). Captions
 // are asked for on paint, so long lists cost what the visible rows cost. It never takes
 // the focus: the owning combo or edit keeps it.
-class TQvPopupTree : public TQvSkinVirtualStringTree, public IQvAccessibleSource {
+class TQvPopupTree : public TQvSkinVirtualStringTree {
   QV_CLASS(TQvPopupTree)
  public:
   explicit TQvPopupTree(TComponent* AOwner);

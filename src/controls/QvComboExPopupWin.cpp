@@ -56,7 +56,7 @@ TQvPopupTree::TQvPopupTree(TComponent* AOwner) : TQvSkinVirtualStringTree(AOwner
     const int Row = RowOf(Node);
     if (Row < 0 || FRows.Checked(Row) == Node->Checked()) return;
     FRows.SetChecked(Row, Node->Checked());
-    NotifyAccessibleEvent(this, aeStateChange);
+    NotifyAccessibleWindow(this, aeStateChange);
     if (OnRowChecked) OnRowChecked(this, Row);
   };
 }
@@ -123,7 +123,7 @@ void TQvPopupTree::FocusRow(int Row) {
     ClearSelection();
   }
   SetFocusedNode(N);
-  NotifyAccessibleEvent(this, aeFocus);
+  NotifyAccessibleWindow(this, aeFocus);
   if (OnRowFocused) OnRowFocused(this, FRows.Focused());
 }
 
@@ -141,7 +141,7 @@ void TQvPopupTree::ToggleCheck(int Row) {
   const int Place = FRows.VisiblePlace(Row);
   if (TVirtualNode* N = Place >= 0 ? Items(Place) : nullptr; N && CheckBoxes())
     SetCheckState(N, FRows.Checked(Row) ? csCheckedNormal : csUncheckedNormal);
-  NotifyAccessibleEvent(this, aeStateChange);
+  NotifyAccessibleWindow(this, aeStateChange);
   if (OnRowChecked) OnRowChecked(this, Row);
 }
 

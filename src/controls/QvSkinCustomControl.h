@@ -21,7 +21,9 @@ using TQvBackgroundEvent =
 using TQvCustomDrawEvent = std::function<void(TObject* Sender, TBitmap32* ACanvas)>;
 using TQvDPIChangedEvent = std::function<void(TObject* Sender, int NewPPI)>;
 
-class TQvSkinCustomControl : public TCustomPaintBox32_qv, public IQvBackgroundSource {
+class TQvSkinCustomControl : public TCustomPaintBox32_qv,
+                             public IQvBackgroundSource,
+                             public IQvAccessibleSource {
   QV_CLASS(TQvSkinCustomControl)
  public:
   // Window timer of the delayed refresh.
@@ -63,9 +65,9 @@ class TQvSkinCustomControl : public TCustomPaintBox32_qv, public IQvBackgroundSo
 
   // What assistive technology is told about the control: a plain client here. Controls
   // fill in their role, name, value and state.
-  virtual TQvAccessibleInfo AccessibleInfo() const;
+  TQvAccessibleInfo AccessibleInfo() const override;
   // Performs the default action (a click, a toggle); false when the control has none.
-  virtual bool DoAccessibleDefaultAction() { return false; }
+  bool DoAccessibleDefaultAction() override { return false; }
   // Tells assistive technology that the focus, state, value or name changed.
   void NotifyAccessible(TQvAccEvent Event);
   // True when the window shows keyboard cues (after keyboard use, or always when the user

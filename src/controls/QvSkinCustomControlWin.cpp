@@ -114,7 +114,7 @@ TQvAccessibleInfo TQvSkinCustomControl::AccessibleInfo() const {
 }
 
 void TQvSkinCustomControl::NotifyAccessible(TQvAccEvent Event) {
-  NotifyAccessibleEvent(this, Event);
+  NotifyAccessibleWindow(this, Event);
 }
 
 bool TQvSkinCustomControl::ShowsFocusCues() {

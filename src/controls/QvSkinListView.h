@@ -3,9 +3,11 @@
 // native bars. In report view its column header is painted by us (HeaderHeight,
 // HeaderBgColor, HeaderPenColor), and its scroll state is mirrored into two external
 // skinned bars that scroll the list back when the user moves them. TQvSkinListView
-// publishes it.
+// publishes it. Assistive technology sees a list whose items are list items, told from
+// our own model since the platform's proxy does not tell them everywhere.
 #include <vector>
 
+#include "controls/QvAccessible.h"
 #include "controls/QvSkinListViewGeometry.h"
 #include "controls/QvSkinScrollBar.h"
 #include "host/WinControl.h"
@@ -22,7 +24,9 @@ struct TQvListColumn {
   int ImageIndex = -1;
 };
 
-class TQvSkinCustomListView : public TWinControl {
+class TQvSkinCustomListView : public TWinControl,
+                              public IQvAccessibleSource,
+                              public IQvAccessibleChildren {
   QV_CLASS(TQvSkinCustomListView)
  public:
   explicit TQvSkinCustomListView(TComponent* AOwner);
@@ -87,6 +91,10 @@ class TQvSkinCustomListView : public TWinControl {
   const TPropTable& Properties() const override;
 
   TNotifyEvent OnScrollBarChange;  // Sender: the bar the user moved
+
+  TQvAccessibleInfo AccessibleInfo() const override;
+  int AccessibleChildCount() const override { return ItemCount(); }
+  TQvAccessibleChild AccessibleChild(int Index) const override;
 
  protected:
   void CreateParams(TCreateParams& Params) override;

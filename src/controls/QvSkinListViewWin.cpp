@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "controls/QvAccessibleWin.h"
+#include "controls/QvSkinBarLinks.h"
 #include "controls/QvSkinListView.h"
 #include "host/Font.h"
 #include "host/ImageList.h"
@@ -50,11 +52,7 @@ TQvSkinCustomListView::TQvSkinCustomListView(TComponent* AOwner) : TWinControl(A
 }
 
 TQvSkinCustomListView::~TQvSkinCustomListView() {
-  for (TQvSkinScrollBar* Bar : {FVScrollBar, FHScrollBar})
-    if (Bar) {
-      Bar->OnChange = nullptr;
-      Bar->RemoveFreeNotification(this);
-    }
+  ReleaseBars(this, {FVScrollBar, FHScrollBar});
 }
 
 // ---- the framework list view's parts ---------------------------------------------
@@ -228,6 +226,40 @@ void TQvSkinCustomListView::Notification(TComponent* AComponent, TOperation Oper
   if (AComponent == FSmallImages) FSmallImages = nullptr;
 }
 
+// ---- accessibility ----------------------------------------------------------------
+
+TQvAccessibleInfo TQvSkinCustomListView::AccessibleInfo() const {
+  TQvAccessibleInfo Info;
+  Info.Role = arList;
+  Info.State.Include(asFocusable);
+  if (!Enabled()) Info.State.Include(asDisabled);
+  if (!Visible()) Info.State.Include(asInvisible);
+  return Info;
+}
+
+TQvAccessibleChild TQvSkinCustomListView::AccessibleChild(int Index) const {
+  TQvAccessibleChild Item;
+  TQvAccessibleInfo& I = Item.Info;
+  I.Role = arListItem;
+  I.Name = FItems[size_t(Index)].Caption;
+  I.State = {asFocusable, asSelectable};
+  if (!HandleAllocated()) return Item;
+  // Selection, focus and place are the window's.
+  const HWND Wnd = const_cast<TQvSkinCustomListView*>(this)->Handle();
+  const UINT State = UINT(
+      SendMessageW(Wnd, LVM_GETITEMSTATE, WPARAM(Index), LPARAM(LVIS_SELECTED | LVIS_FOCUSED)));
+  if (State & LVIS_SELECTED) I.State.Include(asSelected);
+  if ((State & LVIS_FOCUSED) && GetFocus() == Wnd) I.State.Include(asFocused);
+  RECT R{LVIR_BOUNDS, 0, 0, 0};
+  if (SendMessageW(Wnd, LVM_GETITEMRECT, WPARAM(Index), LPARAM(&R)))
+    Item.Bounds = Rect(R.left, R.top, R.right, R.bottom);
+  RECT Client;
+  GetClientRect(Wnd, &Client);
+  if (Item.Bounds.Bottom <= Client.top || Item.Bounds.Top >= Client.bottom)
+    I.State.Include(asInvisible);
+  return Item;
+}
+
 void TQvSkinCustomListView::WndProc(TMessage& Message) {
   if (Message.Msg == RealignMessage()) {
     if (Parent() && Align() != alNone) {
@@ -237,6 +269,9 @@ void TQvSkinCustomListView::WndProc(TMessage& Message) {
     return;
   }
   switch (Message.Msg) {
+    case WM_GETOBJECT:
+      if ((Message.Result = AccessibleObjectResult(this, Message.WParam, Message.LParam))) return;
+      break;
     case WM_NCCALCSIZE:
     case WM_NCPAINT:
       // No non-client area: neither a border nor native bars show; the list keeps its

@@ -3,7 +3,9 @@
 // paints through an off-screen copy (optionally over the parent's picture), keeps external
 // skinned bars in step with its text, and tells a border panel about hover and focus.
 // TQvSkinMemo publishes it; TQvSkinMemoEx packs a memo and two auto-hiding bars into a
-// border panel.
+// border panel. Assistive technology sees editable text told from our own model, which
+// knows the read-only refusal the window does not.
+#include "controls/QvAccessible.h"
 #include "controls/QvNativeScrollMirror.h"
 #include "controls/QvSkinBorderPanel.h"
 #include "controls/QvSkinScrollBar.h"
@@ -11,7 +13,7 @@
 
 namespace qv {
 
-class TQvSkinCustomMemo : public TWinControl {
+class TQvSkinCustomMemo : public TWinControl, public IQvAccessibleSource {
   QV_CLASS(TQvSkinCustomMemo)
  public:
   explicit TQvSkinCustomMemo(TComponent* AOwner);
@@ -44,6 +46,8 @@ class TQvSkinCustomMemo : public TWinControl {
   void UpDateScrollRange();
   // A full repaint through an off-screen copy.
   void DoPaint();
+
+  TQvAccessibleInfo AccessibleInfo() const override;
 
   void WndProc(TMessage& Message) override;
   void Loaded() override;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "controls/QvAccessibleWin.h"
+#include "controls/QvSkinBarLinks.h"
 #include "controls/QvSkinMemo.h"
 #include "forms/QvMessages.h"
 #include "graphics/QvCommParentImage.h"
@@ -28,11 +30,7 @@ TQvSkinCustomMemo::TQvSkinCustomMemo(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TQvSkinCustomMemo::~TQvSkinCustomMemo() {
-  for (TQvSkinScrollBar* Bar : {FVScrollBar, FHScrollBar})
-    if (Bar) {
-      Bar->OnChange = nullptr;
-      Bar->RemoveFreeNotification(this);
-    }
+  ReleaseBars(this, {FVScrollBar, FHScrollBar});
   if (FQvSkinBorderPanel) FQvSkinBorderPanel->RemoveFreeNotification(this);
 }
 
@@ -75,6 +73,17 @@ void TQvSkinCustomMemo::SetBar(TQvSkinScrollBar*& Field, TQvSkinScrollBar* Value
   }
   // The platform keeps a scroll state only for the directions whose style is on.
   if (HandleAllocated()) RecreateWnd();
+}
+
+TQvAccessibleInfo TQvSkinCustomMemo::AccessibleInfo() const {
+  TQvAccessibleInfo Info;
+  Info.Role = arEditableText;
+  Info.Value = Text();
+  Info.State.Include(asFocusable);
+  if (FReadOnly) Info.State.Include(asReadOnly);
+  if (!Enabled()) Info.State.Include(asDisabled);
+  if (!Visible()) Info.State.Include(asInvisible);
+  return Info;
 }
 
 String TQvSkinCustomMemo::Text() const {
@@ -223,6 +232,9 @@ void TQvSkinCustomMemo::WndProc(TMessage& Message) {
     return;
   }
   switch (Message.Msg) {
+    case WM_GETOBJECT:
+      if ((Message.Result = AccessibleObjectResult(this, Message.WParam, Message.LParam))) return;
+      break;
     case WM_NCCALCSIZE:
       Message.Result = 0;  // the client area is the whole window
       return;
@@ -334,14 +346,9 @@ void TQvSkinCustomMemo::WndProc(TMessage& Message) {
 
 void TQvSkinCustomMemo::Loaded() {
   TWinControl::Loaded();
-  auto Find = [this](String& Name) {
-    TComponent* C = Name.empty() ? nullptr : FindReferencedComponent(this, Name);
-    Name.clear();
-    return C;
-  };
-  if (auto* P = dynamic_cast<TQvSkinBorderPanel*>(Find(FPendingPanel))) SetQvSkinBorderPanel(P);
-  if (auto* V = dynamic_cast<TQvSkinScrollBar*>(Find(FPendingVBar))) SetVScrollBar(V);
-  if (auto* H = dynamic_cast<TQvSkinScrollBar*>(Find(FPendingHBar))) SetHScrollBar(H);
+  if (auto* P = TakeReference<TQvSkinBorderPanel>(this, FPendingPanel)) SetQvSkinBorderPanel(P);
+  if (auto* V = TakeReference<TQvSkinScrollBar>(this, FPendingVBar)) SetVScrollBar(V);
+  if (auto* H = TakeReference<TQvSkinScrollBar>(this, FPendingHBar)) SetHScrollBar(H);
 }
 
 const TPropTable& TQvSkinCustomMemo::Properties() const {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/QvSkinBarLinks.h"
 #include "controls/QvSkinScrollBox.h"
 #include "host/Properties.h"
 #include "host/ScopeGuard.h"
@@ -22,12 +23,7 @@ TQvSkinScrollBox::TQvSkinScrollBox(TComponent* AOwner) : TQvSkinPanel(AOwner) {
 }
 
 TQvSkinScrollBox::~TQvSkinScrollBox() {
-  for (TQvSkinScrollBar* Bar : {FVScrollBar, FHScrollBar})
-    if (Bar) {
-      Bar->OnChange = nullptr;
-      Bar->OnLastChange = nullptr;
-      Bar->RemoveFreeNotification(this);
-    }
+  ReleaseBars(this, {FVScrollBar, FHScrollBar}, true);
 }
 
 void TQvSkinScrollBox::CreateParams(TCreateParams& Params) {

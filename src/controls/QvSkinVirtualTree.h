@@ -3,7 +3,9 @@
 // border and native bars. The tree's scroll state goes to two external skinned bars
 // (VScrollBar, HScrollBar) that scroll the tree back when the user moves them, and a
 // surrounding TQvSkinBorderPanel is told about focus and hover so that it lights its frame.
-// The two classes add the same members (TQvSkinVirtualTreeT).
+// Assistive technology sees an outline whose shown rows, in display order, are its outline
+// items. The two classes add the same members (TQvSkinVirtualTreeT).
+#include "controls/QvAccessible.h"
 #include "controls/QvSkinBorderPanel.h"
 #include "controls/QvSkinScrollBar.h"
 #include "vtree/VirtualTrees.h"
@@ -11,7 +13,9 @@
 namespace qv {
 
 template <class TTreeBase>
-class TQvSkinVirtualTreeT : public TTreeBase {
+class TQvSkinVirtualTreeT : public TTreeBase,
+                            public IQvAccessibleSource,
+                            public IQvAccessibleChildren {
  public:
   explicit TQvSkinVirtualTreeT(TComponent* AOwner);
   ~TQvSkinVirtualTreeT() override;
@@ -34,7 +38,16 @@ class TQvSkinVirtualTreeT : public TTreeBase {
 
   TNotifyEvent OnScrollBarChange;  // Sender: the bar the user moved
 
+  TQvAccessibleInfo AccessibleInfo() const override;
+  int AccessibleChildCount() const override;
+  TQvAccessibleChild AccessibleChild(int Index) const override;
+  // Expands or collapses a parent row; toggles a leaf row's check.
+  bool DoAccessibleChildAction(int Index) override;
+  int AccessibleChildAt(TPoint P) const override;
+
  protected:
+  void FocusChanged(TVirtualNode* Node) override;
+  void NodeChecked(TVirtualNode* Node) override;
   void CreateParams(TCreateParams& Params) override;
   void DoScroll(int DeltaX, int DeltaY) override;
   void AlignControls(TControl* AControl, TRect& Rect) override;
@@ -45,6 +58,9 @@ class TQvSkinVirtualTreeT : public TTreeBase {
   void MirrorBar(TQvSkinScrollBar* Bar, bool Vertical);
   void BarChanged(TObject* Sender);
   void TellPanel(bool ViaMouse, bool InFocus);
+  // The shown row at a position in display order (nil past the end), and back (-1).
+  TVirtualNode* RowAt(int Index) const;
+  int RowIndex(const TVirtualNode* Node) const;
 
   TQvSkinBorderPanel* FQvSkinBorderPanel = nullptr;
   TQvSkinScrollBar* FVScrollBar = nullptr;

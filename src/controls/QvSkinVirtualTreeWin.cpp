@@ -1,6 +1,10 @@
 #include <windows.h>
 
+#include <type_traits>
+
+#include "controls/QvAccessibleWin.h"
 #include "controls/QvNativeScrollMirror.h"
+#include "controls/QvSkinBarLinks.h"
 #include "controls/QvSkinVirtualTree.h"
 #include "host/Properties.h"
 #include "host/ScopeGuard.h"
@@ -22,11 +26,7 @@ TQvSkinVirtualTreeT<B>::TQvSkinVirtualTreeT(TComponent* AOwner) : B(AOwner) {
 template <class B>
 TQvSkinVirtualTreeT<B>::~TQvSkinVirtualTreeT() {
   // The bars stop calling back into a tree that is going.
-  for (TQvSkinScrollBar* Bar : {FVScrollBar, FHScrollBar})
-    if (Bar) {
-      Bar->OnChange = nullptr;
-      Bar->RemoveFreeNotification(this);
-    }
+  ReleaseBars(this, {FVScrollBar, FHScrollBar});
   if (FQvSkinBorderPanel) FQvSkinBorderPanel->RemoveFreeNotification(this);
 }
 
@@ -174,6 +174,17 @@ void TQvSkinVirtualTreeT<B>::WndProc(TMessage& Message) {
       B::WndProc(Message);
       TellPanel(true, Message.Msg == CM_MOUSEENTER);
       return;
+    case WM_GETOBJECT:
+      if ((Message.Result = AccessibleObjectResult(this, Message.WParam, Message.LParam))) return;
+      break;
+    case WM_SETFOCUS:
+      B::WndProc(Message);
+      // A reader follows the focused row, or the tree itself when no row has the focus.
+      if (const int Row = RowIndex(this->FocusedNode()); Row >= 0)
+        NotifyAccessibleChild(this, aeFocus, Row);
+      else
+        NotifyAccessibleWindow(this, aeFocus);
+      return;
   }
   B::WndProc(Message);
 }
@@ -181,14 +192,111 @@ void TQvSkinVirtualTreeT<B>::WndProc(TMessage& Message) {
 template <class B>
 void TQvSkinVirtualTreeT<B>::Loaded() {
   B::Loaded();
-  auto Find = [this](String& Name) {
-    TComponent* C = Name.empty() ? nullptr : FindReferencedComponent(this, Name);
-    Name.clear();
-    return C;
-  };
-  if (auto* P = dynamic_cast<TQvSkinBorderPanel*>(Find(FPendingPanel))) SetQvSkinBorderPanel(P);
-  if (auto* V = dynamic_cast<TQvSkinScrollBar*>(Find(FPendingVBar))) SetVScrollBar(V);
-  if (auto* H = dynamic_cast<TQvSkinScrollBar*>(Find(FPendingHBar))) SetHScrollBar(H);
+  if (auto* P = TakeReference<TQvSkinBorderPanel>(this, FPendingPanel)) SetQvSkinBorderPanel(P);
+  if (auto* V = TakeReference<TQvSkinScrollBar>(this, FPendingVBar)) SetVScrollBar(V);
+  if (auto* H = TakeReference<TQvSkinScrollBar>(this, FPendingHBar)) SetHScrollBar(H);
+}
+
+// ---- accessibility ----------------------------------------------------------------
+
+template <class B>
+TVirtualNode* TQvSkinVirtualTreeT<B>::RowAt(int Index) const {
+  // The row walk may initialise nodes on the way: it is not const in the model.
+  auto& Model = const_cast<TQvSkinVirtualTreeT*>(this)->Model();
+  TVirtualNode* N = Index >= 0 ? Model.GetFirstVisible() : nullptr;
+  for (; N && Index > 0; --Index) N = Model.GetNextVisible(N);
+  return N;
+}
+
+template <class B>
+int TQvSkinVirtualTreeT<B>::RowIndex(const TVirtualNode* Node) const {
+  if (!Node || !this->IsVisible(Node)) return -1;
+  auto& Model = const_cast<TQvSkinVirtualTreeT*>(this)->Model();
+  int Index = 0;
+  for (TVirtualNode* N = Model.GetFirstVisible(); N; N = Model.GetNextVisible(N), ++Index)
+    if (N == Node) return Index;
+  return -1;
+}
+
+template <class B>
+TQvAccessibleInfo TQvSkinVirtualTreeT<B>::AccessibleInfo() const {
+  TQvAccessibleInfo Info;
+  Info.Role = arOutline;
+  Info.State.Include(asFocusable);
+  if (!this->Enabled()) Info.State.Include(asDisabled);
+  if (!this->Visible()) Info.State.Include(asInvisible);
+  return Info;
+}
+
+template <class B>
+int TQvSkinVirtualTreeT<B>::AccessibleChildCount() const {
+  return const_cast<TQvSkinVirtualTreeT*>(this)->VisibleCount();
+}
+
+template <class B>
+TQvAccessibleChild TQvSkinVirtualTreeT<B>::AccessibleChild(int Index) const {
+  TQvAccessibleChild Row;
+  TVirtualNode* N = RowAt(Index);
+  if (!N) return Row;
+  auto* Self = const_cast<TQvSkinVirtualTreeT*>(this);
+  TQvAccessibleInfo& I = Row.Info;
+  I.Role = arOutlineItem;
+  if constexpr (std::is_base_of_v<TCustomVirtualStringTree_qv, B>)
+    I.Name = Self->Text(N);
+  else
+    I.Name = N->Text;
+  I.Value = std::to_wstring(N->Level());  // outline items tell their level as the value
+  I.State = {asFocusable, asSelectable};
+  if (this->Selected(N)) I.State.Include(asSelected);
+  if (N == this->FocusedNode() && this->Focused()) I.State.Include(asFocused);
+  const bool Parent = Self->Model().HasChildren(N);
+  if (Parent) {
+    I.State.Include(this->Expanded(N) ? asExpanded : asCollapsed);
+    I.DefaultAction = this->Expanded(N) ? L"Collapse" : L"Expand";
+  }
+  if (N->CheckType() != ctNone && this->TreeOptions().Contains(toCheckSupport)) {
+    if (N->CheckState() == csCheckedNormal) I.State.Include(asChecked);
+    if (N->CheckState() == csMixedNormal) I.State.Include(asMixed);
+    if (!Parent) I.DefaultAction = N->Checked() ? L"Uncheck" : L"Check";
+  }
+  Row.Bounds = Self->GetDisplayRect(N);
+  const TRect& R = Row.Bounds;
+  if (R.Bottom <= 0 || R.Top >= this->ClientHeight()) I.State.Include(asInvisible);
+  if (!this->Enabled()) I.State.Include(asDisabled);
+  return Row;
+}
+
+template <class B>
+bool TQvSkinVirtualTreeT<B>::DoAccessibleChildAction(int Index) {
+  TVirtualNode* N = RowAt(Index);
+  if (!N) return false;
+  if (this->Model().HasChildren(N)) {
+    this->SetExpanded(N, !this->Expanded(N));
+    return true;
+  }
+  if (N->CheckType() == ctNone || !this->TreeOptions().Contains(toCheckSupport)) return false;
+  this->Model().ToggleCheck(N);
+  return true;
+}
+
+template <class B>
+int TQvSkinVirtualTreeT<B>::AccessibleChildAt(TPoint P) const {
+  return RowIndex(const_cast<TQvSkinVirtualTreeT*>(this)->GetNodeAt(P.X, P.Y));
+}
+
+template <class B>
+void TQvSkinVirtualTreeT<B>::FocusChanged(TVirtualNode* Node) {
+  B::FocusChanged(Node);
+  const int Row = RowIndex(Node);
+  NotifyAccessibleChild(this, this->Focused() ? aeFocus : aeStateChange, Row);
+  // The focused row is the selected one for a reader that follows the selection too.
+  if (Row >= 0 && this->Selected(Node)) NotifyAccessibleChild(this, aeStateChange, Row);
+}
+
+template <class B>
+void TQvSkinVirtualTreeT<B>::NodeChecked(TVirtualNode* Node) {
+  B::NodeChecked(Node);
+  NotifyAccessibleChild(this, aeStateChange, RowIndex(Node));
 }
 
 template class TQvSkinVirtualTreeT<TVirtualStringTree_qv>;

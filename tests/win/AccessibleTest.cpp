@@ -1,6 +1,7 @@
 // The MSAA object of skinned controls, read back the way a screen reader reads it.
 #include <windows.h>
 // windows.h first: the OLE headers depend on it.
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include "SkinControlsTestSupport.h"
@@ -8,11 +9,14 @@
 #include "controls/QvHLSTrackBar.h"
 #include "controls/QvSkinComboBoxEx.h"
 #include "controls/QvSkinCountBar.h"
+#include "controls/QvSkinListView.h"
+#include "controls/QvSkinMemo.h"
 #include "controls/QvSkinPageControl.h"
 #include "controls/QvSkinScrollBar.h"
 #include "controls/QvSkinSearchEdit.h"
 #include "controls/QvSkinTabset.h"
 #include "controls/QvSkinTagsBox.h"
+#include "controls/QvSkinVirtualTree.h"
 #include "dialogs/QvMessageBox.h"
 
 using namespace qv;
@@ -85,6 +89,32 @@ class AccessibleTest : public SkinFormTest {
     return SUCCEEDED(AccessibleObjectFromWindow(Wnd, DWORD(OBJID_CLIENT), IidAccessible(),
                                                 reinterpret_cast<void**>(&Acc.P))) &&
            Acc.P;
+  }
+  // The object's role and the number of children it tells.
+  void ExpectRoleAndChildren(TComPtr& Acc, LONG Role, LONG Children) {
+    VARIANT V;
+    ASSERT_EQ(Acc->get_accRole(Self, &V), S_OK);
+    EXPECT_EQ(V.lVal, Role);
+    LONG Count = 0;
+    ASSERT_EQ(Acc->get_accChildCount(&Count), S_OK);
+    EXPECT_EQ(Count, Children);
+  }
+  static VARIANT ChildId(LONG Id) {
+    VARIANT V;
+    V.vt = VT_I4;
+    V.lVal = Id;
+    return V;
+  }
+  // One part's role, name and its states among Mask.
+  void ExpectPart(TComPtr& Acc, LONG Id, LONG Role, const wchar_t* Name, LONG Mask, LONG State) {
+    VARIANT V;
+    ASSERT_EQ(Acc->get_accRole(ChildId(Id), &V), S_OK);
+    EXPECT_EQ(V.lVal, Role) << Name;
+    ASSERT_EQ(Acc->get_accState(ChildId(Id), &V), S_OK);
+    EXPECT_EQ(V.lVal & Mask, State) << Name;
+    BSTR B = nullptr;
+    ASSERT_EQ(Acc->get_accName(ChildId(Id), &B), S_OK);
+    EXPECT_EQ(TakeBstr(B), Name);
   }
   TAccProbe* Probe = nullptr;
   VARIANT Self = [] {
@@ -604,6 +634,113 @@ TEST_F(AccessibleTest, MessageBoxIsADialogWithStaticTextAndButtons) {
   LONG Children = 0;
   EXPECT_EQ(Dialog->get_accChildCount(&Children), S_OK);
   EXPECT_GE(Children, 2);
+}
+
+TEST_F(AccessibleTest, TreeIsAnOutlineOfItsShownRows) {
+  auto* Tree = new TQvSkinVirtualStringTree(Form.get());
+  Tree->SetParent(Form.get());
+  Tree->SetBounds(10, 60, 200, 3 * Tree->DefaultNodeHeight());
+  Tree->SetTreeOptions(Tree->TreeOptions() + TVTOptions{toCheckSupport});
+  TVirtualNode* Fruit = Tree->AddChild(nullptr, L"Fruit");
+  TVirtualNode* Apple = Tree->AddChild(Fruit, L"Apple");
+  TVirtualNode* Leaf = Tree->AddChild(nullptr, L"Leaf");
+  Tree->SetCheckType(Leaf, ctCheckBox);
+  Tree->AddChild(nullptr, L"Below");
+  Tree->SetExpanded(Fruit, true);
+  Tree->SetFocus();
+  Tree->SetFocusedNode(Apple);
+  Tree->SetSelected(Apple, true);
+  PumpIdle();
+  TComPtr Acc;
+  ASSERT_TRUE(Get(Tree->Handle(), Acc));
+  ExpectRoleAndChildren(Acc, ROLE_SYSTEM_OUTLINE, 4);
+
+  // Rows in display order; the last one is scrolled out of the three-row view.
+  struct TRow {
+    const wchar_t* Name;
+    const wchar_t* Level;
+    LONG State;
+    const wchar_t* Action;
+  } const Rows[] = {
+      {L"Fruit", L"0", STATE_SYSTEM_EXPANDED, L"Collapse"},
+      {L"Apple", L"1", STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED, L""},
+      {L"Leaf", L"0", 0, L"Check"},
+      {L"Below", L"0", STATE_SYSTEM_INVISIBLE, L""},
+  };
+  const LONG Told = STATE_SYSTEM_EXPANDED | STATE_SYSTEM_COLLAPSED | STATE_SYSTEM_SELECTED |
+                    STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED | STATE_SYSTEM_INVISIBLE;
+  POINT Origin{0, 0};
+  ClientToScreen(Tree->Handle(), &Origin);
+  const LONG RowH = Tree->DefaultNodeHeight();
+  for (LONG Id = 1; Id <= 4; ++Id) {
+    const TRow& R = Rows[Id - 1];
+    ExpectPart(Acc, Id, ROLE_SYSTEM_OUTLINEITEM, R.Name, Told, R.State);
+    BSTR B = nullptr;
+    ASSERT_EQ(Acc->get_accValue(ChildId(Id), &B), S_OK);
+    EXPECT_EQ(TakeBstr(B), R.Level);
+    Acc->get_accDefaultAction(ChildId(Id), &B);
+    EXPECT_EQ(TakeBstr(B), R.Action) << R.Name;
+    LONG X, Y, W, H;
+    ASSERT_EQ(Acc->accLocation(&X, &Y, &W, &H, ChildId(Id)), S_OK);
+    EXPECT_EQ(std::make_pair(Y, H), std::make_pair(Origin.y + (Id - 1) * RowH, RowH));
+    VARIANT Hit;
+    if (Id == 4) continue;  // outside the window
+    ASSERT_EQ(Acc->accHitTest(X + 2, Y + 2, &Hit), S_OK);
+    EXPECT_EQ(Hit.lVal, Id);
+  }
+
+  // The default actions tick a leaf's box and collapse a parent.
+  VARIANT V;
+  ASSERT_EQ(Acc->accDoDefaultAction(ChildId(3)), S_OK);
+  EXPECT_TRUE(Leaf->Checked());
+  ASSERT_EQ(Acc->get_accState(ChildId(3), &V), S_OK);
+  EXPECT_EQ(V.lVal & STATE_SYSTEM_CHECKED, STATE_SYSTEM_CHECKED);
+  ASSERT_EQ(Acc->accDoDefaultAction(ChildId(1)), S_OK);
+  EXPECT_FALSE(Tree->Expanded(Fruit));
+  ExpectPart(Acc, 1, ROLE_SYSTEM_OUTLINEITEM, L"Fruit", STATE_SYSTEM_COLLAPSED,
+             STATE_SYSTEM_COLLAPSED);
+  ExpectRoleAndChildren(Acc, ROLE_SYSTEM_OUTLINE, 3);
+}
+
+TEST_F(AccessibleTest, ListViewIsAListOfItemsAndMemoIsEditableText) {
+  auto* View = new TQvSkinListView(Form.get());
+  View->SetParent(Form.get());
+  View->SetBounds(10, 60, 200, 100);
+  View->SetViewStyle(vsReport);
+  View->AddColumn(L"Name", 120);
+  View->AddItem(L"First");
+  View->AddItem(L"Second");
+  auto* Memo = new TQvSkinMemo(Form.get());
+  Memo->SetParent(Form.get());
+  Memo->SetBounds(10, 170, 200, 60);
+  Memo->SetText(L"Some text");
+  Memo->SetReadOnly(true);
+  PumpIdle();
+  ListView_SetItemState(View->Handle(), 1, LVIS_SELECTED, LVIS_SELECTED);
+
+  TComPtr ViewAcc, MemoAcc;
+  ASSERT_TRUE(Get(View->Handle(), ViewAcc));
+  ExpectRoleAndChildren(ViewAcc, ROLE_SYSTEM_LIST, 2);
+  const std::pair<const wchar_t*, LONG> Items[] = {{L"First", 0},
+                                                   {L"Second", STATE_SYSTEM_SELECTED}};
+  for (LONG Id = 1; Id <= 2; ++Id) {
+    ExpectPart(ViewAcc, Id, ROLE_SYSTEM_LISTITEM, Items[Id - 1].first, STATE_SYSTEM_SELECTED,
+               Items[Id - 1].second);
+    LONG X, Y, W, H;
+    ASSERT_EQ(ViewAcc->accLocation(&X, &Y, &W, &H, ChildId(Id)), S_OK);
+    VARIANT Hit;
+    ASSERT_EQ(ViewAcc->accHitTest(X + 2, Y + H / 2, &Hit), S_OK);
+    EXPECT_EQ(Hit.lVal, Id);
+  }
+
+  ASSERT_TRUE(Get(Memo->Handle(), MemoAcc));
+  ExpectRoleAndChildren(MemoAcc, ROLE_SYSTEM_TEXT, 0);
+  BSTR B = nullptr;
+  ASSERT_EQ(MemoAcc->get_accValue(Self, &B), S_OK);
+  EXPECT_EQ(TakeBstr(B), L"Some text");
+  VARIANT V;
+  ASSERT_EQ(MemoAcc->get_accState(Self, &V), S_OK);
+  EXPECT_EQ(V.lVal & STATE_SYSTEM_READONLY, STATE_SYSTEM_READONLY);
 }
 
 TEST_F(AccessibleTest, ListsAndCombosTellTheirRoleAndValue) {
