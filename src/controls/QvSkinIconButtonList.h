@@ -4,6 +4,7 @@
 // (one or many), track the mouse with a picture behind the hot icon, and in edit mode show
 // a delete picture in their corner, move by dragging and shake gently. A vertical skinned
 // scroll bar appears when the cells do not fit. TQvSkinIconButtonList publishes it.
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -16,6 +17,11 @@ namespace qv {
 
 class TQvSkinCustomIconButtonList;
 class TQvSkinScrollBar;
+
+// Answers WM_SETCURSOR over the client area with the cursor an event chooses, unless the
+// screen forces one; false leaves the message to the default handling.
+bool AnswerEventCursor(TWinControl* Control, TMessage& Message,
+                       const std::function<void(TCursor&)>& GetCursor);
 
 // The vertical skinned bar of a view of items (the icon button list, the tags box): shown
 // while the items are taller than the client area, it moves the items' start (Offset).

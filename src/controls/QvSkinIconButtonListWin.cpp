@@ -665,20 +665,24 @@ void TQvSkinCustomIconButtonList::WndProc(TMessage& Message) {
       }
       break;
     case WM_SETCURSOR:
-      if (LOWORD(Message.LParam) == HTCLIENT &&
-          reinterpret_cast<HWND>(Message.WParam) == Handle() &&
-          (!Screen || Screen->Cursor() == crDefault)) {
-        TCursor Cur = crDefault;
-        DoGetCursor(Cur);
-        if (Cur != crDefault && Screen) {
-          ::SetCursor(Screen->Cursors(Cur));
-          Message.Result = 1;
-          return;
-        }
-      }
+      if (AnswerEventCursor(this, Message, [this](TCursor& Cur) { DoGetCursor(Cur); })) return;
       break;
   }
   TQvSkinCustomPanel::WndProc(Message);
+}
+
+bool AnswerEventCursor(TWinControl* Control, TMessage& Message,
+                       const std::function<void(TCursor&)>& GetCursor) {
+  if (LOWORD(Message.LParam) != HTCLIENT ||
+      reinterpret_cast<HWND>(Message.WParam) != Control->Handle() ||
+      (Screen && Screen->Cursor() != crDefault))
+    return false;
+  TCursor Cur = crDefault;
+  GetCursor(Cur);
+  if (Cur == crDefault || !Screen) return false;
+  ::SetCursor(Screen->Cursors(Cur));
+  Message.Result = 1;
+  return true;
 }
 
 void TQvSkinCustomIconButtonList::DoDrawItem(TBitmap32* Bmp32, TQvIconButtonItem* Item) {

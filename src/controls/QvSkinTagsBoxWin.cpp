@@ -444,17 +444,7 @@ void TQvSkinCustomTagsBox::WndProc(TMessage& Message) {
       if (!ComponentState().Contains(csDesigning)) FResetScrollbarSize = true;
       break;
     case WM_SETCURSOR:
-      if (LOWORD(Message.LParam) == HTCLIENT &&
-          reinterpret_cast<HWND>(Message.WParam) == Handle() &&
-          (!Screen || Screen->Cursor() == crDefault)) {
-        TCursor Cur = crDefault;
-        DoGetCursor(Cur);
-        if (Cur != crDefault && Screen) {
-          ::SetCursor(Screen->Cursors(Cur));
-          Message.Result = 1;
-          return;
-        }
-      }
+      if (AnswerEventCursor(this, Message, [this](TCursor& Cur) { DoGetCursor(Cur); })) return;
       break;
   }
   TQvSkinCustomPanel::WndProc(Message);
