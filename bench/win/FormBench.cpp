@@ -200,6 +200,37 @@ const winbench::TRegistration gRepaint("SkinForm.Repaint", [](winbench::TReport&
   R.Result("resize step / full repaint", Step / Full, "x");
 });
 
+// One control's body alone, drawn into its buffer without a window round trip: what each
+// kind adds to the full repaint above.
+template <class T>
+struct TBodyProbe : T {
+  using T::DoPaintBuffer;
+  using T::T;
+};
+
+template <class T>
+double BodyMs(winbench::TReport& R, TForm* Form, const wchar_t* Caption, int W = 115, int H = 65) {
+  auto* C = new TBodyProbe<T>(Form);
+  if (Caption) C->SetCaption(Caption);
+  C->SetBounds(10, 10, W, H);
+  C->SetParent(Form);
+  Pump();
+  const double Ms = R.TimeMs([&] { C->DoPaintBuffer(); }, 200);
+  delete C;
+  return Ms;
+}
+
+const winbench::TRegistration gBodies("SkinForm.Bodies", [](winbench::TReport& R) {
+  auto F = SkinnedForm(1040, 740);
+  F->Show();
+  PumpUntil([&] { return !F->AlphaBlend(); });
+  R.Result("panel body 115x65", BodyMs<TQvSkinPanel>(R, F.get(), L"Panel"), "ms");
+  R.Result("label body 115x65", BodyMs<TQvSkinLabel>(R, F.get(), L"A skinned label"), "ms");
+  R.Result("border panel body 115x65", BodyMs<TQvSkinBorderPanel>(R, F.get(), nullptr), "ms");
+  R.Result("border panel body 1000x700", BodyMs<TQvSkinBorderPanel>(R, F.get(), nullptr, 1000, 700),
+           "ms");
+});
+
 const winbench::TRegistration gStartup("SkinForm.Startup", [](winbench::TReport& R) {
   // Created, shown and painted once.
   const double Skinned = R.TimeMs(

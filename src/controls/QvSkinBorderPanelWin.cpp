@@ -62,15 +62,21 @@ void TQvSkinBorderPanel::DrawBody(TBitmap32* Bitmap) {
                      qv::SetAlpha(Color32(Color()), Alpha()));
   if (!BackgroundImage().empty()) TQvSkinPanel::DrawBody(Bitmap);
 
+  // Only the frame strips come back: the picture's inside never shows, so the picture is
+  // stretched strip by strip through the clip instead of over the whole panel.
+  const TRect Strips[] = {
+      {0, 0, W, kFrame}, {0, H - kFrame, W, H}, {0, 0, kFrame, H}, {W - kFrame, 0, W, H}};
   TCustomBitmap32 Temp;
   Temp.Assign(Bitmap);
   Temp.SetDrawMode(dmOpaque);
-  if (TQvSkinImage* Frame = SkinPicture(HotFrame() ? FBorderEffectHot : FBorderEffectNormal))
-    StretchBitmap(Frame, &Temp, false);
+  if (TQvSkinImage* Frame = SkinPicture(HotFrame() ? FBorderEffectHot : FBorderEffectNormal)) {
+    for (const TRect& R : Strips) {
+      Temp.SetClipRect(R);
+      StretchBitmap(Frame, &Temp, false);
+    }
+    Temp.SetClipRect(Temp.BoundsRect());
+  }
   DrawCaption(Bitmap);
-  // Only the frame strips come back: the picture's inside never shows.
-  const TRect Strips[] = {
-      {0, 0, W, kFrame}, {0, H - kFrame, W, H}, {0, 0, kFrame, H}, {W - kFrame, 0, W, H}};
   for (const TRect& R : Strips) Bitmap->Draw(R.Left, R.Top, R, &Temp);
 }
 
