@@ -73,7 +73,8 @@ bool TQvCalendarModel::SetMonth(int Value) {
 }
 
 bool TQvCalendarModel::SetMinDate(TDate Value) {
-  if (FMaxDate != 0 && FMaxDate < Value) RangeError(L"Date exceeds maximum of ", FMaxDate);
+  if (Value != 0 && FMaxDate != 0 && FMaxDate < Value)
+    RangeError(L"Date exceeds maximum of ", FMaxDate);
   if (Value == FMinDate) return false;
   SetRange(Value, FMaxDate);
   FMinDate = Value;
@@ -81,7 +82,8 @@ bool TQvCalendarModel::SetMinDate(TDate Value) {
 }
 
 bool TQvCalendarModel::SetMaxDate(TDate Value) {
-  if (FMinDate != 0 && FMinDate > Value) RangeError(L"Date is less than minimum of ", FMinDate);
+  if (Value != 0 && FMinDate != 0 && FMinDate > Value)
+    RangeError(L"Date is less than minimum of ", FMinDate);
   if (Value == FMaxDate) return false;
   SetRange(FMinDate, Value);
   FMaxDate = Value;

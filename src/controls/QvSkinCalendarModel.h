@@ -51,7 +51,7 @@ class TQvCalendarModel {
   // outside the range; the focus day is clamped to the month and into the range.
   bool SetMonth(int Value);
   // Raise EConvertError when the new limit crosses the other one; the old range stays.
-  // A value of 0 removes that limit.
+  // A value of 0 removes that limit and crosses nothing.
   bool SetMinDate(TDate Value);
   bool SetMaxDate(TDate Value);
   // Stores the truncated limits and moves the focus date into them.
