@@ -135,9 +135,12 @@ void TQvSkinCalendar::MouseMove(TShiftState Shift, int X, int Y) {
 void TQvSkinCalendar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TQvSkinCustomPanel::MouseDown(Button, Shift, X, Y);
   if (Button != mbLeft) return;
-  // A press without a move first (a click right after the grid changed) still hits.
-  if (!FHotCell) MouseMove(Shift, X, Y);
-  if (FHotCell && !FHotCell->Disabled) PickCell(*FHotCell);
+  // The day under the press, not a hot cell kept from an earlier move: a press on a
+  // disabled day picks nothing.
+  TDayCell* Cell = FModel.CellAt({X, Y});
+  if (!Cell || Cell->Disabled) return;
+  FHotCell = Cell;
+  PickCell(*Cell);
 }
 
 void TQvSkinCalendar::MouseLeave() {
