@@ -60,6 +60,7 @@ class TQvSkinCalendar : public TQvSkinCustomPanel, public IQvAccessibleChildren 
   void SetMinDate(TDate Value);
   TDate MaxDate() const { return FModel.MaxDate(); }
   void SetMaxDate(TDate Value);
+  // Both limits at once; the focus date moves into them.
   void SetRange(TDate AMin, TDate AMax);
 
   // Before DPI scaling; stored only.

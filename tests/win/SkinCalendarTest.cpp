@@ -3,6 +3,7 @@
 // greyed text.
 #include "SkinControlsTestSupport.h"
 #include "controls/QvSkinCalendar.h"
+#include "host/ObjectText.h"
 
 using namespace qv;
 using qvtest::Click;
@@ -164,6 +165,32 @@ TEST_F(SkinCalendar, PaintsHeaderFrameFocusAndGreyedDays) {
   const TPoint Q = C->ClientToScreen(TPoint(Off.Left + 2, Off.Top + 2));
   MoveMouse(Q.X, Q.Y);
   EXPECT_EQ(C->HotCell(), &CellOf(C, EncodeDate(2026, 4, 22)));
+}
+
+TEST_F(SkinCalendar, RangeAndMonthRoundTripThroughTheFormText) {
+  auto* C = NewCalendar(EncodeDate(2015, 6, 10));
+  C->SetName(L"Cal");
+  C->SetRange(EncodeDate(2015, 6, 5), EncodeDate(2015, 6, 24));
+  C->SetTextSu(L"Su");
+  auto* Plain = NewCalendar(EncodeDate(2016, 2, 29));
+  Plain->SetName(L"Plain");
+  const String Text = ComponentToText(*Form);
+  TForm Copy(nullptr);
+  TextToComponent(Text, Copy);
+  auto* A = dynamic_cast<TQvSkinCalendar*>(Copy.FindComponent(L"Cal"));
+  auto* B = dynamic_cast<TQvSkinCalendar*>(Copy.FindComponent(L"Plain"));
+  ASSERT_TRUE(A && B);
+  EXPECT_EQ(Ymd(A), 20150610);
+  EXPECT_EQ(A->MinDate(), EncodeDate(2015, 6, 5));
+  EXPECT_EQ(A->MaxDate(), EncodeDate(2015, 6, 24));
+  EXPECT_EQ(A->TextSu(), L"Su");
+  EXPECT_EQ(A->TextMo(), TQvSkinCalendar::DefaultTextMo);
+  EXPECT_EQ(Ymd(B), 20160229);
+  EXPECT_EQ(B->MinDate(), 0);
+  // Limits of 0 are not written; the shown month always is.
+  const String PlainText = Text.substr(Text.find(L"object Plain"));
+  EXPECT_EQ(PlainText.find(L"MinDate"), String::npos);
+  EXPECT_NE(PlainText.find(L"Year = 2016"), String::npos);
 }
 
 }  // namespace
