@@ -142,6 +142,8 @@ class TQvSkinCalendar : public TQvSkinCustomPanel, public IQvAccessibleChildren 
  private:
   // Marks the cells for rebuilding and repaints.
   void Rebuild();
+  // Rebuild, and tell assistive technology of the new value.
+  void DateMoved();
   // After a focus move: rebuild when the month changed, tell assistive technology.
   void FocusMoved(bool MonthChanged);
   // Picks a cell: its date becomes the shown one, then OnCellClick.
