@@ -117,6 +117,13 @@ TEST_F(SkinCalendar, KeysMoveAndPickTheFocusDay) {
   }
   EXPECT_EQ(Changed, 3) << "the month moved twice, each a rebuild at once";
   EXPECT_TRUE(Picked.empty());
+  // After keyboard use the focus day carries the dotted cue (inverted pixels) on its edge.
+  Redraw(C);
+  const TRect Focus = CellOf(C, EncodeDate(2015, 6, 20)).Rect;
+  ASSERT_TRUE(C->ShowsFocusCues());
+  EXPECT_EQ(Rgb(*C->Buffer(), Focus.Left, Focus.Top), 0x1C1C1Cu);
+  EXPECT_EQ(Rgb(*C->Buffer(), Focus.Left + 1, Focus.Top), 0xE3E3E3u);
+  EXPECT_EQ(Rgb(*C->Buffer(), Focus.Left + 1, Focus.Top + 1), 0xE3E3E3u);
   PressKey(VK_RETURN);
   PressKey(VK_SPACE);
   EXPECT_EQ(Picked, (std::vector<int>(2, int(EncodeDate(2015, 6, 20)))));
