@@ -160,6 +160,24 @@ TEST_F(SkinCalendar, PaintsHeaderFrameFocusAndGreyedDays) {
     for (uint32_t Other : {0x000000u, 0x999999u, 0xC4C4C4u})
       if (Other != T.Ink) EXPECT_EQ(CountColor(B, Other, R), 0);
   }
+  // OnCellDrawing sees every cell once per paint with a canvas; the application's Tag
+  // survives rebuilds.
+  int Drawn = 0;
+  C->OnCellDrawing = [&](TObject*, TCanvas* Canvas, TDayCell& Cell) {
+    EXPECT_NE(Canvas, nullptr);
+    ++Drawn;
+    if (Cell.Text == L"15") Cell.Tag = 7;
+  };
+  C->Invalidate();
+  Redraw(C);
+  EXPECT_EQ(Drawn, 42);
+  C->OnCellDrawing = nullptr;
+  C->SetMonth(5);
+  Redraw(C);
+  EXPECT_EQ(C->Cell(3, 2).Tag, 7);
+  EXPECT_EQ(C->Cell(3, 2).Date, EncodeDate(2026, 5, 13));
+  C->SetMonth(4);
+  Redraw(C);
   // Hovering a day fills it with the focus colour at half strength; a disabled day stays.
   const TRect Hot = CellOf(C, EncodeDate(2026, 4, 22)).Rect;
   const TPoint P = C->ClientToScreen(TPoint(Hot.Left + 2, Hot.Top + 2));
