@@ -2,7 +2,12 @@
 // TQvSkinCustomLayerControl: an image control whose picture (Bitmap) starts as what lies
 // behind it: the parent's picture when Transparent, else the control's colour. The
 // background is captured again after a move, a resize, a change of Transparent or a
-// request of the parent (CWM_CHECKPARENTBG); descendants draw over it.
+// request of the parent (CWM_CHECKPARENTBG); descendants draw over it. Over the picture
+// lie the control's layers (QvSkinLayerControlLayers.h): moving a layer repaints only the
+// area it left and the area it covers, in the buffer and on the screen.
+#include <memory>
+
+#include "controls/QvSkinLayerControlLayers.h"
 #include "raster/Image32.h"
 
 namespace qv {
@@ -20,6 +25,8 @@ class TQvSkinCustomLayerControl : public TCustomImage32_qv {
   void SetHookPaintBufferProc(bool Value) { FHookPaintBufferProc = Value; }
   // The background waits to be captured again.
   bool RedrawBackground() const { return FRedrawBackground; }
+  // The layers over the picture, painted in order; owned.
+  TLayerCollection* Layers() const { return FLayers.get(); }
 
   virtual void ScaleControlsForDpi(int NewPPI) {}
   virtual void DoDpiChangedProc(int NewPPI) {}
@@ -32,6 +39,10 @@ class TQvSkinCustomLayerControl : public TCustomImage32_qv {
   bool FRedrawBackground = true;
 
  private:
+  void CaptureBackground();
+  // Paints the picture and the layers again inside Area of a valid buffer and shows it.
+  void LayerAreaChanged(const TRect& Area);
+  std::unique_ptr<TLayerCollection> FLayers;
   bool FTransparent = false;
   bool FHookPaintBufferProc = true;
 };
