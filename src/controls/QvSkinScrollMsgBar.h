@@ -100,7 +100,8 @@ class TScrollMsgBarItem : public TScrollMsgBarItemLayer {
   TRect IconRect() const { return FIconRect; }
 
   void Paint(TBitmap32* Buffer) override;
-  // Lays the item out for the bar's size: it then rests just below the visible area.
+  // Lays the item out for the bar's size: the shown item rests in view, any other just
+  // below the visible area.
   void ResetSize();
   // Repaints the item.
   virtual void DoInvalidate() { Update(); }
@@ -159,7 +160,7 @@ class TCustomQvSkinScrollMsgBar : public TQvSkinCustomLayerControl,
   void SetLoopMode(bool Value) { FLoopMode = Value; }
   TAnimateEasing AnimateEasing() const { return FAnimateEasing; }
   void SetAnimateEasing(TAnimateEasing Value) { FAnimateEasing = Value; }
-  // Frames of one scroll.
+  // Frames of one scroll; 0 shows the next message at once.
   int AnimateStep() const { return FAnimateStep; }
   void SetAnimateStep(int Value) { FAnimateStep = Value; }
   // Hover and item clicks.

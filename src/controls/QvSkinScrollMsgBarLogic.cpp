@@ -49,13 +49,16 @@ TMsgBarItemLayout LayoutMsgBarItem(int W, int H, TSize IconSize, TRect TextExten
   const int Tw = R.Width(), Th = R.Height();
   L.ItemSize = {Tw + IconSize.cx, std::max(IconSize.cy, Th)};
   const int Cx = L.ItemSize.cx, Cy = L.ItemSize.cy;
+  // What is painted spans the gap too: placed and covered by the layer with it, so that the
+  // text's end is neither cut at the right edge nor left behind when the item moves.
+  const int Span = Cx + Space;
   int X0 = 0;
   if (Alignment == taRightJustify)
-    X0 = W - Cx;
+    X0 = W - Span;
   else if (Alignment == taCenter)
-    X0 = (W - Cx) / 2;
+    X0 = (W - Span) / 2;
   L.OriginalY = (H - Cy) / 2;
-  L.Location = {double(X0), double(H + 1), double(X0 + Cx), double(H + 1 + Cy)};
+  L.Location = {double(X0), double(H + 1), double(X0 + Span), double(H + 1 + Cy)};
   const int Iy = (Cy - IconSize.cy) / 2;
   L.IconRect = Rect(X0, Iy, X0 + IconSize.cx, Iy + IconSize.cy);
   const int T = (Cy - Th) / 2;

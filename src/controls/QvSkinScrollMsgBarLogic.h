@@ -34,7 +34,7 @@ struct TMsgBarClock {
 struct TMsgBarItemLayout {
   TSize ItemSize;       // text width + icon width, the taller of both
   int OriginalY = 0;    // resting top
-  TFloatRect Location;  // just below the bar, until a scroll brings it in
+  TFloatRect Location;  // ItemSize and Space wide, just below the bar until scrolled in
   TRect IconRect;       // x in bar coordinates, y relative to the item's top
   TRect TextRect;       // likewise
 };

@@ -100,7 +100,11 @@ void TScrollMsgBarItem::ResetSize() {
   FItemSize = L.ItemSize;
   FOriginalY = L.OriginalY;
   FIconRect = L.IconRect;
-  SetLocation(L.Location);
+  // The shown message stays in view; the others wait below until a scroll brings them in.
+  TFloatRect Location = L.Location;
+  if (FOwner->GetItem(FOwner->ItemIndex()) == this && !FOwner->Scrolling())
+    Location = Moved(Location, FOriginalY);
+  SetLocation(Location);
 }
 
 void TScrollMsgBarItem::Paint(TBitmap32* Buffer) {
@@ -273,10 +277,13 @@ bool TCustomQvSkinScrollMsgBar::Slide(int Target, bool Forward) {
   const TResultArray V = TQvAnimateEasing::GenerateValues(H, FAnimateStep, GetAnimateEasing());
   const std::weak_ptr<bool> Alive = FAlive;
   FScrolling = true;
-  {
-    // The incoming message starts one bar height further out.
-    const double Out = Forward ? H + 1 : -(H + 1);
-    New->SetLocation(Moved(New->Location(), New->Location().Top + Out));
+  // The incoming message starts one bar height further out.
+  const double Out = Forward ? H + 1 : -(H + 1);
+  New->SetLocation(Moved(New->Location(), New->Location().Top + Out));
+  if (V.empty()) {
+    // No frames: the change is shown at once (out of sight and at rest).
+    if (Old) Old->SetLocation(Moved(Old->Location(), Old->OriginalY() - Out));
+    New->SetLocation(Moved(New->Location(), New->OriginalY()));
   }
   for (int K = 0; K < int(V.size()); ++K) {
     const TMsgBarFrame F =
@@ -353,7 +360,7 @@ void TCustomQvSkinScrollMsgBar::WndProc(TMessage& Message) {
       break;
     case WM_SIZE:
       TQvSkinCustomLayerControl::WndProc(Message);
-      // Laid out for the new size: every item rests below until the next scroll.
+      // Every item laid out again for the new size.
       LayoutItems();
       return;
   }

@@ -57,41 +57,20 @@ TEST(MsgBarLogic, MessageRestsCentredBesideItsIcon) {
     TFloatRect Location;
     TRect IconRect, TextRect;
   } Cases[] = {
-      {{0, 0},
-       {0, 0, 100, 15},
-       taLeftJustify,
-       {100, 15},
-       10,
-       {0, 37, 100, 52},
-       {0, 7, 0, 7},
+      // clang-format off
+      {{0, 0}, {0, 0, 100, 15}, taLeftJustify, {100, 15}, 10, {0, 37, 105, 52}, {0, 7, 0, 7},
        {5, 0, 105, 15}},
-      // Right: the text, Space beside the icon, overhangs the right edge by Space.
-      {{16, 16},
-       {0, 0, 100, 15},
-       taRightJustify,
-       {116, 16},
-       10,
-       {234, 37, 350, 53},
-       {234, 0, 250, 16},
-       {255, 0, 355, 15}},
-      {{16, 24},
-       {0, 0, 100, 15},
-       taCenter,
-       {116, 24},
-       6,
-       {117, 37, 233, 61},
-       {117, 0, 133, 24},
-       {138, 4, 238, 19}},
+      // Right: the text, Space beside the icon, ends at the right edge.
+      {{16, 16}, {0, 0, 100, 15}, taRightJustify, {116, 16}, 10, {229, 37, 350, 53},
+       {229, 0, 245, 16}, {250, 0, 350, 15}},
+      {{16, 24}, {0, 0, 100, 15}, taCenter, {116, 24}, 6, {114, 37, 235, 61}, {114, 0, 130, 24},
+       {135, 4, 235, 19}},
       // Taller than the bar: cut at its bottom.
-      {{0, 0},
-       {0, 0, 340, 60},
-       taLeftJustify,
-       {340, 36},
-       0,
-       {0, 37, 340, 73},
-       {0, 18, 0, 18},
+      {{0, 0}, {0, 0, 340, 60}, taLeftJustify, {340, 36}, 0, {0, 37, 345, 73}, {0, 18, 0, 18},
        {5, 0, 345, 36}},
+      // clang-format on
   };
+
   for (const Case& C : Cases) {
     const TMsgBarItemLayout L = LayoutMsgBarItem(350, 36, C.Icon, C.Extent, C.Alignment, 5);
     EXPECT_EQ(L.ItemSize, C.Size) << C.Alignment;

@@ -89,6 +89,13 @@ TEST_F(ScrollMsgBar, HiddenItemsAreSkippedBothWays) {
     EXPECT_EQ(Bar->ItemIndex(), C.Expected)
         << "hidden " << C.Hidden << " from " << C.From << (C.Forward ? " forward" : " back");
   }
+  // Without frames the change shows at once.
+  Bar->SetAnimateStep(0);
+  Bar->SetItemIndex(0);
+  Bar->Next(false);
+  EXPECT_EQ(Bar->GetItem(1)->Location().Top, Bar->GetItem(1)->OriginalY());
+  EXPECT_LT(Bar->GetItem(0)->Location().Bottom, 0);
+  Bar->SetAnimateStep(TQvSkinScrollMsgBar::DefaultAnimateStep);
   // Back with LoopMode from the first: the last comes down from above and rests.
   for (int I = 0; I < 3; ++I) Bar->GetItem(I)->SetVisible(true);
   Bar->SetLoopMode(true);
@@ -160,37 +167,38 @@ TEST_F(ScrollMsgBar, PaintsIconsWhereTheLayoutPutsThemAndClearsWhatMoved) {
   Icon.SetSize(16, 16);
   Icon.Clear(Color32(0, 200, 0));
   Bar->GetItem(1)->Text()->SetTitle(L"");  // the next message paints nothing
-  struct Case {
-    TAlignment Alignment;
-    int IconLeft;
-  } Cases[] = {{taLeftJustify, 0}, {taCenter, -1}, {taRightJustify, -1}};
-  for (const Case& C : Cases) {
+  for (TAlignment Alignment : {taLeftJustify, taCenter, taRightJustify}) {
     Bar->SetItemIndex(-1);
-    Bar->SetAlignment(C.Alignment);
+    Bar->SetAlignment(Alignment);
     Bar->GetItem(0)->SetIcon(&Icon);
     Bar->Next(false);
     TScrollMsgBarItem* Item = Bar->GetItem(0);
     const int Cx = Item->ItemSize().cx;
-    const int Left = C.Alignment == taLeftJustify ? 0
-                     : C.Alignment == taCenter    ? (350 - Cx) / 2
-                                                  : 350 - Cx;
-    EXPECT_EQ(Item->IconRect().Left, Left) << C.Alignment;
+    const int Span = Cx + Bar->Space();  // the text ends at the right edge
+    const int Left = Alignment == taLeftJustify ? 0
+                     : Alignment == taCenter    ? (350 - Span) / 2
+                                                : 350 - Span;
+    EXPECT_EQ(Item->IconRect().Left, Left) << Alignment;
     const int IconTop = Item->OriginalY() + Item->IconRect().Top;
     qvtest::PumpIdle();
     GdiFlush();
-    EXPECT_EQ(qvtest::Rgb(*Bar->Buffer(), Left + 8, IconTop + 8), 0x00C800u) << C.Alignment;
-    EXPECT_EQ(qvtest::Rgb(*Bar->Buffer(), Left + 8, IconTop - 1), 0xFFFFFFu) << C.Alignment;
+    EXPECT_EQ(qvtest::Rgb(*Bar->Buffer(), Left + 8, IconTop + 8), 0x00C800u) << Alignment;
+    EXPECT_EQ(qvtest::Rgb(*Bar->Buffer(), Left + 8, IconTop - 1), 0xFFFFFFu) << Alignment;
     // The next message slides in; where the icon was is plain white again.
     Bar->Next(false);
     qvtest::PumpIdle();
     GdiFlush();
-    EXPECT_EQ(qvtest::Rgb(*Bar->Buffer(), Left + 8, IconTop + 8), 0xFFFFFFu) << C.Alignment;
+    EXPECT_EQ(qvtest::Rgb(*Bar->Buffer(), Left + 8, IconTop + 8), 0xFFFFFFu) << Alignment;
     Bar->GetItem(0)->SetIcon(nullptr);
   }
-  // A new size lays every item out again: the shown one waits below until the next scroll.
+  // A new size lays every item out again: the shown one stays in view, the others wait below.
+  Bar->SetAlignment(taRightJustify);
   Bar->SetWidth(300);
   qvtest::PumpIdle();
-  EXPECT_EQ(Bar->GetItem(Bar->ItemIndex())->Location().Top, Bar->Height() + 1);
+  TScrollMsgBarItem* Shown = Bar->GetItem(Bar->ItemIndex());
+  EXPECT_EQ(Shown->Location().Top, Shown->OriginalY());
+  EXPECT_EQ(Shown->Location().Right, 300);
+  EXPECT_EQ(Bar->GetItem(2)->Location().Top, Bar->Height() + 1);
 }
 
 TEST_F(ScrollMsgBar, ScreenReadersReadTheShownMessage) {
