@@ -36,13 +36,16 @@ class TQvSkinCustomLayerControl : public TCustomImage32_qv {
 
  protected:
   void DoPaintBuffer() override;
+  // Brings the areas layers left or covered up to date in the buffer, then shows it.
+  void Paint() override;
   bool FRedrawBackground = true;
 
  private:
   void CaptureBackground();
-  // Paints the picture and the layers again inside Area of a valid buffer and shows it.
+  // Collects Area for the next paint and invalidates it on the screen.
   void LayerAreaChanged(const TRect& Area);
   std::unique_ptr<TLayerCollection> FLayers;
+  TRect FDirty;  // the union of the areas waiting; empty when none
   bool FTransparent = false;
   bool FHookPaintBufferProc = true;
 };

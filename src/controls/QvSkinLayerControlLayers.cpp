@@ -83,6 +83,12 @@ void TLayerCollection::Paint(TBitmap32* Buffer) const {
     if (Layer->Visible()) Layer->Paint(Buffer);
 }
 
+void TLayerCollection::Paint(TBitmap32* Buffer, const TRect& Area) const {
+  TRect Common;
+  for (const auto& Layer : FItems)
+    if (Layer->Visible() && IntersectRect(Common, Layer->Bounds(), Area)) Layer->Paint(Buffer);
+}
+
 void TLayerCollection::AreaChanged(const TRect& Area) {
   if (Area.Right > Area.Left && Area.Bottom > Area.Top && OnAreaChanged) OnAreaChanged(Area);
 }

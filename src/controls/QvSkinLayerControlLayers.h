@@ -4,6 +4,7 @@
 // rectangle, its Location; moving it reports the area it left and the area it now covers,
 // so that the control repaints only those. Layers are never scaled and take no mouse
 // events of their own: the control asks FindLayerAtPos. Portable.
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -29,6 +30,10 @@ class TCustomLayer : public TPersistent {
   bool Visible() const { return FVisible; }
   virtual void SetVisible(bool Value);
 
+  // The pixels the layer may paint; everything by default.
+  virtual TRect Bounds() const {
+    return Rect(INT32_MIN / 2, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2);
+  }
   // Whether the point (control coordinates) hits the layer; nothing by default.
   virtual bool HitTest(int X, int Y) const { return false; }
   // Draws the layer into the control's buffer.
@@ -58,6 +63,7 @@ class TPositionedLayer : public TCustomLayer {
   TRect GetAdjustedRect() const { return PixelRect(FLocation); }
   static TRect PixelRect(const TFloatRect& R);
 
+  TRect Bounds() const override { return GetAdjustedRect(); }
   // Left and top inclusive.
   bool HitTest(int X, int Y) const override;
   void Update() override { Changed(GetAdjustedRect()); }
@@ -91,8 +97,9 @@ class TLayerCollection : public TPersistent {
 
   // The topmost visible layer whose hit test accepts the point, or nil.
   TCustomLayer* FindLayerAtPos(int X, int Y) const;
-  // Every visible layer in order.
+  // Every visible layer in order; with Area only those reaching into it.
   void Paint(TBitmap32* Buffer) const;
+  void Paint(TBitmap32* Buffer, const TRect& Area) const;
 
   // Area (control coordinates) to paint again.
   std::function<void(const TRect& Area)> OnAreaChanged;

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <algorithm>
+
 #include "controls/QvSkinLayerControl.h"
 #include "forms/QvMessages.h"
 #include "forms/QvSkinHelper.h"
@@ -45,6 +47,7 @@ void TQvSkinCustomLayerControl::CaptureBackground() {
 
 void TQvSkinCustomLayerControl::DoPaintBuffer() {
   CaptureBackground();
+  FDirty = TRect{};
   // The whole buffer is shown after a full paint: no area notices meanwhile.
   auto Updating = UpdateScope(*Buffer());
   TCustomImage32_qv::DoPaintBuffer();
@@ -56,26 +59,36 @@ void TQvSkinCustomLayerControl::LayerAreaChanged(const TRect& Area) {
   if (!IntersectRect(R, Area, Rect(0, 0, Width(), Height()))) return;
   // Without a window, or with a full paint pending, the next paint shows everything.
   if (!HandleAllocated() || !BufferValid()) return;
+  FDirty = FDirty.Right > FDirty.Left
+               ? Rect(std::min(FDirty.Left, R.Left), std::min(FDirty.Top, R.Top),
+                      std::max(FDirty.Right, R.Right), std::max(FDirty.Bottom, R.Bottom))
+               : R;
+  RECT W{R.Left, R.Top, R.Right, R.Bottom};
+  InvalidateRect(Handle(), &W, FALSE);
+}
+
+void TQvSkinCustomLayerControl::Paint() {
+  const TRect R = FDirty;
+  FDirty = TRect{};
   TBitmap32* B = Buffer();
   HDC DC = B->Handle();
-  if (!DC) return;
-  // The platform's text obeys the device context's clip, the raster's the clip rectangle:
-  // nothing outside the area is drawn twice.
-  const int Saved = SaveDC(DC);
-  IntersectClipRect(DC, R.Left, R.Top, R.Right, R.Bottom);
-  B->SetClipRect(R);
-  TScopeExit Restore([&] {
-    B->SetClipRect(B->BoundsRect());
-    RestoreDC(DC, Saved);
-  });
-  B->FillRectS(R, Color32(Color()));
-  if (!Bitmap()->Empty()) B->Draw(0, 0, Bitmap());
-  FLayers->Paint(B);
-  // The optimising mode collected the buffer's changes itself.
-  if (RepaintMode() == rmFull) {
-    RECT W{R.Left, R.Top, R.Right, R.Bottom};
-    InvalidateRect(Handle(), &W, FALSE);
+  if (BufferValid() && R.Right > R.Left && R.Bottom > R.Top && DC) {
+    // One pass over the areas' union. The platform's text obeys the device context's clip,
+    // the raster's the clip rectangle: nothing outside is drawn twice. The window already
+    // waits for these areas, so the buffer raises no change notices.
+    auto Updating = UpdateScope(*B);
+    const int Saved = SaveDC(DC);
+    IntersectClipRect(DC, R.Left, R.Top, R.Right, R.Bottom);
+    B->SetClipRect(R);
+    TScopeExit Restore([&] {
+      B->SetClipRect(B->BoundsRect());
+      RestoreDC(DC, Saved);
+    });
+    B->FillRectS(R, Color32(Color()));
+    if (!Bitmap()->Empty()) B->Draw(0, 0, Bitmap());
+    FLayers->Paint(B, R);
   }
+  TCustomImage32_qv::Paint();
 }
 
 void TQvSkinCustomLayerControl::WndProc(TMessage& Message) {
