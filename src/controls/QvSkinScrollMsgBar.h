@@ -216,11 +216,14 @@ class TCustomQvSkinScrollMsgBar : public TQvSkinCustomLayerControl,
   virtual void DoChanged() {}
   virtual void DoItemClick(TObject* Sender, TScrollMsgBarItem* Item);
   void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseLeave() override;
   void Click() override;
 
  private:
   friend class TScrollMsgBarItem;
   std::vector<bool> VisibleFlags() const;
+  // Under's text is hot when (X, Y) lies in it, every other item's not; the cursor follows.
+  void TrackHotText(TScrollMsgBarItem* Under, int X, int Y);
   // Runs the slide frames and makes Target the shown item; false when the bar went away.
   bool Slide(int Target, bool Forward);
   void LayoutItems();

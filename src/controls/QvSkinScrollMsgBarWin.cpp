@@ -249,9 +249,7 @@ void TCustomQvSkinScrollMsgBar::Next(bool Auto) {
           GetClientRect(Handle(), &Client) && !PtInRect(&Client, P) &&
           Item->FMouseInObject != ioNone) {
         // Left without a mouse move inside: not hot any more (no new layout).
-        Item->FMouseInObject = ioNone;
-        Item->DoInvalidate();
-        SetCursor(crDefault);
+        TrackHotText(nullptr, 0, 0);
       }
       // The user points at the text: the next tick tries again.
       if (Item->FMouseInObject == ioText) return;
@@ -322,8 +320,16 @@ TScrollMsgBarItem* TCustomQvSkinScrollMsgBar::FindItemAtPos(int X, int Y) const 
 
 void TCustomQvSkinScrollMsgBar::MouseMove(TShiftState Shift, int X, int Y) {
   TQvSkinCustomLayerControl::MouseMove(Shift, X, Y);
-  if (!FAllowClick) return;
-  TScrollMsgBarItem* Under = FindItemAtPos(X, Y);
+  if (FAllowClick) TrackHotText(FindItemAtPos(X, Y), X, Y);
+}
+
+void TCustomQvSkinScrollMsgBar::MouseLeave() {
+  TQvSkinCustomLayerControl::MouseLeave();
+  // No highlight is left behind; the next tick scrolls on.
+  TrackHotText(nullptr, 0, 0);
+}
+
+void TCustomQvSkinScrollMsgBar::TrackHotText(TScrollMsgBarItem* Under, int X, int Y) {
   bool Hot = false;
   for (TScrollMsgBarItem* Item : FItems) {
     TMouseInObject State = ioNone;

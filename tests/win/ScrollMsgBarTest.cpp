@@ -131,8 +131,10 @@ TEST_F(ScrollMsgBar, PointingAtTheTextPausesAndHighlights) {
   EXPECT_EQ(Bar->Cursor(), crDefault);
   qvtest::MoveMouse(P.X, P.Y);
   ASSERT_TRUE(qvtest::PumpUntil([&] { return Item->MouseInObject() == ioText; }));
-  // Leaving the control resumes at the next tick.
+  // Leaving the control ends the highlight and resumes at the next tick.
   qvtest::MoveMouse(5, 5);
+  ASSERT_TRUE(qvtest::PumpUntil([&] { return Item->MouseInObject() == ioNone; }));
+  EXPECT_EQ(Bar->Cursor(), crDefault);
   Tick();
   EXPECT_EQ(Bar->ItemIndex(), 1);
 }
