@@ -45,3 +45,7 @@
 #include "controls/QvSkinColorComboBox.h"
 #include "controls/QvSkinComboBox.h"
 #include "controls/QvSkinListBox.h"
+// The message bar, the callout panel and the marker badges.
+#include "controls/QvSkinCalloutPanel.h"
+#include "controls/QvSkinMarker.h"
+#include "controls/QvSkinScrollMsgBar.h"

@@ -2,7 +2,12 @@
 // TQvSkinCustomLayerControl: an image control whose picture (Bitmap) starts as what lies
 // behind it: the parent's picture when Transparent, else the control's colour. The
 // background is captured again after a move, a resize, a change of Transparent or a
-// request of the parent (CWM_CHECKPARENTBG); descendants draw over it.
+// request of the parent (CWM_CHECKPARENTBG); descendants draw over it. Over the picture
+// lie the control's layers (QvSkinLayerControlLayers.h): moving a layer repaints only the
+// area it left and the area it covers, in the buffer and on the screen.
+#include <memory>
+
+#include "controls/QvSkinLayerControlLayers.h"
 #include "raster/Image32.h"
 
 namespace qv {
@@ -20,6 +25,8 @@ class TQvSkinCustomLayerControl : public TCustomImage32_qv {
   void SetHookPaintBufferProc(bool Value) { FHookPaintBufferProc = Value; }
   // The background waits to be captured again.
   bool RedrawBackground() const { return FRedrawBackground; }
+  // The layers over the picture, painted in order; owned.
+  TLayerCollection* Layers() const { return FLayers.get(); }
 
   virtual void ScaleControlsForDpi(int NewPPI) {}
   virtual void DoDpiChangedProc(int NewPPI) {}
@@ -29,9 +36,16 @@ class TQvSkinCustomLayerControl : public TCustomImage32_qv {
 
  protected:
   void DoPaintBuffer() override;
+  // Brings the areas layers left or covered up to date in the buffer, then shows it.
+  void Paint() override;
   bool FRedrawBackground = true;
 
  private:
+  void CaptureBackground();
+  // Collects Area for the next paint and invalidates it on the screen.
+  void LayerAreaChanged(const TRect& Area);
+  std::unique_ptr<TLayerCollection> FLayers;
+  TRect FDirty;  // the union of the areas waiting; empty when none
   bool FTransparent = false;
   bool FHookPaintBufferProc = true;
 };

@@ -835,3 +835,25 @@ TEST_F(AccessibleTest, CalendarIsATableOfDaysAndTimeBoxAListOfNumbers) {
 }
 
 }  // namespace
+
+TEST_F(AccessibleTest, MessageBarReadsTheShownMessageAndOffersItsLinks) {
+  auto* Bar = Add<TQvSkinScrollMsgBar>(Form.get(), 10, 60, 300, 36);
+  Bar->SetAutoScroll(false);
+  for (const wchar_t* S : {L"First news", L"Second news"}) Bar->AddItem()->Text()->SetTitle(S);
+  Bar->SetAnimateStep(0);
+  Bar->Next(false);
+  PumpIdle();
+  TComPtr Acc;
+  ASSERT_TRUE(Get(Bar->Handle(), Acc));
+  ExpectRoleAndChildren(Acc, ROLE_SYSTEM_STATICTEXT, 2);
+  BSTR B = nullptr;
+  ASSERT_EQ(Acc->get_accName(Self, &B), S_OK);
+  EXPECT_EQ(TakeBstr(B), L"First news");
+  ExpectPart(Acc, 1, ROLE_SYSTEM_LINK, L"First news", STATE_SYSTEM_INVISIBLE, 0);
+  ExpectPart(Acc, 2, ROLE_SYSTEM_LINK, L"Second news", STATE_SYSTEM_INVISIBLE,
+             STATE_SYSTEM_INVISIBLE);
+  TScrollMsgBarItem* Clicked = nullptr;
+  Bar->OnItemClick = [&](TObject*, TScrollMsgBarItem* I) { Clicked = I; };
+  ASSERT_EQ(Acc->accDoDefaultAction(ChildId(1)), S_OK);
+  EXPECT_EQ(Clicked, Bar->GetItem(0));
+}
