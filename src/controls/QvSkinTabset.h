@@ -4,13 +4,34 @@
 // and a caption-less placeholder tab follows the mouse; dropping moves the tab to the
 // placeholder's place. TQvSkinTabset publishes it.
 #include "controls/QvSkinToolbar.h"
+#include "host/DragObject.h"
 
 namespace qv {
 
 using TPaintCloseButtonEvent =
     std::function<void(TObject* Sender, TQvSkinToolbarItem* ItemData, bool& Allow)>;
 
-class TQvSkinCustomTabset : public TQvSkinCustomToolbar {
+class TQvSkinCustomTabset;
+
+// One tab drag: the tab's picture follows the mouse. Frees itself when the drag ends.
+class TQvTabsetItemDragObject : public TDragObjectEx {
+ public:
+  // Picture: the dragged tab as it was painted; $FF00FF is see-through.
+  TQvTabsetItemDragObject(TQvSkinCustomTabset* ATabset, TBitmap32& Picture);
+  ~TQvTabsetItemDragObject() override;
+  String ClassName() const override { return L"TQvTabsetItemDragObject"; }
+  TCustomImageList* GetDragImages() override { return FDragImages.get(); }
+  void Finished(TObject* Target, int X, int Y, bool Accepted) override;
+  TQvSkinCustomTabset* Tabset() const { return FTabset; }
+  // Raised after Finished.
+  TNotifyEvent OnFinished;
+
+ private:
+  std::unique_ptr<TCustomImageList> FDragImages;
+  TQvSkinCustomTabset* FTabset;
+};
+
+class TQvSkinCustomTabset : public TQvSkinCustomToolbar, public IQvDragClient {
   QV_CLASS(TQvSkinCustomTabset)
  public:
   explicit TQvSkinCustomTabset(TComponent* AOwner);
@@ -49,6 +70,8 @@ class TQvSkinCustomTabset : public TQvSkinCustomToolbar {
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseLeave() override;
+  void DoStartDrag(TDragObject*& DragObject) override;
+  void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) override;
 
  private:
   bool CloseAllowed(TQvSkinToolbarItem* Item);
@@ -67,6 +90,7 @@ class TQvSkinCustomTabset : public TQvSkinCustomToolbar {
   TPoint FOldMouseDownPt;
   TQvSkinToolbarItem* FSourceDragToolbarItem = nullptr;
   TQvSkinToolbarItem* FDestDragToolbarItem = nullptr;
+  TBitmap32 FDragPicture;  // the dragged tab as painted before it was hidden
 };
 
 class TQvSkinTabset : public TQvSkinCustomTabset {

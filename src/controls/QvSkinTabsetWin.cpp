@@ -1,8 +1,12 @@
 #include <windows.h>
 
+#include <algorithm>
+
 #include "controls/QvAccessibleWin.h"
 #include "controls/QvSkinTabset.h"
+#include "host/Canvas.h"
 #include "host/Font.h"
+#include "host/Graphics.h"
 #include "host/Platform.h"
 #include "host/Properties.h"
 
@@ -148,12 +152,50 @@ void TQvSkinCustomTabset::MouseLeave() {
   TQvSkinCustomToolbar::MouseLeave();
 }
 
+TQvTabsetItemDragObject::TQvTabsetItemDragObject(TQvSkinCustomTabset* ATabset, TBitmap32& Picture)
+    : FDragImages(std::make_unique<TCustomImageList>(nullptr)), FTabset(ATabset) {
+  if (Picture.Empty()) return;
+  FDragImages->SetSize(Picture.Width(), Picture.Height());
+  TBitmap Image(Picture.Width(), Picture.Height(), pf24bit);
+  Picture.DrawTo(Image.Canvas().Handle(), 0, 0);
+  FDragImages->AddMasked(&Image, clFuchsia);
+}
+
+TQvTabsetItemDragObject::~TQvTabsetItemDragObject() = default;
+
+void TQvTabsetItemDragObject::Finished(TObject* Target, int X, int Y, bool Accepted) {
+  TDragObjectEx::Finished(Target, X, Y, Accepted);
+  if (OnFinished) OnFinished(this);
+}
+
 void TQvSkinCustomTabset::StartDrag(TPoint P) {
   FDragItemIndex = FHotItemIndex;
   FSourceDragToolbarItem = Items()->Items(FDragItemIndex);
+  // The tab's picture on $FF00FF, taken before the tab is hidden.
+  const TRect R = FSourceDragToolbarItem->Rect();
+  FDragPicture.SetSize(std::max(R.Width(), 0), std::max(R.Height(), 0));
+  FDragPicture.Clear(0xFFFF00FF);
+  if (TBitmap32* Painted = GetDoubleBuffer(); Painted && !Painted->Empty())
+    FDragPicture.Draw(0, 0, R, Painted);
   FSourceDragToolbarItem->SetVisible(false);
   FCBHotIndex = -1;
   DragOver(P);
+  if (HandleAllocated()) BeginDrag(this, false);
+}
+
+void TQvSkinCustomTabset::DoStartDrag(TDragObject*& DragObject) {
+  auto* D = new TQvTabsetItemDragObject(this, FDragPicture);
+  D->OnFinished = [this](TObject*) {
+    if (FSourceDragToolbarItem) FinishDrag();
+  };
+  DragObject = D;
+}
+
+void TQvSkinCustomTabset::DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) {
+  auto* Tab = dynamic_cast<TQvTabsetItemDragObject*>(Source);
+  // Tabs of another tab set are refused.
+  Accept = Inside(ClientRect(), {X, Y}) && (!Source || (Tab && Tab->Tabset() == this));
+  if (FSourceDragToolbarItem && State != dsDragLeave) DragOver(TPoint{X, Y});
 }
 
 void TQvSkinCustomTabset::DragOver(TPoint P) {
@@ -184,6 +226,9 @@ void TQvSkinCustomTabset::DragOver(TPoint P) {
 }
 
 void TQvSkinCustomTabset::FinishDrag() {
+  // A running drag took the release: the press ends here, with no click.
+  FMousePressed = FMouseHooked = false;
+  FFocusItemIndex = -1;
   TQvSkinToolbarItem* Source = FSourceDragToolbarItem;
   FSourceDragToolbarItem = nullptr;
   FDragItemIndex = -1;
