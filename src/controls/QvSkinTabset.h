@@ -14,20 +14,14 @@ using TPaintCloseButtonEvent =
 class TQvSkinCustomTabset;
 
 // One tab drag: the tab's picture follows the mouse. Frees itself when the drag ends.
-class TQvTabsetItemDragObject : public TDragObjectEx {
+class TQvTabsetItemDragObject : public TPictureDragObjectEx {
  public:
-  // Picture: the dragged tab as it was painted; $FF00FF is see-through.
-  TQvTabsetItemDragObject(TQvSkinCustomTabset* ATabset, TBitmap32& Picture);
-  ~TQvTabsetItemDragObject() override;
+  TQvTabsetItemDragObject(TQvSkinCustomTabset* ATabset, TBitmap* Picture)
+      : TPictureDragObjectEx(Picture, clFuchsia), FTabset(ATabset) {}
   String ClassName() const override { return L"TQvTabsetItemDragObject"; }
-  TCustomImageList* GetDragImages() override { return FDragImages.get(); }
-  void Finished(TObject* Target, int X, int Y, bool Accepted) override;
   TQvSkinCustomTabset* Tabset() const { return FTabset; }
-  // Raised after Finished.
-  TNotifyEvent OnFinished;
 
  private:
-  std::unique_ptr<TCustomImageList> FDragImages;
   TQvSkinCustomTabset* FTabset;
 };
 

@@ -152,22 +152,6 @@ void TQvSkinCustomTabset::MouseLeave() {
   TQvSkinCustomToolbar::MouseLeave();
 }
 
-TQvTabsetItemDragObject::TQvTabsetItemDragObject(TQvSkinCustomTabset* ATabset, TBitmap32& Picture)
-    : FDragImages(std::make_unique<TCustomImageList>(nullptr)), FTabset(ATabset) {
-  if (Picture.Empty()) return;
-  FDragImages->SetSize(Picture.Width(), Picture.Height());
-  TBitmap Image(Picture.Width(), Picture.Height(), pf24bit);
-  Picture.DrawTo(Image.Canvas().Handle(), 0, 0);
-  FDragImages->AddMasked(&Image, clFuchsia);
-}
-
-TQvTabsetItemDragObject::~TQvTabsetItemDragObject() = default;
-
-void TQvTabsetItemDragObject::Finished(TObject* Target, int X, int Y, bool Accepted) {
-  TDragObjectEx::Finished(Target, X, Y, Accepted);
-  if (OnFinished) OnFinished(this);
-}
-
 void TQvSkinCustomTabset::StartDrag(TPoint P) {
   FDragItemIndex = FHotItemIndex;
   FSourceDragToolbarItem = Items()->Items(FDragItemIndex);
@@ -184,7 +168,9 @@ void TQvSkinCustomTabset::StartDrag(TPoint P) {
 }
 
 void TQvSkinCustomTabset::DoStartDrag(TDragObject*& DragObject) {
-  auto* D = new TQvTabsetItemDragObject(this, FDragPicture);
+  TBitmap Picture(FDragPicture.Width(), FDragPicture.Height(), pf24bit);
+  if (!FDragPicture.Empty()) FDragPicture.DrawTo(Picture.Canvas().Handle(), 0, 0);
+  auto* D = new TQvTabsetItemDragObject(this, &Picture);
   D->OnFinished = [this](TObject*) {
     if (FSourceDragToolbarItem) FinishDrag();
   };

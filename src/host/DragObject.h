@@ -6,10 +6,13 @@
 // control under the mouse is asked through DragOver whether it accepts, a release drops on
 // it (DragDrop) and Escape or a lost capture cancels; the source's DoEndDrag comes last.
 // While a drag runs, the source's WindowProc is chained to take its mouse and keys.
+#include <memory>
+
 #include "host/Control.h"
 
 namespace qv {
 
+class TBitmap;
 class TCustomImageList;
 class TWinControl;
 
@@ -44,6 +47,22 @@ class TDragObjectEx : public TDragObject {
  public:
   String ClassName() const override { return L"TDragObjectEx"; }
   bool AutoRelease() const override { return true; }
+};
+
+// A drag object that frees itself and shows one picture under the mouse.
+class TPictureDragObjectEx : public TDragObjectEx {
+ public:
+  // Picture's pixels of MaskColor are see-through; nil or empty: no picture.
+  TPictureDragObjectEx(TBitmap* Picture, TColor MaskColor);
+  ~TPictureDragObjectEx() override;
+  String ClassName() const override { return L"TPictureDragObjectEx"; }
+  TCustomImageList* GetDragImages() override { return FDragImages.get(); }
+  void Finished(TObject* Target, int X, int Y, bool Accepted) override;
+  // Raised after Finished.
+  TNotifyEvent OnFinished;
+
+ private:
+  std::unique_ptr<TCustomImageList> FDragImages;
 };
 
 // What dragging a control gives when its DoStartDrag makes no object of its own.

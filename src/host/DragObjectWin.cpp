@@ -5,10 +5,25 @@
 #include <cstdlib>
 
 #include "host/DragObject.h"
+#include "host/Graphics.h"
 #include "host/ImageList.h"
 #include "host/WinControl.h"
 
 namespace qv {
+
+TPictureDragObjectEx::TPictureDragObjectEx(TBitmap* Picture, TColor MaskColor)
+    : FDragImages(std::make_unique<TCustomImageList>(nullptr)) {
+  if (!Picture || Picture->Empty()) return;
+  FDragImages->SetSize(Picture->Width(), Picture->Height());
+  FDragImages->AddMasked(Picture, MaskColor);
+}
+
+TPictureDragObjectEx::~TPictureDragObjectEx() = default;
+
+void TPictureDragObjectEx::Finished(TObject* Target, int X, int Y, bool Accepted) {
+  TDragObjectEx::Finished(Target, X, Y, Accepted);
+  if (OnFinished) OnFinished(this);
+}
 
 // One drag at a time, as the mouse is one.
 class TDragManager {
