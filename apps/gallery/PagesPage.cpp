@@ -6,6 +6,7 @@
 #include "ControlsHost.h"
 #include "GalleryPage.h"
 #include "controls/QvSkinCtrls.h"
+#include "host/Actions.h"
 #include "host/Menus.h"
 
 namespace gallery {
@@ -64,9 +65,12 @@ class TPagesPage : public TGalleryPage {
     for (const wchar_t* C : {L"General", L"Colours", L"About"}) Sheet(FTopPages, C);
     AddControl<TQvSkinCheckBox>(FHost.get(), FTopPages->Pages(0), 16, 20, 200, 22)
         ->SetCaption(L"A control on the first page");
-    FHost->Label(X + 300, Y + 30, L"Tabs on the left, tab width 80");
+    FHost->Label(X + 300, Y + 30, L"Tabs on the left, tab width 80, glowing captions");
     auto* Left = Add<TQvSkinPageControl>(X + 300, Y + 50, 270, 220);
     Left->SetTabPosition(tpLeft);
+    Left->CaptionLight()->SetColor(TColor(0x00D7FF));
+    Left->CaptionLight()->SetBlurRadius(3);
+    Left->CaptionLight()->SetActive(true);
     Left->SetTabWidth(80);
     for (const wchar_t* C : {L"Files", L"Search", L"History", L"Hidden"}) Sheet(Left, C);
     Left->Pages(3)->SetTabVisible(false);
@@ -98,6 +102,16 @@ class TPagesPage : public TGalleryPage {
     for (const wchar_t* C : {L"Cut", L"Copy", L"Paste", L"Undo"}) Item(Bar, C);
     Bar->Items()->Items(5)->SetAllowAllUp(true);
     Bar->Items()->Items(5)->SetDown(false);
+    // Copy and Paste run actions of a list; nothing to paste disables Paste's item.
+    auto* Actions = new TActionList(FHost.get());
+    for (int I : {6, 7}) {
+      auto* A = new TAction(FHost.get());
+      A->SetCaption(Bar->Items()->Items(I)->Text()->Text());
+      A->SetActionList(Actions);
+      A->OnExecute = [](TObject*) {};
+      Bar->Items()->Items(I)->SetAction(A);
+      if (I == 7) A->SetEnabled(false);
+    }
 
     FHost->Label(X, Y + 120, L"A column: radio items (group 1)");
     auto* Column = Placed<TQvSkinToolbar>(X, Y + 140, 70, 200);

@@ -223,9 +223,12 @@ class TQvSkinCustomIconButtonList : public TQvSkinCustomPanel, public IQvAccessi
   // Wheel step and the bar's small change (its large change is twice it).
   int ScrollSize() const { return FScrollSize; }
   void SetScrollSize(int Value) { FScrollSize = Value; }
-  // Stored; every change repaints the whole list.
+  // Cells repaint one at a time over a snapshot of the list's background (the item's
+  // Invalidate) instead of the whole list repainting; hot tracking alone repaints nothing.
   bool FastDrawMode() const { return FFastDrawMode; }
   void SetFastDrawMode(bool Value) { FFastDrawMode = Value; }
+  // Items queued by their Invalidate for the next, partial, paint.
+  const std::vector<TQvIconButtonItem*>& RedrawItems() const { return FRedrawItems; }
 
   int HotItemIndex() const { return FHotItemIndex; }
   int FocusItemIndex() const { return FFocusItemIndex; }
@@ -306,7 +309,11 @@ class TQvSkinCustomIconButtonList : public TQvSkinCustomPanel, public IQvAccessi
  private:
   // An item is going: the list forgets it and tells OnFreeItem.
   void ItemFreed(TQvIconButtonItem* Item);
-  void DrawCell(TBitmap32* Bitmap, TBitmap32& Cell, TQvIconButtonItem* Item, bool Hot);
+  void DrawCell(TBitmap32* Bitmap, TBitmap32& Cell, TQvIconButtonItem* Item, bool Hot, bool Tell);
+  // Queues the item for a partial paint and asks the window for its cell.
+  void QueueRedraw(TQvIconButtonItem* Item);
+  // Repaints the cell alone with FastDrawMode, else the whole list.
+  void RepaintCell(TQvIconButtonItem* Item);
   void SetHotItemIndex(int Value);
   void StartDrag();
   void DragOver(int X, int Y);
@@ -344,6 +351,10 @@ class TQvSkinCustomIconButtonList : public TQvSkinCustomPanel, public IQvAccessi
   TPoint FDragStart;
   TQvIconButtonItem* FSourceDragButtonItem = nullptr;
   TQvIconButtonItem* FDestDragButtonItem = nullptr;
+  std::vector<TQvIconButtonItem*> FRedrawItems;
+  // The list's background under the cells at the last full paint. Not the finished
+  // picture: a cell redrawn over itself would blend its pictures twice.
+  TBitmap32 FItemsBuffer;
 };
 
 class TQvSkinIconButtonList : public TQvSkinCustomIconButtonList {

@@ -160,12 +160,7 @@ void TQvIconButtonItem::Click() {
 }
 
 void TQvIconButtonItem::Invalidate() {
-  TQvSkinCustomIconButtonList* L = List();
-  if (L && L->HandleAllocated()) {
-    const RECT R{FRect.Left, FRect.Top, FRect.Right, FRect.Bottom};
-    L->SetBufferValid(false);
-    InvalidateRect(L->Handle(), &R, FALSE);
-  }
+  if (TQvSkinCustomIconButtonList* L = List()) L->QueueRedraw(this);
 }
 
 const TPropTable& TQvIconButtonItem::Properties() const {
@@ -239,7 +234,25 @@ TQvIconButtonItem* TQvSkinCustomIconButtonList::NewItem(TCollection* Collection)
   return new TQvIconButtonItem(Collection);
 }
 
+void TQvSkinCustomIconButtonList::QueueRedraw(TQvIconButtonItem* Item) {
+  if (!HandleAllocated()) return;
+  if (std::find(FRedrawItems.begin(), FRedrawItems.end(), Item) == FRedrawItems.end())
+    FRedrawItems.push_back(Item);
+  const RECT R{Item->FRect.Left, Item->FRect.Top, Item->FRect.Right, Item->FRect.Bottom};
+  SetBufferValid(false);
+  InvalidateRect(Handle(), &R, FALSE);
+}
+
+void TQvSkinCustomIconButtonList::RepaintCell(TQvIconButtonItem* Item) {
+  if (FFastDrawMode && Item)
+    Item->Invalidate();
+  else
+    Invalidate();
+}
+
 void TQvSkinCustomIconButtonList::ItemFreed(TQvIconButtonItem* Item) {
+  FRedrawItems.erase(std::remove(FRedrawItems.begin(), FRedrawItems.end(), Item),
+                     FRedrawItems.end());
   if (Item == FDragCandidate) FDragCandidate = nullptr;
   if (Item == FDestDragButtonItem) FDestDragButtonItem = nullptr;
   if (Item == FSourceDragButtonItem) FSourceDragButtonItem = nullptr;
@@ -337,7 +350,16 @@ int64_t TQvSkinCustomIconButtonList::CalcItemsHeight() const {
 }
 
 void TQvSkinCustomIconButtonList::DrawBody(TBitmap32* Bitmap) {
-  TQvSkinCustomPanel::DrawBody(Bitmap);
+  const bool Partial = !FRedrawItems.empty() && FItemsBuffer.Width() == Bitmap->Width() &&
+                       FItemsBuffer.Height() == Bitmap->Height();
+  auto Done = TScopeExit([this] { FRedrawItems.clear(); });
+  if (Partial) {
+    FItemsBuffer.DrawTo(Bitmap, 0, 0);
+  } else {
+    TQvSkinCustomPanel::DrawBody(Bitmap);
+    FItemsBuffer.Assign(Bitmap);
+    FItemsBuffer.SetDrawMode(dmOpaque);
+  }
   auto Updating = UpdateScope(*Bitmap);
   const std::vector<TRect> Rects = ItemRects();
   const int Count = FItems->Count();
@@ -353,7 +375,9 @@ void TQvSkinCustomIconButtonList::DrawBody(TBitmap32* Bitmap) {
     if (Item->FRect.Bottom < 0 || Item->FRect.Top > Height()) continue;
     FItemBeginIndex = std::min(FItemBeginIndex, I);
     FItemEndIndex = std::max(FItemEndIndex, I);
-    DrawCell(Bitmap, Cell, Item, I == FHotItemIndex);
+    const bool Tell =
+        !Partial || std::find(FRedrawItems.begin(), FRedrawItems.end(), Item) != FRedrawItems.end();
+    DrawCell(Bitmap, Cell, Item, I == FHotItemIndex, Tell);
   }
   if (Focused() && ShowsFocusCues() && ValidIndex(FFocusItemIndex) &&
       FItems->Items(FFocusItemIndex)->FVisible)
@@ -362,7 +386,7 @@ void TQvSkinCustomIconButtonList::DrawBody(TBitmap32* Bitmap) {
 }
 
 void TQvSkinCustomIconButtonList::DrawCell(TBitmap32* Bitmap, TBitmap32& Cell,
-                                           TQvIconButtonItem* Item, bool Hot) {
+                                           TQvIconButtonItem* Item, bool Hot, bool Tell) {
   const TRect R = Item->FRect;
   const int W = R.Width(), H = R.Height();
   Cell.Draw(0, 0, R, Bitmap);
@@ -423,7 +447,7 @@ void TQvSkinCustomIconButtonList::DrawCell(TBitmap32* Bitmap, TBitmap32& Cell,
   }
   if (FEditing && FShakeInEdit && !Hot && !Dragging()) ShakeBitmap(&Cell, Item->FShake.Angle);
   Bitmap->Draw(R.Left, R.Top, &Cell);
-  DoDrawItem(Bitmap, Item);
+  if (Tell) DoDrawItem(Bitmap, Item);
 }
 
 TQvIconButtonItem* TQvSkinCustomIconButtonList::GetItemAt(TPoint P) const {
@@ -508,8 +532,9 @@ void TQvSkinCustomIconButtonList::MouseDown(TMouseButton Button, TShiftState Shi
   if (Previous != Hot) {
     NotifyAccessible(aeValueChange);
     NotifyAccessibleChild(this, aeFocus, Hot);
+    if (FFastDrawMode && ValidIndex(Previous)) RepaintCell(FItems->Items(Previous));
   }
-  Invalidate();
+  RepaintCell(Item);
 }
 
 void TQvSkinCustomIconButtonList::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -523,7 +548,10 @@ void TQvSkinCustomIconButtonList::MouseUp(TMouseButton Button, TShiftState Shift
   }
   if (ValidIndex(FFocusItemIndex) && FFocusItemIndex == FHotItemIndex)
     ReleaseOn(FItems->Items(FFocusItemIndex));
-  Invalidate();
+  // The released cell may be gone (deleted through its delete picture).
+  RepaintCell(ValidIndex(FFocusItemIndex) && FFocusItemIndex == FHotItemIndex
+                  ? FItems->Items(FFocusItemIndex)
+                  : nullptr);
 }
 
 void TQvSkinCustomIconButtonList::ReleaseOn(TQvIconButtonItem* Item) {

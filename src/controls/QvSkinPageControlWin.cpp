@@ -5,13 +5,16 @@
 #include "controls/QvAccessibleWin.h"
 #include "controls/QvSkinPageControl.h"
 #include "forms/QvMessages.h"
+#include "graphics/BitmapHelperDC.h"
 #include "graphics/QvComm.h"
 #include "graphics/QvGR32LibSlicing.h"
+#include "host/Canvas.h"
 #include "host/Font.h"
 #include "host/Menus.h"
 #include "host/Messages.h"
 #include "host/Platform.h"
 #include "host/Properties.h"
+#include "host/ScopeGuard.h"
 #include "resources/QvSkinIntf.h"
 #include "resources/QvSkinResManager.h"
 
@@ -423,9 +426,21 @@ void TQvSkinPageControl::DrawTab(TBitmap32* Bitmap, int PageIndex, const TRect& 
   }
   TFont* F = Active ? FFontActive.get() : Hot ? FFontHot.get() : Page->Font();
   Tab.Font()->Assign(F);
-  Tab.RenderText(CX + GetDPIScaledPixels(this, FTabCaptionOffset->X()),
-                 CY + GetDPIScaledPixels(this, FTabCaptionOffset->Y()), Page->Caption(), 0,
-                 qv::SetAlpha(Color32(F->Color()), 255));
+  const int TX = CX + GetDPIScaledPixels(this, FTabCaptionOffset->X());
+  const int TY = CY + GetDPIScaledPixels(this, FTabCaptionOffset->Y());
+  const String& Caption = Page->Caption();
+  if (FCaptionLight->Active() && !Caption.empty() && !Designing()) {
+    // The glow covers the caption's own rectangle, under the caption.
+    const TSize T = Tab.TextExtent(Caption);
+    TRect G = Rect(TX, TY, TX + T.cx, TY + T.cy);
+    auto Updating = UpdateScope(Tab);
+    if (TCanvas* Canvas = Tab.Canvas()) {
+      Canvas->Font().Assign(F);
+      DrawEffectText(*Canvas, G, Caption, DT_SINGLELINE | DT_VCENTER, 0, FCaptionLight->Color(),
+                     FCaptionLight->BlurRadius());
+    }
+  }
+  Tab.RenderText(TX, TY, Caption, 0, qv::SetAlpha(Color32(F->Color()), 255));
   if (OnQvDrawTab) OnQvDrawTab(PageIndex, R, Active, Hot, &Tab);
   Bitmap->Draw(R.Left, R.Top, &Tab);
 }

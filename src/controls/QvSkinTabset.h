@@ -4,13 +4,28 @@
 // and a caption-less placeholder tab follows the mouse; dropping moves the tab to the
 // placeholder's place. TQvSkinTabset publishes it.
 #include "controls/QvSkinToolbar.h"
+#include "host/DragObject.h"
 
 namespace qv {
 
 using TPaintCloseButtonEvent =
     std::function<void(TObject* Sender, TQvSkinToolbarItem* ItemData, bool& Allow)>;
 
-class TQvSkinCustomTabset : public TQvSkinCustomToolbar {
+class TQvSkinCustomTabset;
+
+// One tab drag: the tab's picture follows the mouse. Frees itself when the drag ends.
+class TQvTabsetItemDragObject : public TPictureDragObjectEx {
+ public:
+  TQvTabsetItemDragObject(TQvSkinCustomTabset* ATabset, TBitmap* Picture)
+      : TPictureDragObjectEx(Picture, clFuchsia), FTabset(ATabset) {}
+  String ClassName() const override { return L"TQvTabsetItemDragObject"; }
+  TQvSkinCustomTabset* Tabset() const { return FTabset; }
+
+ private:
+  TQvSkinCustomTabset* FTabset;
+};
+
+class TQvSkinCustomTabset : public TQvSkinCustomToolbar, public IQvDragClient {
   QV_CLASS(TQvSkinCustomTabset)
  public:
   explicit TQvSkinCustomTabset(TComponent* AOwner);
@@ -49,6 +64,8 @@ class TQvSkinCustomTabset : public TQvSkinCustomToolbar {
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseLeave() override;
+  void DoStartDrag(TDragObject*& DragObject) override;
+  void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) override;
 
  private:
   bool CloseAllowed(TQvSkinToolbarItem* Item);
@@ -67,6 +84,7 @@ class TQvSkinCustomTabset : public TQvSkinCustomToolbar {
   TPoint FOldMouseDownPt;
   TQvSkinToolbarItem* FSourceDragToolbarItem = nullptr;
   TQvSkinToolbarItem* FDestDragToolbarItem = nullptr;
+  TBitmap32 FDragPicture;  // the dragged tab as painted before it was hidden
 };
 
 class TQvSkinTabset : public TQvSkinCustomTabset {

@@ -1,8 +1,12 @@
 #include <windows.h>
 
+#include <algorithm>
+
 #include "controls/QvAccessibleWin.h"
 #include "controls/QvSkinTabset.h"
+#include "host/Canvas.h"
 #include "host/Font.h"
+#include "host/Graphics.h"
 #include "host/Platform.h"
 #include "host/Properties.h"
 
@@ -151,9 +155,33 @@ void TQvSkinCustomTabset::MouseLeave() {
 void TQvSkinCustomTabset::StartDrag(TPoint P) {
   FDragItemIndex = FHotItemIndex;
   FSourceDragToolbarItem = Items()->Items(FDragItemIndex);
+  // The tab's picture on $FF00FF, taken before the tab is hidden.
+  const TRect R = FSourceDragToolbarItem->Rect();
+  FDragPicture.SetSize(std::max(R.Width(), 0), std::max(R.Height(), 0));
+  FDragPicture.Clear(0xFFFF00FF);
+  if (TBitmap32* Painted = GetDoubleBuffer(); Painted && !Painted->Empty())
+    FDragPicture.Draw(0, 0, R, Painted);
   FSourceDragToolbarItem->SetVisible(false);
   FCBHotIndex = -1;
   DragOver(P);
+  if (HandleAllocated()) BeginDrag(this, false);
+}
+
+void TQvSkinCustomTabset::DoStartDrag(TDragObject*& DragObject) {
+  TBitmap Picture(FDragPicture.Width(), FDragPicture.Height(), pf24bit);
+  if (!FDragPicture.Empty()) FDragPicture.DrawTo(Picture.Canvas().Handle(), 0, 0);
+  auto* D = new TQvTabsetItemDragObject(this, &Picture);
+  D->OnFinished = [this](TObject*) {
+    if (FSourceDragToolbarItem) FinishDrag();
+  };
+  DragObject = D;
+}
+
+void TQvSkinCustomTabset::DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) {
+  auto* Tab = dynamic_cast<TQvTabsetItemDragObject*>(Source);
+  // Tabs of another tab set are refused.
+  Accept = Inside(ClientRect(), {X, Y}) && (!Source || (Tab && Tab->Tabset() == this));
+  if (FSourceDragToolbarItem && State != dsDragLeave) DragOver(TPoint{X, Y});
 }
 
 void TQvSkinCustomTabset::DragOver(TPoint P) {
@@ -184,6 +212,9 @@ void TQvSkinCustomTabset::DragOver(TPoint P) {
 }
 
 void TQvSkinCustomTabset::FinishDrag() {
+  // A running drag took the release: the press ends here, with no click.
+  FMousePressed = FMouseHooked = false;
+  FFocusItemIndex = -1;
   TQvSkinToolbarItem* Source = FSourceDragToolbarItem;
   FSourceDragToolbarItem = nullptr;
   FDragItemIndex = -1;

@@ -10,6 +10,7 @@
 #include "controls/QvSkinButton.h"
 #include "controls/QvSkinPanel.h"
 #include "controls/QvSkinToolbarLayout.h"
+#include "host/Actions.h"
 #include "host/ImageList.h"
 
 namespace qv {
@@ -31,6 +32,33 @@ using TToolbarClickEvent = std::function<void(TObject* Sender, int ItemIndex)>;
 using TToolbarButtonWidthEvent = std::function<void(TObject* Sender, int& Width)>;
 using TQvToolbarItemDrawEnvent =
     std::function<void(TObject* Sender, TBitmap32* Bmp32, TQvSkinToolbarItem* ItemData)>;
+
+// Links an item to an action: caption, enabled, visible and the execute handler follow the
+// action while the item's own value still equals the action's.
+class TToolbarItemActionLink : public TActionLink {
+ public:
+  explicit TToolbarItemActionLink(TQvSkinToolbarItem* AClient);
+  String ClassName() const override { return L"TToolbarItemActionLink"; }
+  bool IsCaptionLinked() const override;
+  bool IsEnabledLinked() const override;
+  bool IsVisibleLinked() const override;
+  bool IsOnExecuteLinked() const override;
+  bool IsCheckedLinked() const override { return false; }
+  bool IsHintLinked() const override { return false; }
+  bool IsImageIndexLinked() const override { return false; }
+  bool IsShortCutLinked() const override { return false; }
+  bool IsGroupIndexLinked() const override { return false; }
+  void SetCaption(const String& Value) override;
+  void SetEnabled(bool Value) override;
+  void SetVisible(bool Value) override;
+  void SetOnExecute(const TNotifyEvent& Value) override;
+
+ protected:
+  void ActionFreeing() override;
+
+ private:
+  TQvSkinToolbarItem* Item() const;
+};
 
 class TQvSkinToolbarItem : public TCollectionItem {
  public:
@@ -77,6 +105,15 @@ class TQvSkinToolbarItem : public TCollectionItem {
   void SetAllowAllUp(bool Value) { FAllowAllUp = Value; }
   const String& Hint() const { return FHint; }
   void SetHint(const String& Value) { FHint = Value; }
+  // The action the item shows and runs; nil unlinks (the item keeps its values).
+  TBasicAction* Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
+  void SetAction(TBasicAction* Value);
+  TToolbarItemActionLink* ActionLink() const { return FActionLink.get(); }
+  // Takes the action's values: all of them, or with CheckDefaults only where the item
+  // still has its own default.
+  virtual void ActionChanged(TObject* Sender, bool CheckDefaults);
+  // Asks the action to bring its values up to date.
+  virtual void InitiateAction();
   // Where the last paint put the item and its drop-down part.
   TRect Rect() const { return FRect; }
   TRect MenuButtonRect() const { return FMenuButtonRect; }
@@ -114,6 +151,7 @@ class TQvSkinToolbarItem : public TCollectionItem {
   bool FAllowAllUp = false;
   String FHint;
   TRect FRect, FMenuButtonRect;
+  std::unique_ptr<TToolbarItemActionLink> FActionLink;
 };
 
 // The toolbar's items; every change repaints the toolbar.
@@ -210,6 +248,8 @@ class TQvSkinCustomToolbar : public TQvSkinCustomPanel, public IQvAccessibleChil
   // Lays the items out now (a paint does it too).
   void UpdateLayout();
   TBitmap32* GetDoubleBuffer() override { return &FBodyBuffer; }
+  // Each item's action brings its values up to date.
+  void InitiateAction();
 
   TQvAccessibleInfo AccessibleInfo() const override;
   int AccessibleChildCount() const override { return FItems->Count(); }
@@ -244,6 +284,8 @@ class TQvSkinCustomToolbar : public TQvSkinCustomPanel, public IQvAccessibleChil
   // Opens the item's drop-down menu at the offset from its bottom-left corner.
   void PopupItemMenu(TQvSkinToolbarItem* Item);
   bool ValidIndex(int Index) const { return Index >= 0 && Index < FItems->Count(); }
+  // Some item is linked to Action.
+  bool UsesAction(const TBasicAction* Action) const;
 
   void DrawBody(TBitmap32* Bitmap) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;

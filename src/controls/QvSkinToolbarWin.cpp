@@ -57,6 +57,93 @@ TQvSkinToolbarItem::TQvSkinToolbarItem(TCollection* ACollection)
 TQvSkinToolbarItem::~TQvSkinToolbarItem() {
   if (TQvSkinCustomToolbar* T = Toolbar(); FDropdownMenu && T)
     FDropdownMenu->RemoveFreeNotification(T);
+  FActionLink.reset();  // unregisters from the action
+}
+
+// ---- action link ----------------------------------------------------------------------
+
+TToolbarItemActionLink::TToolbarItemActionLink(TQvSkinToolbarItem* AClient)
+    : TActionLink(AClient) {}
+
+TQvSkinToolbarItem* TToolbarItemActionLink::Item() const {
+  return static_cast<TQvSkinToolbarItem*>(FClient);
+}
+
+bool TToolbarItemActionLink::IsCaptionLinked() const {
+  return TActionLink::IsCaptionLinked() && Item()->Text()->Text() == CustomAction()->Caption();
+}
+
+bool TToolbarItemActionLink::IsEnabledLinked() const {
+  return TActionLink::IsEnabledLinked() && Item()->Enabled() == CustomAction()->Enabled();
+}
+
+bool TToolbarItemActionLink::IsVisibleLinked() const {
+  return TActionLink::IsVisibleLinked() && Item()->Visible() == CustomAction()->Visible();
+}
+
+bool TToolbarItemActionLink::IsOnExecuteLinked() const {
+  const TBasicAction* A = Action();
+  if (!A) return false;
+  // An unassigned handler equals an unassigned one.
+  return IsActionExecuteHandler(Item()->OnClick, A) || (!Item()->OnClick && !A->OnExecute);
+}
+
+void TToolbarItemActionLink::SetCaption(const String& Value) {
+  if (IsCaptionLinked()) Item()->Text()->SetText(Value);
+}
+
+void TToolbarItemActionLink::SetEnabled(bool Value) {
+  if (IsEnabledLinked()) Item()->SetEnabled(Value);
+}
+
+void TToolbarItemActionLink::SetVisible(bool Value) {
+  if (IsVisibleLinked()) Item()->SetVisible(Value);
+}
+
+void TToolbarItemActionLink::SetOnExecute(const TNotifyEvent& Value) {
+  if (!IsOnExecuteLinked()) return;
+  Item()->OnClick = Value ? TNotifyEvent(TActionExecuteHandler{Action()}) : TNotifyEvent();
+}
+
+void TToolbarItemActionLink::ActionFreeing() {
+  Item()->OnClick = DetachActionHandler(Item()->OnClick, Action());
+}
+
+void TQvSkinToolbarItem::SetAction(TBasicAction* Value) {
+  TBasicAction* Old = Action();
+  if (Old == Value && (Value || !FActionLink)) return;
+  TQvSkinCustomToolbar* T = Toolbar();
+  if (Old) {
+    // The item keeps running the old handler itself, not through the action.
+    OnClick = DetachActionHandler(OnClick, Old);
+    FActionLink->SetAction(nullptr);
+    if (T && !T->UsesAction(Old)) Old->RemoveFreeNotification(T);
+  }
+  if (!Value) {
+    FActionLink.reset();
+  } else {
+    if (!FActionLink) FActionLink = std::make_unique<TToolbarItemActionLink>(this);
+    FActionLink->SetAction(Value);
+    FActionLink->OnChange = [this](TObject* Sender) { ActionChanged(Sender, false); };
+    ActionChanged(Value, Value->ComponentState().Contains(csLoading));
+    if (T) Value->FreeNotification(T);
+  }
+  Changed(true);
+}
+
+void TQvSkinToolbarItem::ActionChanged(TObject* Sender, bool CheckDefaults) {
+  auto* A = dynamic_cast<TCustomAction*>(Sender);
+  if (!A) return;
+  if (!CheckDefaults || FText->Text().empty()) FText->SetText(A->Caption());
+  if (!CheckDefaults || FEnabled) FEnabled = A->Enabled();
+  if (!CheckDefaults || FVisible) FVisible = A->Visible();
+  if (!CheckDefaults || !OnClick)
+    OnClick = A->OnExecute ? TNotifyEvent(TActionExecuteHandler{A}) : TNotifyEvent();
+  Changed(true);
+}
+
+void TQvSkinToolbarItem::InitiateAction() {
+  if (FActionLink) FActionLink->Update();
 }
 
 TQvSkinCustomToolbar* TQvSkinToolbarItem::Toolbar() const {
@@ -96,6 +183,7 @@ void TQvSkinToolbarItem::Click() {
 void TQvSkinToolbarItem::Assign(TPersistent* Source) {
   auto* S = dynamic_cast<TQvSkinToolbarItem*>(Source);
   if (!S) return TCollectionItem::Assign(Source);
+  SetAction(S->Action());
   FAllowAllUp = S->FAllowAllUp;
   FTag = S->FTag;
   FDown = S->FDown;
@@ -186,6 +274,7 @@ TQvSkinCustomToolbar::TQvSkinCustomToolbar(TComponent* AOwner)
   FDropdownMenuOffset->SetY(DefaultDropdownMenuOffset);
   FImageChangeLink->OnChange = [this](TObject* S) { ImagesChanged(S); };
   FTimer->SetOnTimer([this](TObject*) { TimerTick(); });
+  SetControlStyle(ControlStyle() + TControlStyle{csActionClient});
   SetHeight(52);
   SetAlign(alTop);
   SetBorderSides({});
@@ -478,11 +567,24 @@ void TQvSkinCustomToolbar::Notification(TComponent* AComponent, TOperation Opera
   TQvSkinCustomPanel::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
   if (AComponent == FImages) SetImages(nullptr);
-  for (int I = 0; I < FItems->Count(); ++I)
-    if (TQvSkinToolbarItem* Item = FItems->Items(I); Item->FDropdownMenu == AComponent) {
+  for (int I = 0; I < FItems->Count(); ++I) {
+    TQvSkinToolbarItem* Item = FItems->Items(I);
+    if (Item->FDropdownMenu == AComponent) {
       Item->FDropdownMenu = nullptr;
       Invalidate();
     }
+    if (Item->FActionLink && Item->Action() == AComponent) Item->SetAction(nullptr);
+  }
+}
+
+bool TQvSkinCustomToolbar::UsesAction(const TBasicAction* Action) const {
+  for (int I = 0; I < FItems->Count(); ++I)
+    if (FItems->Items(I)->Action() == Action) return true;
+  return false;
+}
+
+void TQvSkinCustomToolbar::InitiateAction() {
+  for (int I = 0; I < FItems->Count(); ++I) FItems->Items(I)->InitiateAction();
 }
 
 void TQvSkinCustomToolbar::Resize() {

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "host/Actions.h"
 #include "host/Application.h"
 #include "host/ControlsWin.h"
 #include "host/Form.h"
@@ -114,12 +115,11 @@ bool TApplication::ProcessMessage() {
 
 void TApplication::Idle() {
   bool Done = true;
-  if (OnIdle) {
-    try {
-      OnIdle(this, Done);
-    } catch (...) {  // reported like any event's error; the message loop goes on
-      HandleException(this);
-    }
+  try {
+    UpdateAllActionLists();
+    if (OnIdle) OnIdle(this, Done);
+  } catch (...) {  // reported like any event's error; the message loop goes on
+    HandleException(this);
   }
   if (Done) WaitMessage();
 }

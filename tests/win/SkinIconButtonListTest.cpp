@@ -275,3 +275,37 @@ TEST_F(SkinIconList, BadSizesAndEmptyListsAreHarmless) {
 }
 
 }  // namespace
+
+TEST_F(SkinIconList, FastDrawRepaintsOneCellOverTheSnapshot) {
+  auto* L = NewList(6);
+  L->SetFastDrawMode(true);
+  std::vector<int> Drawn;
+  L->OnDrawItem = [&](TObject*, TBitmap32*, TQvIconButtonItemData* Item) {
+    Drawn.push_back(Item->Index());
+  };
+  ShowList(L);
+  EXPECT_EQ(Drawn.size(), 6u);
+  TBitmap32 Full;
+  Full.Assign(L->Buffer());
+
+  // Only the queued cell is told; the picture equals a full paint.
+  Drawn.clear();
+  L->Items()->Items(3)->Invalidate();
+  EXPECT_EQ(L->RedrawItems().size(), 1u);
+  ASSERT_TRUE(PumpUntil([&] { return L->RedrawItems().empty(); }));
+  EXPECT_EQ(Drawn, std::vector<int>{3});
+  for (int Y = 0; Y < Full.Height(); ++Y)
+    for (int X = 0; X < Full.Width(); ++X)
+      ASSERT_EQ(qvtest::Rgb(Full, X, Y), qvtest::Rgb(*L->Buffer(), X, Y)) << X << "," << Y;
+
+  // Hot tracking alone repaints nothing; a freed queued item is forgotten.
+  Drawn.clear();
+  const TPoint P = At(L, 1, 30, 50);
+  MoveMouse(P.X, P.Y);
+  PumpIdle();
+  EXPECT_EQ(L->HotItemIndex(), 1);
+  EXPECT_TRUE(Drawn.empty());
+  L->Items()->Items(4)->Invalidate();
+  delete L->Items()->Items(4);
+  EXPECT_TRUE(L->RedrawItems().empty());
+}

@@ -1,9 +1,12 @@
 // The skinned page control under real input: clicking tabs with and without a veto,
 // Ctrl+Tab, the hot tab, the shifted strip, hiding the strip, the sheets' wash, and bad
 // input.
+#include <algorithm>
+
 #include "LeakProbe.h"
 #include "SkinControlsTestSupport.h"
 #include "controls/QvSkinPageControl.h"
+#include "forms/QvSkinHelper.h"
 
 using namespace qv;
 using namespace qvtest;
@@ -154,4 +157,45 @@ TEST_F(SkinPageControlTest, NoPagesAndManyPagesPaint) {
   delete Many->Pages(0);
   EXPECT_EQ(Many->ActivePageIndex(), 0);
   EXPECT_EQ(Many->PageCount(), 499);
+}
+
+TEST_F(SkinPageControlTest, CaptionLightGlowsInsideTheTabsOnly) {
+  ShowForm();
+  Redraw(Pages);
+  TBitmap32 Plain;
+  Plain.Assign(Pages->Buffer());
+  Pages->CaptionLight()->SetColor(TColor(0x0000FF));
+  Pages->CaptionLight()->SetBlurRadius(3);
+  Pages->CaptionLight()->SetActive(true);
+  Pages->Invalidate();
+  Redraw(Pages);
+  const TBitmap32& Lit = *Pages->Buffer();
+  std::vector<TRect> Tabs;
+  for (int I = 0; I < 3; ++I) Tabs.push_back(Pages->GetItemRect(I));
+  int InTabs = 0, Reddish = 0, Elsewhere = 0;
+  for (int Y = 0; Y < Lit.Height(); ++Y)
+    for (int X = 0; X < Lit.Width(); ++X) {
+      const uint32_t A = Rgb(Plain, X, Y), B = Rgb(Lit, X, Y);
+      if (A == B) continue;
+      const bool InTab = std::any_of(Tabs.begin(), Tabs.end(), [&](const TRect& R) {
+        return X >= R.Left && X < R.Right && Y >= R.Top && Y < R.Bottom;
+      });
+      (InTab ? InTabs : Elsewhere)++;
+      if (InTab && (B >> 16 & 0xFF) > (B >> 8 & 0xFF)) ++Reddish;
+    }
+  EXPECT_GT(InTabs, 0);
+  EXPECT_GT(Reddish, 0);
+  EXPECT_EQ(Elsewhere, 0);
+}
+
+TEST_F(SkinPageControlTest, ControlAndSheetsLiveInTheControlRegistry) {
+  TQvWinControlHelper* Registry = TQvWinControlHelperObj();
+  ASSERT_TRUE(Registry);
+  EXPECT_GE(Registry->IndexOf(Pages), 0);
+  for (TQvSkinTabSheet* S : Sheets) EXPECT_GE(Registry->IndexOf(S), 0);
+  TQvSkinTabSheet* Last = Sheets.back();
+  delete Last;
+  Sheets.pop_back();
+  EXPECT_EQ(Registry->IndexOf(Last), -1);
+  EXPECT_EQ(Pages->PageCount(), 2);
 }

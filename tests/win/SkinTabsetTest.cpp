@@ -96,3 +96,30 @@ TEST_F(SkinTabsetTest, DraggingATabMovesItToThePlaceholder) {
   EXPECT_EQ(Order(), L"BCDA");
   EXPECT_EQ(Clicks, std::vector<int>{1});
 }
+
+TEST_F(SkinTabsetTest, DraggedTabsPictureFollowsTheMouseAndEscapeEndsTheDrag) {
+  Tabs->SetAllowDragTab(true);
+  ShowForm();
+  const TRect Tab = Tabs->Items()->Items(0)->Rect();
+  const TPoint From = Centre(0), To = Centre(2);
+  MoveMouse(From.X, From.Y);
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  PumpInput();
+  for (int X = From.X + 20; X < To.X; X += 40) MoveMouse(X, From.Y);
+  MoveMouse(To.X, To.Y);
+  auto* Drag = dynamic_cast<TQvTabsetItemDragObject*>(CurrentDragObject());
+  ASSERT_NE(Drag, nullptr);
+  EXPECT_EQ(Drag->Tabset(), Tabs);
+  ASSERT_NE(Drag->GetDragImages(), nullptr);
+  EXPECT_EQ(Drag->GetDragImages()->Count(), 1);
+  EXPECT_EQ(Drag->GetDragImages()->Width(), Tab.Width());
+  EXPECT_EQ(Drag->GetDragImages()->Height(), Tab.Height());
+  PressKey(VK_ESCAPE);
+  EXPECT_EQ(CurrentDragObject(), nullptr);
+  EXPECT_EQ(Tabs->DragSource(), nullptr);
+  EXPECT_EQ(Tabs->Items()->Count(), 3);
+  for (int I = 0; I < 3; ++I) EXPECT_TRUE(Tabs->Items()->Items(I)->Visible());
+  SendMouse(MOUSEEVENTF_LEFTUP);
+  PumpInput();
+  EXPECT_TRUE(Clicks.empty());
+}

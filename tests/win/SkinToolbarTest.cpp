@@ -5,8 +5,10 @@
 #include "LeakProbe.h"
 #include "SkinControlsTestSupport.h"
 #include "controls/QvSkinToolbar.h"
+#include "host/Actions.h"
 #include "host/Application.h"
 #include "host/Menus.h"
+#include "host/ScopeGuard.h"
 
 using namespace qv;
 using namespace qvtest;
@@ -211,4 +213,96 @@ TEST_F(SkinToolbarTest, EmptyHiddenAndDeletedItemsLayOutAndPaint) {
   Bar->SetBounds(10, 10, 60, 200);
   Redraw(Bar);
   EXPECT_EQ(Bar->Items()->Items(1)->Rect().Left, 6);
+}
+
+TEST_F(SkinToolbarTest, ItemRunsAndFollowsItsAction) {
+  auto* A = new TAction(Form.get());
+  A->SetCaption(L"Open");
+  int Runs = 0;
+  A->OnExecute = [&](TObject*) { ++Runs; };
+  TQvSkinToolbarItem* Item = AddItem(L"Text");
+  TQvSkinToolbarItem* Own = AddItem(L"Own");
+  Own->SetAction(A);
+  Own->Text()->SetText(L"Kept");  // no longer the action's caption
+  Item->SetAction(A);
+  EXPECT_EQ(Item->Text()->Text(), L"Open");
+  EXPECT_TRUE(Item->ActionLink()->IsCaptionLinked());
+  EXPECT_FALSE(Own->ActionLink()->IsCaptionLinked());
+  EXPECT_TRUE(Own->ActionLink()->IsOnExecuteLinked());
+  ShowForm();
+
+  ClickAt(Centre(Item));
+  EXPECT_EQ(Runs, 1);
+  EXPECT_EQ(Clicks, std::vector<int>{0});
+
+  // A change of the action hands every value on (CheckDefaults off), as the framework does.
+  A->SetCaption(L"Save");
+  EXPECT_EQ(Item->Text()->Text(), L"Save");
+  EXPECT_EQ(Own->Text()->Text(), L"Save");
+  A->SetEnabled(false);
+  EXPECT_FALSE(Item->Enabled());
+  EXPECT_FALSE(Own->Enabled());
+  PumpIdle();
+  ClickAt(Centre(Item));
+  EXPECT_EQ(Runs, 1);
+  A->SetEnabled(true);
+  A->SetVisible(false);
+  EXPECT_FALSE(Item->Visible());
+  A->SetVisible(true);
+
+  // Freeing the action leaves the items unlinked, still running the handler themselves.
+  delete A;
+  EXPECT_EQ(Item->Action(), nullptr);
+  EXPECT_EQ(Own->Action(), nullptr);
+  PumpIdle();
+  ClickAt(Centre(Item));
+  EXPECT_EQ(Runs, 2);
+}
+
+TEST_F(SkinToolbarTest, ActionDefaultsWhileLoadingKeepTheItemsValues) {
+  struct Case {
+    const char* Name;
+    bool CheckDefaults;
+    const wchar_t* Caption;
+    bool OwnHandler;
+    const wchar_t* WantCaption;
+    bool WantEnabled, WantActionHandler;
+  };
+  const Case Cases[] = {
+      {"all values", false, L"Mine", true, L"Act", false, true},
+      {"defaults: own caption and handler kept", true, L"Mine", true, L"Mine", false, false},
+      {"defaults: empty caption and no handler taken", true, L"", false, L"Act", false, true},
+  };
+  for (const Case& K : Cases) {
+    SCOPED_TRACE(K.Name);
+    TAction A(nullptr);
+    A.SetCaption(L"Act");
+    A.SetEnabled(false);
+    A.OnExecute = [](TObject*) {};
+    TQvSkinToolbarItem* Item = AddItem(K.Caption);
+    if (K.OwnHandler) Item->OnClick = [](TObject*) {};
+    Item->ActionChanged(&A, K.CheckDefaults);
+    EXPECT_EQ(Item->Text()->Text(), K.WantCaption);
+    EXPECT_EQ(Item->Enabled(), K.WantEnabled);
+    EXPECT_EQ(IsActionExecuteHandler(Item->OnClick, &A), K.WantActionHandler);
+    delete Item;
+  }
+}
+
+TEST_F(SkinToolbarTest, IdleUpdatesTheActionsOfLists) {
+  auto* List = new TActionList(Form.get());
+  auto* A = new TAction(Form.get());
+  A->SetActionList(List);
+  bool Allowed = true;
+  A->OnUpdate = [&](TObject*) { A->SetEnabled(Allowed); };
+  TQvSkinToolbarItem* Item = AddItem(L"Go");
+  Item->SetAction(A);
+  ShowForm();
+  Allowed = false;
+  // The loop's idle step runs the update handlers; this idle handler keeps it from waiting.
+  TScopedValue<TIdleEvent> Restore(Application->OnIdle, [](TObject*, bool& Done) { Done = false; });
+  EXPECT_TRUE(PumpUntil([&] {
+    Application->HandleMessage();
+    return !Item->Enabled();
+  }));
 }
