@@ -44,8 +44,10 @@ constexpr uint32_t RoleValues[] = {
     0x12,  // arDialog
     0x0D,  // arToolTip
     0x28,  // arGraphic
+    0x18,  // arTable
+    0x1D,  // arCell
 };
-static_assert(std::size(RoleValues) == arGraphic + 1);
+static_assert(std::size(RoleValues) == arCell + 1);
 
 // Indexed by TQvAccStateFlag.
 constexpr uint32_t StateBits[] = {

@@ -32,7 +32,9 @@ enum TQvAccRole {
   arMenuItem,
   arDialog,
   arToolTip,
-  arGraphic
+  arGraphic,
+  arTable,
+  arCell
 };
 
 enum TQvAccStateFlag {
