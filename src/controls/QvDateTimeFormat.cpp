@@ -3,43 +3,13 @@
 #include <cmath>
 #include <cwctype>
 
+#include "controls/QvDateMath.h"
+
 namespace qv {
 
 TQvFormatSettings gFormatSettings;
 
 namespace {
-
-constexpr int64_t MSecsPerDay = 86400000;
-
-// Days from 1970-01-01 of a proleptic Gregorian date.
-int64_t DaysFromCivil(int64_t Y, int M, int D) {
-  Y -= M <= 2;
-  const int64_t Era = (Y >= 0 ? Y : Y - 399) / 400;
-  const int64_t Yoe = Y - Era * 400;
-  const int64_t Doy = (153 * (M + (M > 2 ? -3 : 9)) + 2) / 5 + D - 1;
-  const int64_t Doe = Yoe * 365 + Yoe / 4 - Yoe / 100 + Doy;
-  return Era * 146097 + Doe - 719468;
-}
-
-void CivilFromDays(int64_t Z, int& Y, int& M, int& D) {
-  Z += 719468;
-  const int64_t Era = (Z >= 0 ? Z : Z - 146096) / 146097;
-  const int64_t Doe = Z - Era * 146097;
-  const int64_t Yoe = (Doe - Doe / 1460 + Doe / 36524 - Doe / 146096) / 365;
-  const int64_t Doy = Doe - (365 * Yoe + Yoe / 4 - Yoe / 100);
-  const int64_t Mp = (5 * Doy + 2) / 153;
-  D = int(Doy - (153 * Mp + 2) / 5 + 1);
-  M = int(Mp < 10 ? Mp + 3 : Mp - 9);
-  Y = int(Yoe + Era * 400 + (M <= 2));
-}
-
-const int64_t EpochDays = DaysFromCivil(1899, 12, 30);
-
-int DaysInMonth(int Y, int M) {
-  static constexpr int Days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool Leap = (Y % 4 == 0 && Y % 100 != 0) || Y % 400 == 0;
-  return M == 2 && Leap ? 29 : Days[M - 1];
-}
 
 String Pad(int N, int Width) {
   String S = std::to_wstring(N);
@@ -136,7 +106,7 @@ class TFormatter {
           continue;
         case L'c':
           Run(S_.ShortDateFormat, Depth + 1);
-          if (TimePart(Value_) != 0) {
+          if (TimeOf(Value_) != 0) {
             Out_ += L' ';
             Run(S_.LongTimeFormat, Depth + 1);
           }
@@ -278,46 +248,11 @@ bool ParseTime(const TQvFormatSettings& Settings, const String& S, size_t& I,
 
 }  // namespace
 
-bool TryComposeDateTime(const TQvDateTimeFields& F, TDateTime& Value) {
-  if (F.Year < 1 || F.Year > 9999 || F.Month < 1 || F.Month > 12 || F.Day < 1 ||
-      F.Day > DaysInMonth(F.Year, F.Month))
-    return false;
-  if (F.Hour < 0 || F.Hour > 23 || F.Minute < 0 || F.Minute > 59 || F.Second < 0 || F.Second > 59 ||
-      F.MSec < 0 || F.MSec > 999)
-    return false;
-  const double Days = double(DaysFromCivil(F.Year, F.Month, F.Day) - EpochDays);
-  const double Time = double(((int64_t(F.Hour) * 60 + F.Minute) * 60 + F.Second) * 1000 + F.MSec) /
-                      double(MSecsPerDay);
-  Value = Days < 0 ? Days - Time : Days + Time;
-  return true;
-}
-
 bool TrySplitDateTime(TDateTime Value, TQvDateTimeFields& F) {
-  // 0001-01-01 and 9999-12-31 23:59:59.999 as day counts.
-  if (!std::isfinite(Value) || Value <= -693594.0 || Value >= 2958466.0) return false;
-  double Days = std::trunc(Value);
-  int64_t MSecs = std::llround(std::fabs(Value - Days) * double(MSecsPerDay));
-  if (MSecs >= MSecsPerDay) {  // rounds up to the next midnight
-    MSecs -= MSecsPerDay;
-    Days += Value < 0 ? -1 : 1;
-  }
-  const int64_t Z = int64_t(Days) + EpochDays;
-  CivilFromDays(Z, F.Year, F.Month, F.Day);
-  if (F.Year < 1 || F.Year > 9999) return false;
-  F.DayOfWeek = int(((Z % 7) + 7 + 4) % 7);  // 1970-01-01 was a Thursday
-  F.MSec = int(MSecs % 1000);
-  F.Second = int(MSecs / 1000 % 60);
-  F.Minute = int(MSecs / 60000 % 60);
-  F.Hour = int(MSecs / 3600000);
+  if (!DecodeDate(Value, F.Year, F.Month, F.Day)) return false;
+  DecodeTime(Value, F.Hour, F.Minute, F.Second, F.MSec);
+  F.DayOfWeek = DayOfTheWeek(Value) % 7;
   return true;
-}
-
-double DatePart(TDateTime Value) {
-  return std::trunc(Value);
-}
-
-double TimePart(TDateTime Value) {
-  return Value - std::trunc(Value);
 }
 
 String FormatDateTime(const String& Format, TDateTime Value, const TQvFormatSettings& Settings) {
@@ -361,7 +296,7 @@ bool TryStrToDateTime(const String& S, TDateTime& Value, const TQvFormatSettings
   } else if (!HasDate) {
     return false;
   }
-  return TryComposeDateTime(F, Value);
+  return TryEncodeDateTime(F.Year, F.Month, F.Day, F.Hour, F.Minute, F.Second, F.MSec, Value);
 }
 
 }  // namespace qv

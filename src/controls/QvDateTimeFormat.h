@@ -6,17 +6,9 @@
 #include <array>
 #include <vector>
 
-#include "host/Types.h"
+#include "controls/QvDateMath.h"
 
 namespace qv {
-
-using TDateTime = double;
-using TDate = double;
-using TTime = double;
-
-// What a picker shows and asks for: date and time, or the date alone.
-enum TQvDateTimeKind { tkDateTime, tkDate };
-inline constexpr const wchar_t* TQvDateTimeKindNames[] = {L"tkDateTime", L"tkDate"};
 
 // The current formats of the application; one shared instance (gFormatSettings) that the
 // application may change. Defaults follow the library's Chinese captions.
@@ -43,7 +35,7 @@ struct TQvFormatSettings {
 
 extern TQvFormatSettings gFormatSettings;
 
-// A moment taken apart; MSec rounds to the nearest millisecond.
+// A moment taken apart (QvDateMath's DecodeDate and DecodeTime in one).
 struct TQvDateTimeFields {
   int Year = 1899, Month = 12, Day = 30;
   int Hour = 0, Minute = 0, Second = 0, MSec = 0;
@@ -51,14 +43,8 @@ struct TQvDateTimeFields {
   friend bool operator==(const TQvDateTimeFields&, const TQvDateTimeFields&) = default;
 };
 
-// False for years outside 1..9999 and for days or times that do not exist.
-bool TryComposeDateTime(const TQvDateTimeFields& F, TDateTime& Value);
-// Value outside 0001-01-01 .. 9999-12-31 23:59:59.999 answers false.
+// Value outside 0001-01-01 .. 9999-12-31 answers false.
 bool TrySplitDateTime(TDateTime Value, TQvDateTimeFields& F);
-
-// The whole days and the time of day of a value, as the host's Trunc and Frac.
-double DatePart(TDateTime Value);
-double TimePart(TDateTime Value);
 
 // Value as Format describes it. Letters:
 //   d dd ddd dddd    day, two digits, short and long day name

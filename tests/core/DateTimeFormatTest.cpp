@@ -13,7 +13,7 @@ namespace {
 
 TDateTime Make(int Y, int Mo, int D, int H = 0, int Mi = 0, int S = 0, int Ms = 0) {
   TDateTime V = 0;
-  EXPECT_TRUE(TryComposeDateTime({Y, Mo, D, H, Mi, S, Ms}, V)) << Y << "-" << Mo << "-" << D;
+  EXPECT_TRUE(TryEncodeDateTime(Y, Mo, D, H, Mi, S, Ms, V)) << Y << "-" << Mo << "-" << D;
   return V;
 }
 
@@ -30,7 +30,8 @@ TEST(DateTimeFormat, DayCountsAndParts) {
   for (auto& C : Cases) {
     SCOPED_TRACE(C.Value);
     TDateTime V = -1e9;
-    ASSERT_TRUE(TryComposeDateTime(C.F, V));
+    ASSERT_TRUE(TryEncodeDateTime(C.F.Year, C.F.Month, C.F.Day, C.F.Hour, C.F.Minute, C.F.Second,
+                                  C.F.MSec, V));
     EXPECT_DOUBLE_EQ(V, C.Value);
     TQvDateTimeFields F;
     ASSERT_TRUE(TrySplitDateTime(C.Value, F));
@@ -44,15 +45,16 @@ TEST(DateTimeFormat, DayCountsAndParts) {
   };
   for (auto& F : Bad) {
     TDateTime V = 7;
-    EXPECT_FALSE(TryComposeDateTime(F, V)) << F.Year << "-" << F.Month << "-" << F.Day;
+    EXPECT_FALSE(TryEncodeDateTime(F.Year, F.Month, F.Day, F.Hour, F.Minute, F.Second, F.MSec, V))
+        << F.Year << "-" << F.Month << "-" << F.Day;
     EXPECT_EQ(V, 7);
   }
   TQvDateTimeFields F;
   for (double V : {-693594.0, 2958466.0, std::nan(""), std::numeric_limits<double>::infinity()})
     EXPECT_FALSE(TrySplitDateTime(V, F)) << V;
-  // 23:59:59.9996 rounds to the next midnight.
+  // 23:59:59.9996 stays on its day.
   ASSERT_TRUE(TrySplitDateTime(42173 + (86400000 - 0.4) / 86400000.0, F));
-  EXPECT_EQ(F, (TQvDateTimeFields{2015, 6, 19, 0, 0, 0, 0, 5}));
+  EXPECT_EQ(F, (TQvDateTimeFields{2015, 6, 18, 23, 59, 59, 999, 4}));
 }
 
 TEST(DateTimeFormat, Letters) {
@@ -165,7 +167,8 @@ TEST(DateTimeFormat, TextReadsBackAsItsValue) {
     TQvDateTimeFields F;
     ASSERT_TRUE(TrySplitDateTime(Day + (Day < 0 ? -1 : 1) * MSec / 86400000.0, F));
     TDateTime Value = 0;
-    ASSERT_TRUE(TryComposeDateTime(F, Value));
+    ASSERT_TRUE(
+        TryEncodeDateTime(F.Year, F.Month, F.Day, F.Hour, F.Minute, F.Second, F.MSec, Value));
     if (F.Hour == 0 && F.Minute == 0 && F.Second == 0 && F.MSec == 0) continue;
     const String Text = DateTimeToStr(Value, Settings);
     TDateTime Back = 0;
