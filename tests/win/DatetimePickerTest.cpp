@@ -20,6 +20,16 @@ using qvtest::PumpUntil;
 
 namespace {
 
+// Counts the warnings instead of showing the message box.
+class TQuietPicker : public TQvSkinDatetimePicker {
+ public:
+  using TQvSkinDatetimePicker::TQvSkinDatetimePicker;
+  int Warnings = 0;
+
+ protected:
+  void DoInvalidText() override { ++Warnings; }
+};
+
 class DatetimePicker : public qvtest::SkinFormTest {
  protected:
   void SetUp() override {
@@ -95,6 +105,53 @@ TEST_F(DatetimePicker, TextFollowsKindAndFormat) {
   Picker->SetFormat(L"dd.mm.yyyy");
   Picker->SetText(L"03.02.2001 x");
   EXPECT_DOUBLE_EQ(Picker->DateTime(), EncodeDateTime(2001, 2, 3, 4, 5, 6, 0));
+}
+
+TEST_F(DatetimePicker, UnreadableTextKeepsTheValue) {
+  auto* P = Add<TQuietPicker>(Form.get(), 20, 60, 145, 26);
+  const TDateTime Set = EncodeDateTime(2015, 6, 18, 10, 20, 30, 5);
+  P->SetDateTime(Set);
+  struct {
+    const wchar_t* Format;
+    const wchar_t* Typed;
+    int Warnings;
+  } Cases[] = {
+      {L"", L"not a date", 1},
+      {L"", L"2015/2/30", 1},
+      {L"", L"10000/1/1", 1},
+      {L"yyyy", L"garbage", 0},  // a formatted text is not read back, and not reported
+  };
+  for (auto& C : Cases) {
+    SCOPED_TRACE(testing::PrintToString(String(C.Typed)));
+    P->Warnings = 0;
+    P->SetFormat(C.Format);
+    P->SetText(C.Typed);
+    EXPECT_DOUBLE_EQ(P->DateTime(), Set);
+    EXPECT_DOUBLE_EQ(P->DateTime(), Set);  // read twice: one warning
+    EXPECT_EQ(P->Warnings, C.Warnings);
+  }
+  P->SetFormat(L"");
+  EXPECT_EQ(P->Text(), L"2015/6/18 10:20:30");  // the text shows the kept value again
+  // A value outside years 1..9999 shows no text and still reads back as set.
+  P->SetDateTime(2958466.5);
+  EXPECT_EQ(P->Text(), L"");
+  EXPECT_DOUBLE_EQ(P->DateTime(), 2958466.5);
+}
+
+TEST_F(DatetimePicker, KeysOpenAndClose) {
+  Picker->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return Picker->Focused(); }));
+  struct {
+    WORD Key;
+    std::vector<WORD> Modifiers;
+    bool Open;
+  } Steps[] = {
+      {VK_F4, {}, true}, {VK_ESCAPE, {}, false}, {VK_DOWN, {VK_MENU}, true}, {VK_F4, {}, false}};
+  for (auto& S : Steps) {
+    PressKey(S.Key, S.Modifiers);
+    ASSERT_TRUE(PumpUntil([&] { return Picker->DroppedDown() == S.Open; })) << S.Key;
+    EXPECT_EQ(GetFocus(), Picker->Handle());
+  }
 }
 
 TEST_F(DatetimePicker, PickingADayAndATimeSetsTheValueOnce) {
