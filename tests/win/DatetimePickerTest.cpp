@@ -10,6 +10,7 @@
 #include "controls/QvSkinDatetimePicker.h"
 #include "controls/QvSkinLabel.h"
 #include "controls/QvSkinTimeBox.h"
+#include "host/ObjectText.h"
 
 using namespace qv;
 using qvtest::Click;
@@ -105,6 +106,29 @@ TEST_F(DatetimePicker, TextFollowsKindAndFormat) {
   Picker->SetFormat(L"dd.mm.yyyy");
   Picker->SetText(L"03.02.2001 x");
   EXPECT_DOUBLE_EQ(Picker->DateTime(), EncodeDateTime(2001, 2, 3, 4, 5, 6, 0));
+}
+
+TEST_F(DatetimePicker, ReadFromAFormFileShowsItsStoredValue) {
+  Picker->SetName(L"Picker1");
+  Picker->SetKind(tkDate);
+  Picker->SetFormat(L"yyyy-mm-dd");
+  Picker->SetMinDate(EncodeDate(2015, 1, 1));
+  Picker->DefineOKText = L"OK";
+  const String Text = ComponentToText(*Form);
+  EXPECT_EQ(Text.find(L"MaxDate"), String::npos);  // 0 is not stored
+
+  TForm Copy(nullptr);
+  TextToComponent(Text, Copy);
+  auto* P = dynamic_cast<TQvSkinDatetimePicker*>(Copy.FindComponent(L"Picker1"));
+  ASSERT_NE(P, nullptr);
+  EXPECT_EQ(P->Text(), L"2015-06-18");
+  EXPECT_DOUBLE_EQ(P->DateTime(), EncodeDateTime(2015, 6, 18, 10, 20, 30, 0));
+  EXPECT_EQ(P->Kind(), tkDate);
+  EXPECT_DOUBLE_EQ(P->MinDate(), EncodeDate(2015, 1, 1));
+  EXPECT_DOUBLE_EQ(P->MaxDate(), 0);
+  EXPECT_TRUE(P->ReadOnly());
+  EXPECT_EQ(P->DefineOKText, L"OK");
+  EXPECT_EQ(P->DefineTodayText, TQvSkinDatetimePicker::DefaultDefineTodayText);
 }
 
 TEST_F(DatetimePicker, UnreadableTextKeepsTheValue) {
