@@ -51,6 +51,27 @@ void TReport::Result(const std::string& Label, double Value, const std::string& 
   std::fflush(stdout);
 }
 
+void DrainMessages() {
+  MSG M;
+  while (PeekMessageW(&M, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&M);
+}
+
+double ReferenceBlitMs(TReport& R, int W, int H) {
+  HDC Screen = GetDC(nullptr);
+  HDC Mem = CreateCompatibleDC(Screen);
+  HBITMAP Bmp = CreateCompatibleBitmap(Screen, W, H);
+  HGDIOBJ Old = SelectObject(Mem, Bmp);
+  const double Ms = R.TimeMs([&] {
+    BitBlt(Screen, 0, 0, W, H, Mem, 0, 0, SRCCOPY);
+    GdiFlush();
+  });
+  SelectObject(Mem, Old);
+  DeleteObject(Bmp);
+  DeleteDC(Mem);
+  ReleaseDC(nullptr, Screen);
+  return Ms;
+}
+
 }  // namespace winbench
 
 int main(int argc, char** argv) {

@@ -24,4 +24,9 @@ struct TRegistration {
   TRegistration(const std::string& Name, std::function<void(TReport&)> Body);
 };
 
+// Handles every queued message of the thread.
+void DrainMessages();
+// Median time of a screen BitBlt of W x H from a memory bitmap: the usual reference.
+double ReferenceBlitMs(TReport& R, int W, int H);
+
 }  // namespace winbench

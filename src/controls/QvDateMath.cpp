@@ -1,5 +1,6 @@
 #include "controls/QvDateMath.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>

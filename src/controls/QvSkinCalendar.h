@@ -60,6 +60,7 @@ class TQvSkinCalendar : public TQvSkinCustomPanel, public IQvAccessibleChildren 
   void SetMinDate(TDate Value);
   TDate MaxDate() const { return FModel.MaxDate(); }
   void SetMaxDate(TDate Value);
+  // Both limits at once; the focus date moves into them.
   void SetRange(TDate AMin, TDate AMax);
 
   // Before DPI scaling; stored only.
@@ -141,6 +142,8 @@ class TQvSkinCalendar : public TQvSkinCustomPanel, public IQvAccessibleChildren 
  private:
   // Marks the cells for rebuilding and repaints.
   void Rebuild();
+  // Rebuild, and tell assistive technology of the new value.
+  void DateMoved();
   // After a focus move: rebuild when the month changed, tell assistive technology.
   void FocusMoved(bool MonthChanged);
   // Picks a cell: its date becomes the shown one, then OnCellClick.

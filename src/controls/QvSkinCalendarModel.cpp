@@ -73,24 +73,22 @@ bool TQvCalendarModel::SetMonth(int Value) {
 }
 
 bool TQvCalendarModel::SetMinDate(TDate Value) {
-  if (Value != 0 && FMaxDate != 0 && FMaxDate < Value)
-    RangeError(L"Date exceeds maximum of ", FMaxDate);
   if (Value == FMinDate) return false;
-  SetRange(Value, FMaxDate);
-  FMinDate = Value;
-  return true;
+  return SetRange(Value, FMaxDate);
 }
 
 bool TQvCalendarModel::SetMaxDate(TDate Value) {
-  if (Value != 0 && FMinDate != 0 && FMinDate > Value)
-    RangeError(L"Date is less than minimum of ", FMinDate);
   if (Value == FMaxDate) return false;
-  SetRange(FMinDate, Value);
-  FMaxDate = Value;
-  return true;
+  return SetRange(FMinDate, Value);
 }
 
 bool TQvCalendarModel::SetRange(TDate AMin, TDate AMax) {
+  if (AMin != 0 && AMax != 0 && AMin > AMax) {
+    if (AMax != FMaxDate) RangeError(L"Date is less than minimum of ", AMin);
+    RangeError(L"Date exceeds maximum of ", AMax);
+  }
+  FMinDate = AMin;
+  FMaxDate = AMax;
   FTruncMin = DateSerialOf(AMin);
   FTruncMax = DateSerialOf(AMax);
   const int Current = DaySerial(FYear, FMonth, FFocusDay);

@@ -54,7 +54,8 @@ class TQvCalendarModel {
   // A value of 0 removes that limit and crosses nothing.
   bool SetMinDate(TDate Value);
   bool SetMaxDate(TDate Value);
-  // Stores the truncated limits and moves the focus date into them.
+  // Both limits at once (stored as MinDate and MaxDate), the focus date moved into them;
+  // crossed limits raise as above.
   bool SetRange(TDate AMin, TDate AMax);
 
   // The whole-day limits, 0 meaning none.

@@ -42,10 +42,10 @@ void TQvSkinCalendar::Rebuild() {
 }
 
 void TQvSkinCalendar::SetYear(int Value) {
-  if (FModel.SetYear(Value)) Rebuild();
+  if (FModel.SetYear(Value)) DateMoved();
 }
 void TQvSkinCalendar::SetMonth(int Value) {
-  if (FModel.SetMonth(Value)) Rebuild();
+  if (FModel.SetMonth(Value)) DateMoved();
 }
 void TQvSkinCalendar::SetFocusDay(int Value) {
   if (!FModel.SetFocusDay(Value)) return;
@@ -53,19 +53,24 @@ void TQvSkinCalendar::SetFocusDay(int Value) {
   NotifyAccessible(aeValueChange);
 }
 void TQvSkinCalendar::SetDate(TDateTime Value) {
-  if (FModel.SetDate(Value)) Rebuild();
+  if (FModel.SetDate(Value)) DateMoved();
 }
 void TQvSkinCalendar::GoToday() {
-  if (FModel.GoToday()) Rebuild();
+  if (FModel.GoToday()) DateMoved();
 }
 void TQvSkinCalendar::SetMinDate(TDate Value) {
-  if (FModel.SetMinDate(Value)) Rebuild();
+  if (FModel.SetMinDate(Value)) DateMoved();
 }
 void TQvSkinCalendar::SetMaxDate(TDate Value) {
-  if (FModel.SetMaxDate(Value)) Rebuild();
+  if (FModel.SetMaxDate(Value)) DateMoved();
 }
 void TQvSkinCalendar::SetRange(TDate AMin, TDate AMax) {
-  if (FModel.SetRange(AMin, AMax)) Rebuild();
+  if (FModel.SetRange(AMin, AMax)) DateMoved();
+}
+
+void TQvSkinCalendar::DateMoved() {
+  Rebuild();
+  NotifyAccessible(aeValueChange);
 }
 
 void TQvSkinCalendar::SetHeaderFont(TFont* Value) {
@@ -135,9 +140,12 @@ void TQvSkinCalendar::MouseMove(TShiftState Shift, int X, int Y) {
 void TQvSkinCalendar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TQvSkinCustomPanel::MouseDown(Button, Shift, X, Y);
   if (Button != mbLeft) return;
-  // A press without a move first (a click right after the grid changed) still hits.
-  if (!FHotCell) MouseMove(Shift, X, Y);
-  if (FHotCell && !FHotCell->Disabled) PickCell(*FHotCell);
+  // The day under the press, not a hot cell kept from an earlier move: a press on a
+  // disabled day picks nothing.
+  TDayCell* Cell = FModel.CellAt({X, Y});
+  if (!Cell || Cell->Disabled) return;
+  FHotCell = Cell;
+  PickCell(*Cell);
 }
 
 void TQvSkinCalendar::MouseLeave() {

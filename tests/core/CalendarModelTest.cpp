@@ -178,6 +178,10 @@ TEST(CalendarModel, RangeRefusesAndClamps) {
   EXPECT_EQ(Ymd(M), 20150420);
   M.SetRange(0, EncodeDate(2015, 4, 2));
   EXPECT_EQ(Ymd(M), 20150402);
+  EXPECT_EQ(M.MinDate(), 0);
+  EXPECT_EQ(M.MaxDate(), EncodeDate(2015, 4, 2));
+  EXPECT_THROW(M.SetRange(EncodeDate(2015, 4, 3), EncodeDate(2015, 4, 2)), EConvertError);
+  EXPECT_EQ(M.MaxDate(), EncodeDate(2015, 4, 2));
 }
 
 TEST(CalendarModel, CrossedLimitsRaiseAndKeepTheOldRange) {

@@ -820,3 +820,56 @@ TEST_F(AccessibleTest, DatetimePickerIsAnEditableComboWithItsValue) {
   EXPECT_EQ(Picker->Popup(), nullptr);
   PumpIdle();
 }
+
+#include "controls/QvSkinCalendar.h"
+#include "controls/QvSkinTimeBox.h"
+
+namespace {
+
+TEST_F(AccessibleTest, CalendarIsATableOfDaysAndTimeBoxAListOfNumbers) {
+  EXPECT_EQ(AccessibleRoleValue(arTable), ULONG(ROLE_SYSTEM_TABLE));
+  EXPECT_EQ(AccessibleRoleValue(arCell), ULONG(ROLE_SYSTEM_CELL));
+  // June 2015 starts on a Monday: cell 1 is May 31, cell 11 June 10.
+  auto* Cal = Add<TQvSkinCalendar>(Form.get(), 10, 60, 232, 157);
+  Cal->SetDate(EncodeDate(2015, 6, 10));
+  Cal->SetRange(EncodeDate(2015, 6, 5), EncodeDate(2015, 6, 24));
+  auto* Box = Add<TQvSkinTimeBox>(Form.get(), 250, 60, 140, 140);
+  Box->SetKind(bkMinute);
+  Box->SetFocusNum(30);
+  PumpIdle();
+  Redraw(Cal);
+  TComPtr CalAcc, BoxAcc;
+  ASSERT_TRUE(Get(Cal->Handle(), CalAcc) && Get(Box->Handle(), BoxAcc));
+  ExpectRoleAndChildren(CalAcc, ROLE_SYSTEM_TABLE, 42);
+  ExpectRoleAndChildren(BoxAcc, ROLE_SYSTEM_LIST, 60);
+  BSTR B = nullptr;
+  ASSERT_EQ(CalAcc->get_accValue(Self, &B), S_OK);
+  EXPECT_EQ(TakeBstr(B), L"2015-06-10");
+  const LONG Mask = STATE_SYSTEM_SELECTED | STATE_SYSTEM_UNAVAILABLE;
+  ExpectPart(CalAcc, 1, ROLE_SYSTEM_CELL, L"2015-05-31", Mask, STATE_SYSTEM_UNAVAILABLE);
+  ExpectPart(CalAcc, 11, ROLE_SYSTEM_CELL, L"2015-06-10", Mask, STATE_SYSTEM_SELECTED);
+  ExpectPart(CalAcc, 12, ROLE_SYSTEM_CELL, L"2015-06-11", Mask, 0);
+  ExpectPart(CalAcc, 42, ROLE_SYSTEM_CELL, L"2015-07-11", Mask, STATE_SYSTEM_UNAVAILABLE);
+  ExpectPart(BoxAcc, 31, ROLE_SYSTEM_LISTITEM, L"30", STATE_SYSTEM_SELECTED, STATE_SYSTEM_SELECTED);
+  ExpectPart(BoxAcc, 1, ROLE_SYSTEM_LISTITEM, L"0", STATE_SYSTEM_SELECTED, 0);
+  // Selecting a day picks it; a day outside the range refuses.
+  EXPECT_EQ(CalAcc->accDoDefaultAction(ChildId(12)), S_OK);
+  EXPECT_EQ(Cal->FocusDay(), 11);
+  CalAcc->accDoDefaultAction(ChildId(1));
+  EXPECT_EQ(Cal->FocusDay(), 11);
+  // The cell at a point is the day drawn there.
+  const TRect R = Cal->Cell(3, 1).Rect;
+  const TPoint P = Cal->ClientToScreen(TPoint(R.Left + 3, R.Top + 3));
+  VARIANT At;
+  ASSERT_EQ(CalAcc->accHitTest(P.X, P.Y, &At), S_OK);
+  EXPECT_EQ(At.vt, VT_I4);
+  EXPECT_EQ(At.lVal, 11);
+  // Picking a number reports it and hides the box.
+  int Picked = -1;
+  Box->OnCellClick = [&](TObject*, TQvNumCell& Cell) { Picked = Cell.Num; };
+  EXPECT_EQ(BoxAcc->accDoDefaultAction(ChildId(8)), S_OK);
+  EXPECT_EQ(Picked, 7);
+  EXPECT_FALSE(Box->Visible());
+}
+
+}  // namespace
