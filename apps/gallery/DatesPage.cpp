@@ -1,16 +1,20 @@
 // Dates: the month calendar with a range and a plain one with English captions, the hour
-// and minute boxes. The right part of the page is left to the date-time picker and its
-// open popup.
+// and minute boxes, and on the right the date-time pickers, the first with its popup open
+// in the still picture.
 #include <memory>
 #include <string>
 
 #include "ControlsHost.h"
 #include "GalleryPage.h"
+#include "controls/QvDateTimePickerForm.h"
+#include "controls/QvLikeMenuDlg.h"
 #include "controls/QvSkinButton.h"
 #include "controls/QvSkinCalendar.h"
+#include "controls/QvSkinDatetimePicker.h"
 #include "controls/QvSkinLabel.h"
 #include "controls/QvSkinTimeBox.h"
 #include "host/Font.h"
+#include "host/Timer.h"
 
 namespace gallery {
 
@@ -31,11 +35,30 @@ class TDatesPage : public TGalleryPage {
     FHost->SetBounds(R.left, R.top, R.right - R.left, R.bottom - R.top);
     Calendars(kPad, 16);
     TimeBoxes(kPad, 300);
+    Pickers(kPad + 880, 16);
     FHost->SetParentWindow(Parent);
     FHost->SetVisible(true);
+    if (!AnimationsFrozen()) return;
+    // Opened after the first paint, so the popup sits over a finished page; disarmed, so
+    // the still picture keeps it shown whatever the cursor does.
+    FTimer = std::make_unique<TTimer>(nullptr);
+    FTimer->SetInterval(60);
+    FTimer->OnTimer = [this](TObject*) {
+      FTimer->SetEnabled(false);
+      if (!FPicker->DropDown()) return;
+      TQvLikeMenuDlg* Capture = FPicker->Popup()->QvLikeMenuDlg1();
+      Capture->OnMouseClickOutside = nullptr;
+      Capture->Stop();
+    };
+    FTimer->SetEnabled(true);
   }
 
-  void Hide() override { FHost.reset(); }
+  bool Settled() const override { return !FTimer || !FTimer->Enabled(); }
+
+  void Hide() override {
+    FTimer.reset();
+    FHost.reset();
+  }
 
  private:
   void Calendars(int X, int Y) {
@@ -93,12 +116,34 @@ class TDatesPage : public TGalleryPage {
     };
   }
 
+  void Pickers(int X, int Y) {
+    FHost->Heading(X, Y, L"TQvSkinDatetimePicker: date and time");
+    FPicker = AddControl<TQvSkinDatetimePicker>(FHost.get(), FHost.get(), X, Y + 26, 160, 26);
+    FPicker->SetDateTime(EncodeDateTime(2015, 6, 18, 10, 20, 30, 0));
+    FPicker->SetMinDate(EncodeDate(2015, 6, 3));
+    FPickInfo = AddControl<TQvSkinLabel>(FHost.get(), FHost.get(), X, Y + 300, 400, 20);
+    FPickInfo->SetCaption(L"The icon opens the popup (or F4); pick a day to confirm.");
+    FPicker->OnPickDone = [this](TObject*) {
+      FPickInfo->SetCaption(L"Picked " +
+                            FormatDateTime(L"yyyy-mm-dd hh:nn:ss.zzz", FPicker->DateTime()));
+    };
+    FHost->Heading(X, Y + 340, L"Date only, own format");
+    auto* DateOnly =
+        AddControl<TQvSkinDatetimePicker>(FHost.get(), FHost.get(), X, Y + 366, 160, 26);
+    DateOnly->SetDateTime(EncodeDate(2015, 8, 21));
+    DateOnly->SetKind(tkDate);
+    DateOnly->SetFormat(L"dddd, d mmmm yyyy");
+  }
+
   static constexpr int kPad = 16;
   std::unique_ptr<TControlsHost> FHost;
   TQvSkinLabel* FCalendarInfo = nullptr;
   TQvSkinLabel* FTimeInfo = nullptr;
   TQvSkinTimeBox* FHour = nullptr;
   TQvSkinTimeBox* FMinute = nullptr;
+  TQvSkinDatetimePicker* FPicker = nullptr;
+  TQvSkinLabel* FPickInfo = nullptr;
+  std::unique_ptr<TTimer> FTimer;
 };
 
 const TPageRegistration gRegistration(150, [] {

@@ -783,6 +783,44 @@ TEST_F(AccessibleTest, ListsAndCombosTellTheirRoleAndValue) {
   Combo->CloseUp(false);
 }
 
+#include "controls/QvDateMath.h"
+#include "controls/QvSkinDatetimePicker.h"
+
+TEST_F(AccessibleTest, DatetimePickerIsAnEditableComboWithItsValue) {
+  auto* Picker = Add<TQvSkinDatetimePicker>(Form.get(), 10, 60, 145, 26);
+  Picker->SetDateTime(EncodeDateTime(2015, 6, 18, 10, 20, 30, 0));
+  PumpIdle();
+  TComPtr Acc;
+  ASSERT_TRUE(Get(Picker->Handle(), Acc));
+  auto Expect = [&](const wchar_t* Value, LONG State, const wchar_t* Action) {
+    VARIANT V;
+    ASSERT_EQ(Acc->get_accRole(Self, &V), S_OK);
+    EXPECT_EQ(V.lVal, ROLE_SYSTEM_COMBOBOX);
+    BSTR B = nullptr;
+    ASSERT_EQ(Acc->get_accValue(Self, &B), S_OK);
+    EXPECT_EQ(TakeBstr(B), Value);
+    ASSERT_EQ(Acc->get_accState(Self, &V), S_OK);
+    const LONG Mask = STATE_SYSTEM_HASPOPUP | STATE_SYSTEM_EXPANDED | STATE_SYSTEM_COLLAPSED |
+                      STATE_SYSTEM_READONLY;
+    EXPECT_EQ(V.lVal & Mask, State) << Value;
+    ASSERT_EQ(Acc->get_accDefaultAction(Self, &B), S_OK);
+    EXPECT_EQ(TakeBstr(B), Action);
+  };
+  Expect(L"2015/6/18 10:20:30",
+         STATE_SYSTEM_HASPOPUP | STATE_SYSTEM_COLLAPSED | STATE_SYSTEM_READONLY, L"Open");
+  Picker->SetKind(tkDate);
+  Expect(L"2015/6/18", STATE_SYSTEM_HASPOPUP | STATE_SYSTEM_COLLAPSED | STATE_SYSTEM_READONLY,
+         L"Open");
+  // The default action opens the popup, and again closes it.
+  ASSERT_EQ(Acc->accDoDefaultAction(Self), S_OK);
+  ASSERT_NE(Picker->Popup(), nullptr);
+  Expect(L"2015/6/18", STATE_SYSTEM_HASPOPUP | STATE_SYSTEM_EXPANDED | STATE_SYSTEM_READONLY,
+         L"Close");
+  ASSERT_EQ(Acc->accDoDefaultAction(Self), S_OK);
+  EXPECT_EQ(Picker->Popup(), nullptr);
+  PumpIdle();
+}
+
 #include "controls/QvSkinCalendar.h"
 #include "controls/QvSkinTimeBox.h"
 
