@@ -45,3 +45,7 @@
 #include "controls/QvSkinColorComboBox.h"
 #include "controls/QvSkinComboBox.h"
 #include "controls/QvSkinListBox.h"
+// Gauges and the picture carousel: the circle progress, the speedometer, the image slider.
+#include "controls/QvSkinCircleProgress.h"
+#include "controls/QvSkinImageSlider.h"
+#include "controls/QvSkinSpeedometer.h"
