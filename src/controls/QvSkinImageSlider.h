@@ -30,9 +30,10 @@ class TQvSkinSliderItem : public TCollectionItem {
   explicit TQvSkinSliderItem(TCollection* ACollection) : TCollectionItem(ACollection) {}
   String ClassName() const override { return L"TQvSkinSliderItem"; }
 
-  // The skin picture shown. Changing it alone does not rebuild the strip.
+  // The skin picture shown. A change rebuilds the strip (outside BeginUpdate/EndUpdate),
+  // so an item named after it was added is not left out.
   const TQvResID& Image() const { return FImage; }
-  void SetImage(const TQvResID& Value) { FImage = Value; }
+  void SetImage(const TQvResID& Value);
   // Stored for the application; the description is what assistive technology is told.
   const String& Title() const { return FTitle; }
   void SetTitle(const String& Value) { FTitle = Value; }

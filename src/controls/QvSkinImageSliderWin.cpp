@@ -34,6 +34,10 @@ void SetUpArrow(TPngPictures& P, int Normal, int Hot) {
 
 // ---- TQvSkinSliderItem --------------------------------------------------------------
 
+void TQvSkinSliderItem::SetImage(const TQvResID& Value) {
+  if (UpdateField(FImage, Value)) Changed(false);
+}
+
 void TQvSkinSliderItem::Assign(TPersistent* Source) {
   auto* S = dynamic_cast<TQvSkinSliderItem*>(Source);
   if (!S) {
@@ -100,6 +104,7 @@ void TQvSkinCustomImageSlider::SetAutoSlider(bool Value) {
 void TQvSkinCustomImageSlider::SetHotItemIndex(int Value) {
   if (FSlideing || Value == FHotItemIndex) return;
   FHotItemIndex = Value;
+  Invalidate();  // a bad index leaves only the panel
   SlideItem(Value);
 }
 
