@@ -86,7 +86,7 @@ TQvSkinCustomImageSlider::TQvSkinCustomImageSlider(TComponent* AOwner)
   FLastAutoSlider = GetTickCount64();
   FTimer =
       std::make_unique<TSimpleTimer>(kAutoTick, [this](TObject*) { AutoSlide(GetTickCount64()); });
-  FTimer->SetEnabled(true);
+  FTimer->SetEnabled(DefaultAutoSlider);
 }
 
 TQvSkinCustomImageSlider::~TQvSkinCustomImageSlider() {
@@ -99,6 +99,8 @@ TQvSkinCustomImageSlider::~TQvSkinCustomImageSlider() {
 void TQvSkinCustomImageSlider::SetAutoSlider(bool Value) {
   FAutoSlider = Value;
   if (Value) FLastAutoSlider = GetTickCount64();
+  // The tick does nothing without the automatic change: no timer runs then.
+  FTimer->SetEnabled(Value);
 }
 
 void TQvSkinCustomImageSlider::SetHotItemIndex(int Value) {
