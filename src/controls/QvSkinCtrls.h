@@ -49,3 +49,7 @@
 #include "controls/QvSkinCalloutPanel.h"
 #include "controls/QvSkinMarker.h"
 #include "controls/QvSkinScrollMsgBar.h"
+// Gauges and the picture carousel: the circle progress, the speedometer, the image slider.
+#include "controls/QvSkinCircleProgress.h"
+#include "controls/QvSkinImageSlider.h"
+#include "controls/QvSkinSpeedometer.h"

@@ -895,3 +895,41 @@ TEST_F(AccessibleTest, MessageBarReadsTheShownMessageAndOffersItsLinks) {
   ASSERT_EQ(Acc->accDoDefaultAction(ChildId(1)), S_OK);
   EXPECT_EQ(Clicked, Bar->GetItem(0));
 }
+
+// The gauges read as progress bars with their value; the slider as a picture telling the
+// shown item's description and its place among the pictures.
+TEST_F(AccessibleTest, GaugesAndSliderTellTheirValue) {
+  auto* Circle = Add<TQvSkinCircleProgress>(Form.get(), 10, 60, 120, 120);
+  Circle->SetValue(35);
+  auto* Speed = Add<TQvSkinSpeedometer>(Form.get(), 140, 60, 120, 120);
+  Speed->SetValue(72);
+  auto* Slider = Add<TQvSkinImageSlider>(Form.get(), 10, 190, 200, 100);
+  Slider->SetAutoSlider(false);
+  Slider->SetSliderSpeed(1);
+  for (const wchar_t* D : {L"Dawn", L"Noon", L"Night"}) Slider->Images()->Add()->SetDescription(D);
+  Slider->SetHotItemIndex(1);
+  PumpIdle();
+  struct Case {
+    TQvSkinCustomControl* Control;
+    LONG Role;
+    const wchar_t* Name;
+    const wchar_t* Value;
+  } Cases[] = {
+      {Circle, ROLE_SYSTEM_PROGRESSBAR, nullptr, L"35%"},
+      {Speed, ROLE_SYSTEM_PROGRESSBAR, nullptr, L"72"},
+      {Slider, ROLE_SYSTEM_GRAPHIC, L"Noon", L"2 of 3"},
+  };
+  for (const Case& C : Cases) {
+    TComPtr Acc;
+    ASSERT_TRUE(Get(C.Control->Handle(), Acc));
+    VARIANT V;
+    ASSERT_EQ(Acc->get_accRole(Self, &V), S_OK);
+    EXPECT_EQ(V.lVal, C.Role) << C.Value;
+    BSTR B = nullptr;
+    ASSERT_EQ(Acc->get_accValue(Self, &B), S_OK);
+    EXPECT_EQ(TakeBstr(B), C.Value);
+    if (!C.Name) continue;
+    ASSERT_EQ(Acc->get_accName(Self, &B), S_OK);
+    EXPECT_EQ(TakeBstr(B), C.Name);
+  }
+}
