@@ -8,6 +8,7 @@
 #include "host/Classes.h"
 #include "host/ObjectText.h"
 #include "host/Streams.h"
+#include "resources/QvSkinResDM.h"
 
 namespace qv {
 
@@ -94,6 +95,40 @@ void ImportSkinFile(const String& Folder, const String& FileName) {
   WriteFileAtomically(Dir + QvSkinModuleBackupName, Old);
   WriteFileAtomically(Dir + QvSkinDesignTimeFileName, DesignTimeData(Module));
   WriteFileAtomically(ModuleFile(Folder), New);
+}
+
+namespace {
+
+void WriteModuleText(const String& Folder, const TQvSkinResDM& Module) {
+  const String Text = ComponentToText(Module);
+  TStringList Lines;
+  Lines.SetText(Text);
+  const std::string Bytes = ToUtf8(Text);
+  // The design-time file first, the module last, as on import.
+  WriteFileAtomically(IncludeTrailingPathDelimiter(Folder) + QvSkinDesignTimeFileName,
+                      DesignTimeData(Lines));
+  WriteFileAtomically(ModuleFile(Folder), std::vector<uint8_t>(Bytes.begin(), Bytes.end()));
+}
+
+}  // namespace
+
+void OpenSkinProject(const String& Folder, const TQvSkinResDM* Module) {
+  std::error_code Ec;
+  if (Folder.empty() || !std::filesystem::is_directory(std::filesystem::path(Folder), Ec))
+    throw Exception(L"Not found Project Path!");
+  if (FileExists(ModuleFile(Folder))) {
+    RebuildDesignTimeFile(Folder);
+    return;
+  }
+  if (!Module) throw Exception(L"QvSkinResDM is not assigned");
+  WriteModuleText(Folder, *Module);
+}
+
+void WriteBackSkinProject(const String& Folder, const TQvSkinResDM* Module) {
+  if (!Module) throw Exception(L"QvSkinResDM is not assigned");
+  if (!FileExists(ModuleFile(Folder)))
+    throw Exception(L"Not found qvskin resource file in " + Folder);
+  WriteModuleText(Folder, *Module);
 }
 
 }  // namespace qv

@@ -36,3 +36,19 @@ void ExportSkinFile(const String& Folder, const String& FileName);
 void ImportSkinFile(const String& Folder, const String& FileName);
 
 }  // namespace qv
+
+namespace qv {
+
+class TQvSkinResDM;
+
+// Opens the project in Folder: "Not found Project Path!" when it is not a folder (nothing
+// created). A project without its module gets one written from Module; the design-time
+// file is rebuilt either way.
+void OpenSkinProject(const String& Folder, const TQvSkinResDM* Module);
+
+// Writes Module in the text form over the project's module file and rebuilds the
+// design-time file from it. "QvSkinResDM is not assigned" without a module, "Not found
+// qvskin resource file in <Folder>" without the project's file.
+void WriteBackSkinProject(const String& Folder, const TQvSkinResDM* Module);
+
+}  // namespace qv

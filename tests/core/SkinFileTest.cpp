@@ -11,6 +11,7 @@
 
 #include "design/QvSkinFile.h"
 #include "host/Streams.h"
+#include "resources/QvSkinResDM.h"
 
 using namespace qv;
 namespace fs = std::filesystem;
@@ -143,6 +144,42 @@ TEST_F(SkinFile, FailedWriteKeepsTheOldModule) {
     EXPECT_THROW(ImportSkinFile(Folder, Outside(L"a.qvskin")), Exception) << C.Name;
     EXPECT_EQ(ReadFileBytes(Path(QvSkinModuleFileName)), Bytes(Module)) << C.Name;
   }
+}
+
+TEST_F(SkinFile, ProjectOpensAndWritesBack) {
+  struct TCase {
+    const char* Name;
+    std::function<void()> Step;
+    const wchar_t* Message;
+  } Cases[] = {
+      {"no folder", [&] { OpenSkinProject(Outside(L"missing"), QvSkinResDM()); },
+       L"Not found Project Path!"},
+      {"empty folder name", [&] { OpenSkinProject(L"", QvSkinResDM()); },
+       L"Not found Project Path!"},
+      {"no module", [&] { WriteBackSkinProject(Folder, nullptr); }, L"QvSkinResDM is not assigned"},
+      {"no project file", [&] { WriteBackSkinProject(Outside(L""), QvSkinResDM()); }, nullptr},
+  };
+  for (const TCase& C : Cases) {
+    try {
+      C.Step();
+      ADD_FAILURE() << C.Name << ": no error";
+    } catch (const Exception& E) {
+      EXPECT_EQ(E.Message(), C.Message ? String(C.Message)
+                                       : L"Not found qvskin resource file in " + Outside(L""))
+          << C.Name;
+    }
+  }
+  EXPECT_FALSE(fs::exists(Dir / "missing"));
+  EXPECT_EQ(ReadFileBytes(Path(QvSkinModuleFileName)), Bytes(Module));
+
+  // A new project gets the default module; writing back gives the same bytes again.
+  fs::remove(Dir / "project" / QvSkinModuleFileName);
+  OpenSkinProject(Folder, QvSkinResDM());
+  const std::vector<uint8_t> Written = ReadFileBytes(Path(QvSkinModuleFileName));
+  EXPECT_NO_THROW(CheckSkinFileData(Written));
+  EXPECT_GT(ReadFileBytes(Path(QvSkinDesignTimeFileName)).size(), 100u);
+  WriteBackSkinProject(Folder, QvSkinResDM());
+  EXPECT_EQ(ReadFileBytes(Path(QvSkinModuleFileName)), Written);
 }
 
 }  // namespace
