@@ -1,0 +1,54 @@
+#pragma once
+// Skin files (".qvskin"): a copy of a project's module file, the default-skin module in
+// the object text form. Files from elsewhere are hostile input: they are parsed completely
+// and checked before anything on disk changes, and every write replaces its target in one
+// step.
+#include <cstdint>
+#include <vector>
+
+#include "host/Types.h"
+
+namespace qv {
+
+// The project's copy of the default-skin module: the unit name with the form-file extension.
+inline const wchar_t* const QvSkinModuleFileName = L"uQvSkinResDM.qvfm";
+// The main image list alone, for the design-time picker.
+inline const wchar_t* const QvSkinDesignTimeFileName = L"QvSkinDesignTimeRes.tmp";
+// The previous module kept by an import.
+inline const wchar_t* const QvSkinModuleBackupName = L"uQvSkinResDM.qvfm.bak";
+// Larger files are refused before being read.
+constexpr int64_t QvSkinFileMaxSize = 32 * 1024 * 1024;
+
+// Parses Data as a skin module and raises EParserError with a readable reason when it is
+// too large, not text, malformed, or not the skin module.
+void CheckSkinFileData(const std::vector<uint8_t>& Data);
+
+// Rebuilds the design-time file in Folder from the module file there (empty when the main
+// list's block is missing).
+void RebuildDesignTimeFile(const String& Folder);
+
+// Copies the project's module file to FileName; "Not found qvskin resource file!" without it.
+void ExportSkinFile(const String& Folder, const String& FileName);
+
+// Replaces the project's module file with FileName after checking it, keeping the previous
+// module as the backup, then rebuilds the design-time file. The project's files are left
+// byte-identical when the file is refused.
+void ImportSkinFile(const String& Folder, const String& FileName);
+
+}  // namespace qv
+
+namespace qv {
+
+class TQvSkinResDM;
+
+// Opens the project in Folder: "Not found Project Path!" when it is not a folder (nothing
+// created). A project without its module gets one written from Module; the design-time
+// file is rebuilt either way.
+void OpenSkinProject(const String& Folder, const TQvSkinResDM* Module);
+
+// Writes Module in the text form over the project's module file and rebuilds the
+// design-time file from it. "QvSkinResDM is not assigned" without a module, "Not found
+// qvskin resource file in <Folder>" without the project's file.
+void WriteBackSkinProject(const String& Folder, const TQvSkinResDM* Module);
+
+}  // namespace qv
