@@ -53,3 +53,7 @@
 #include "controls/QvSkinCircleProgress.h"
 #include "controls/QvSkinImageSlider.h"
 #include "controls/QvSkinSpeedometer.h"
+// Dates: the month calendar, the hour and minute boxes, the date-time picker.
+#include "controls/QvSkinCalendar.h"
+#include "controls/QvSkinDatetimePicker.h"
+#include "controls/QvSkinTimeBox.h"

@@ -114,7 +114,9 @@ TEST_F(DragObjectTest, DropOnATargetThatAccepts) {
     Release();
     EXPECT_FALSE(Dragging());
     EXPECT_EQ(Target->R.Drops, K.WantDrops);
-    if (K.Accepts) EXPECT_EQ(Target->R.DropAt, TPoint(40, 40));
+    if (K.Accepts) {
+      EXPECT_EQ(Target->R.DropAt, TPoint(40, 40));
+    }
     ASSERT_GE(Target->R.States.size(), 2u);
     EXPECT_EQ(Target->R.States.front(), dsDragEnter);
     EXPECT_EQ(Target->R.States[1], dsDragMove);
