@@ -118,7 +118,6 @@ void TQvComponentRegistry::RegisterNoIcon(const String& ClassName, TComponentFac
 
 void TQvComponentRegistry::Add(TQvComponentClass Class) {
   if (Find(Class.ClassName)) throw Exception(L"Class " + Class.ClassName + L" already registered");
-  RegisterComponentClass(Class.ClassName, Class.Factory);
   FClasses.push_back(std::move(Class));
 }
 

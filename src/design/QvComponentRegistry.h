@@ -48,7 +48,7 @@ struct TQvResIDProperty {
 class TQvComponentRegistry {
  public:
   // Registers a palette component at its palette place (raises for a name that is not on
-  // the palette) and for reading from the object text form.
+  // the palette or registered twice).
   void Register(const String& ClassName, TComponentFactory Factory);
   template <class T>
   void Register() {
@@ -78,7 +78,8 @@ class TQvComponentRegistry {
   std::vector<TQvComponentClass> FClasses;
 };
 
-// The registry with every component of the library that exists (Win32 build).
+// The registry with every component of the library that exists (Win32 build); its classes
+// are also registered for reading from the object text form.
 TQvComponentRegistry& QvComponentRegistry();
 
 // The resource-ID properties of an object, nested objects' included, in table order.

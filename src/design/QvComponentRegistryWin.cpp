@@ -137,6 +137,7 @@ TQvComponentRegistry& QvComponentRegistry() {
   static TQvComponentRegistry Registry = [] {
     TQvComponentRegistry R;
     RegisterQvSkinComponents(R);
+    for (const TQvComponentClass& C : R.Classes()) RegisterComponentClass(C.ClassName, C.Factory);
     return R;
   }();
   return Registry;
