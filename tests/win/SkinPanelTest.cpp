@@ -4,6 +4,7 @@
 #include "SkinControlsTestSupport.h"
 #include "graphics/QvGR32LibSlicing.h"
 #include "host/ObjectText.h"
+#include "host/ScopeGuard.h"
 #include "raster/Blend.h"
 #include "resources/QvSkinResManager.h"
 
@@ -220,6 +221,37 @@ TEST_F(SkinPanel, BorderPanelFrameIsTwoPixelsAndLightsUpUnderTheMouse) {
   P->SetBackgroundImage(L"QvSkinBorderNormal");
   PumpIdle();
   EXPECT_EQ(Draws, 1);
+}
+
+// The frame follows every change of size and of the picture's pixels, also where the
+// panel is smaller than the picture.
+TEST_F(SkinPanel, BorderPanelFrameFollowsSizeAndPicture) {
+  TQvSkinResManager* Res = TQvSkinResManagerObj();
+  TCustomBitmap32 Pic;
+  Pic.SetSize(35, 35);
+  Pic.Clear(0xFF20C040);
+  Pic.FillRect(0, 0, 12, 12, 0xFFC02020);
+  Pic.SetDrawMode(dmOpaque);
+  Res->AddRes(&Pic, L"QvTestFrame", L"");
+  TScopeExit Removed([&] { Res->Delete(L"QvTestFrame"); });
+  auto* P = Add<TQvSkinBorderPanel>(Form.get(), 40, 40, 120, 80);
+  P->SetBorderEffectNormal(L"QvTestFrame");
+  ShowForm();
+  struct Step {
+    int W, H;
+    TColor32 Corner;  // new colour of the picture's corner, 0 = unchanged
+  };
+  const Step Steps[] = {{120, 80, 0}, {90, 60, 0}, {90, 60, 0xFF2020C0}, {30, 20, 0}, {120, 80, 0}};
+  for (const Step& S : Steps) {
+    if (S.Corner) {
+      Pic.FillRect(0, 0, 12, 12, S.Corner);
+      Res->ReplaceRes(L"QvTestFrame", &Pic);
+      P->Invalidate();
+    }
+    P->SetBounds(40, 40, S.W, S.H);
+    PumpIdle();
+    EXPECT_EQ(FrameMismatches(P, *ExpectedFrame(L"QvTestFrame", S.W, S.H)), 0) << S.W << "x" << S.H;
+  }
 }
 
 TEST_F(SkinPanel, PanelsRoundTripThroughTheObjectTextForm) {
