@@ -22,7 +22,7 @@ TQvSkinDatetimePicker::TQvSkinDatetimePicker(TComponent* AOwner) : TQvSkinPngEdi
   Icon->SetImage(L"QvSkinCalendar_18_N");
   Icon->SetImageHot(L"QvSkinCalendar_18_H");
   FDateTime = FDate = FTime = Now();
-  Writing([this] { TQvSkinPngEdit::SetText(L" "); });
+  Writing([this] { ResetDateTimeText(); });
   SetReadOnly(DefaultReadOnly);
   SetBounds(Left(), Top(), DefaultWidth, Height());
 }
@@ -267,6 +267,10 @@ const TPropTable& TQvSkinDatetimePicker::Properties() const {
   };
   static const TPropTable Table = TQvSkinPngEdit::Properties().With({
       Prop(L"ReadOnly", &C::ReadOnly, &C::SetReadOnly, DefaultReadOnly),
+      // The text shows Date and Time by Kind and Format, which are written instead.
+      Prop(
+          L"Text", [](const C& O) { return O.Text(); }, [](C& O, const String& V) { O.SetText(V); })
+          .Stored(Never),
       Prop(L"Date", &C::Date, &C::SetDate).Stored(Always),
       Prop(L"Time", &C::Time, &C::SetTime).Stored(Always),
       EnumProp(L"Kind", &C::Kind, &C::SetKind, DefaultKind, TQvDateTimeKindNames),

@@ -5,7 +5,10 @@
 #include "controls/QvSkinBorderPanel.h"
 #include "controls/QvSkinButton.h"
 #include "controls/QvSkinButtonURL.h"
+#include "controls/QvSkinCalendar.h"
+#include "controls/QvSkinCalloutPanel.h"
 #include "controls/QvSkinCheckBox.h"
+#include "controls/QvSkinCircleProgress.h"
 #include "controls/QvSkinCircleShape.h"
 #include "controls/QvSkinColorButton.h"
 #include "controls/QvSkinColorComboBox.h"
@@ -13,6 +16,7 @@
 #include "controls/QvSkinComboBoxEx.h"
 #include "controls/QvSkinCornerButton.h"
 #include "controls/QvSkinCountBar.h"
+#include "controls/QvSkinDatetimePicker.h"
 #include "controls/QvSkinEdit.h"
 #include "controls/QvSkinExpandBox.h"
 #include "controls/QvSkinGroupBox.h"
@@ -20,10 +24,12 @@
 #include "controls/QvSkinHint.h"
 #include "controls/QvSkinHtmlLabel.h"
 #include "controls/QvSkinIconButtonList.h"
+#include "controls/QvSkinImageSlider.h"
 #include "controls/QvSkinLabel.h"
 #include "controls/QvSkinLine.h"
 #include "controls/QvSkinListBox.h"
 #include "controls/QvSkinListView.h"
+#include "controls/QvSkinMarker.h"
 #include "controls/QvSkinMemo.h"
 #include "controls/QvSkinPageControl.h"
 #include "controls/QvSkinPanel.h"
@@ -31,9 +37,11 @@
 #include "controls/QvSkinProgressBar.h"
 #include "controls/QvSkinScrollBar.h"
 #include "controls/QvSkinScrollBox.h"
+#include "controls/QvSkinScrollMsgBar.h"
 #include "controls/QvSkinSearchEdit.h"
 #include "controls/QvSkinShape.h"
 #include "controls/QvSkinSizeGrip.h"
+#include "controls/QvSkinSpeedometer.h"
 #include "controls/QvSkinSpinEdit.h"
 #include "controls/QvSkinSplitter.h"
 #include "controls/QvSkinTabset.h"
@@ -84,10 +92,13 @@ void RegisterQvSkinComponents(TQvComponentRegistry& R) {
   R.Register<TQvSkinPasswordEdit>();
   R.Register<TQvSkinSearchEdit>();
   R.Register<TQvSkinSpinEdit>();
+  R.Register<TQvSkinDatetimePicker>();
+  R.Register<TQvSkinCalendar>();
   R.Register<TQvSkinLabel>();
   R.Register<TQvSkinHtmlLabel>();
   R.Register<TQvSkinTips>();
   R.Register<TQvSkinHint>();
+  R.Register<TQvSkinScrollMsgBar>();
   R.Register<TQvSkinPanel>();
   R.Register<TQvSkinBorderPanel>();
   R.Register<TQvSkinLine>();
@@ -95,6 +106,7 @@ void RegisterQvSkinComponents(TQvComponentRegistry& R) {
   R.Register<TQvSkinSizeGrip>();
   R.Register<TQvSkinAnimation>();
   R.Register<TQvSkinShape>();
+  R.Register<TQvSkinCalloutPanel>();
   R.Register<TQvSkinTagsBox>();
   R.Register<TQvSkinGroupControls>();
   R.Register<TQvSkinPageControl>();
@@ -115,6 +127,8 @@ void RegisterQvSkinComponents(TQvComponentRegistry& R) {
   R.Register<TQvSkinMemoEx>();
   R.Register<TQvSkinMenu>();
   R.Register<TQvSkinProgressBar>();
+  R.Register<TQvSkinCircleProgress>();
+  R.Register<TQvSkinSpeedometer>();
   R.Register<TQvSkinScrollBar>();
   R.Register<TQvSkinScrollBox>();
   R.Register<TQvSkinRes>();
@@ -123,11 +137,13 @@ void RegisterQvSkinComponents(TQvComponentRegistry& R) {
   R.Register<TQvSkinPng>();
   R.Register<TQvSkinDragFile>();
   R.Register<TQvQQAlign>();
+  R.Register<TQvSkinCircleMarker>();
   R.Register<TQvSkinCircleShape>();
   R.Register<TQvSkinListView>();
   R.Register<TQvSkinVirtualStringTree>();
   R.Register<TQvSkinVirtualDrawTree>();
   R.Register<TQvSkinImageList>();
+  R.Register<TQvSkinImageSlider>();
   R.Register<TQvSkinSvgImageList>();
   R.RegisterNoIcon<TQvSkinTabSheet>();
 }

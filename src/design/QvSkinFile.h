@@ -6,16 +6,17 @@
 #include <cstdint>
 #include <vector>
 
+#include "design/QvInstallFolder.h"
 #include "host/Types.h"
 
 namespace qv {
 
 // The project's copy of the default-skin module: the unit name with the form-file extension.
-inline const wchar_t* const QvSkinModuleFileName = L"uQvSkinResDM.qvfm";
+inline const String QvSkinModuleFileName = String(L"uQvSkinResDM") + QvFormFileExt;
 // The main image list alone, for the design-time picker.
 inline const wchar_t* const QvSkinDesignTimeFileName = L"QvSkinDesignTimeRes.tmp";
 // The previous module kept by an import.
-inline const wchar_t* const QvSkinModuleBackupName = L"uQvSkinResDM.qvfm.bak";
+inline const String QvSkinModuleBackupName = QvSkinModuleFileName + L".bak";
 // Larger files are refused before being read.
 constexpr int64_t QvSkinFileMaxSize = 32 * 1024 * 1024;
 
