@@ -76,7 +76,7 @@ class TStillSlider : public TQvSkinImageSlider {
 
 class TGaugesPage : public TGalleryPage {
  public:
-  String Title() const override { return L"Dates and gauges: progress, speedometer, slider"; }
+  String Title() const override { return L"Gauges and image slider"; }
 
   void Show(HWND Parent, const RECT& R) override {
     EnsureScenes();

@@ -28,7 +28,7 @@ void Badge(TBitmap32& B, TColor32 Color) {
 
 class TMsgBarPage : public TGalleryPage {
  public:
-  String Title() const override { return L"Dates and gauges: message bar, callouts, markers"; }
+  String Title() const override { return L"Message bar and callouts"; }
 
   void Show(HWND Parent, const RECT& R) override {
     FHost = std::make_unique<TControlsHost>(nullptr);
