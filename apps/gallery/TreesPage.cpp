@@ -1,6 +1,7 @@
 // List views, trees and memos: a skinned virtual tree with check boxes and tri-state
 // parents inside a border panel, its skinned bars mirroring the rows; a draw tree; a
 // virtual list of 100 000 rows that paints only what is in view.
+#include <cwchar>
 #include <memory>
 
 #include "ControlsHost.h"
@@ -32,6 +33,7 @@ class TTreesPage : public TGalleryPage {
     ListView(kPad + 600, 16);
     Memo(kPad, 360);
     ScrollBox(kPad + 400, 360);
+    DrawTree(kPad + 760, 360);
     FHost->SetParentWindow(Parent);
     FHost->SetVisible(true);
   }
@@ -170,6 +172,32 @@ class TTreesPage : public TGalleryPage {
     }
     Box->SetVScrollBar(F.VBar);
     Box->SetHScrollBar(F.HBar);
+  }
+
+  void DrawTree(int X, int Y) {
+    FHost->Heading(X, Y, L"TQvSkinVirtualDrawTree");
+    FHost->Label(X, Y + 26, L"The owner draws each row: a swatch and its colour");
+    auto* Tree = FramedTree<TQvSkinVirtualDrawTree>(X, Y + 46, 300, 180);
+    Tree->SetDefaultNodeHeight(26);
+    Tree->SetTreeOptions({toFullRowSelect, toHideFocusRect});
+    Tree->SetColor(clWhite);
+    Tree->OnDrawNode = [](TBaseVirtualTree_qv*, const TVTPaintInfo& P) {
+      const int I = int(P.Node->Index());
+      const TColor32 Swatch =
+          Color32(Byte(40 + I * 53 % 200), Byte(90 + I * 29 % 150), Byte(220 - I * 41 % 160));
+      const TRect& R = P.ContentRect;
+      const int Mid = (R.Top + R.Bottom) / 2;
+      P.Canvas->FillRectS(R.Left + 6, Mid - 7, R.Left + 34, Mid + 7, Swatch);
+      P.Canvas->FrameRectS(R.Left + 6, Mid - 7, R.Left + 34, Mid + 7, Color32(0, 0, 0, 60));
+      wchar_t Hex[16];
+      swprintf(Hex, 16, L"#%02X%02X%02X", RedComponent(Swatch), GreenComponent(Swatch),
+               BlueComponent(Swatch));
+      P.Canvas->RenderText(TRect(R.Left + 44, R.Top, R.Right, R.Bottom),
+                           DT_LEFT | DT_VCENTER | DT_SINGLELINE,
+                           L"Colour " + std::to_wstring(I + 1) + L"  " + Hex, Color32(40, 40, 40));
+    };
+    Tree->SetRootNodeCount(40);
+    Tree->SetSelected(Tree->Items(2), true);
   }
 
   static constexpr int kPad = 16;

@@ -9,37 +9,32 @@
 
 namespace {
 
-void Drain() {
-  MSG M;
-  while (PeekMessageW(&M, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&M);
-}
-
 const winbench::TRegistration gDialogs("Dialogs", [](winbench::TReport& R) {
   const double Plain = R.TimeMs([&] {
     HWND H = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_CAPTION, 100, 100, 290,
                              130, nullptr, nullptr, nullptr, nullptr);
     ShowWindow(H, SW_SHOWNOACTIVATE);
     DestroyWindow(H);
-    Drain();
+    winbench::DrainMessages();
   });
   const double Build = R.TimeMs([&] {
     auto Box = qv::NewQvMessageForm(L"Title", L"A message of one line.", qv::biConfirmation,
                                     {qv::mbYes, qv::mbNo, qv::mbCancel}, false, false, 100, 100);
-    Drain();
+    winbench::DrainMessages();
   });
   const double Shown = R.TimeMs([&] {
     auto Box = qv::NewQvMessageForm(L"Title", L"A message of one line.", qv::biConfirmation,
                                     {qv::mbYes, qv::mbNo, qv::mbCancel}, false, false, 100, 100);
     Box->Show();
-    Drain();
+    winbench::DrainMessages();
     Box->Hide();
-    Drain();
+    winbench::DrainMessages();
   });
   qv::TQvSkinPopupMessage Popups(nullptr);
   Popups.SetActiveAnimate(false);
   const double Toast = R.TimeMs([&] {
     Popups.Popup(L"Title", L"A toast with a line of text.", qv::miSuccess)->Close();
-    Drain();
+    winbench::DrainMessages();
   });
   R.Result("plain popup shown and destroyed", Plain, "ms");
   R.Result("message box built and freed", Build, "ms");

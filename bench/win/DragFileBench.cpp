@@ -17,11 +17,6 @@
 
 namespace {
 
-void Drain() {
-  MSG M;
-  while (PeekMessageW(&M, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&M);
-}
-
 // A CF_HDROP block of Count wide names.
 HGLOBAL DropBlock(int Count) {
   std::wstring List;
@@ -69,7 +64,7 @@ const winbench::TRegistration gOverlay("DragFileOverlay", [](winbench::TReport& 
     SetWindowPos(H, HWND_TOP, 0, 0, 0, 0,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE);
     DestroyWindow(H);
-    Drain();
+    winbench::DrainMessages();
   });
   qv::TForm Form(nullptr);
   Form.SetBounds(100, 100, 300, 200);

@@ -12,27 +12,6 @@
 
 namespace {
 
-void Drain() {
-  MSG M;
-  while (PeekMessageW(&M, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&M);
-}
-
-double BlitMs(winbench::TReport& R, int W, int H) {
-  HDC Screen = GetDC(nullptr);
-  HDC Mem = CreateCompatibleDC(Screen);
-  HBITMAP Bmp = CreateCompatibleBitmap(Screen, W, H);
-  HGDIOBJ Old = SelectObject(Mem, Bmp);
-  const double Ms = R.TimeMs([&] {
-    BitBlt(Screen, 0, 0, W, H, Mem, 0, 0, SRCCOPY);
-    GdiFlush();
-  });
-  SelectObject(Mem, Old);
-  DeleteObject(Bmp);
-  DeleteDC(Mem);
-  ReleaseDC(nullptr, Screen);
-  return Ms;
-}
-
 // The body drawn again (the buffer invalidated), then shown.
 double BodyMs(winbench::TReport& R, qv::TWinControl* C) {
   return R.TimeMs([&] {
@@ -66,10 +45,10 @@ const winbench::TRegistration gGauges("Gauges", [](winbench::TReport& R) {
     Slider->Images()->Add()->SetImage(P);
   Slider->Frame(316);
   Form->Show();
-  Drain();
-  const double CircleBlt = BlitMs(R, 180, 180), CirclePaint = BodyMs(R, Circle);
-  const double SpeedBlt = BlitMs(R, 326, 326), SpeedPaint = BodyMs(R, Speed);
-  const double SliderBlt = BlitMs(R, 632, 340), SliderPaint = BodyMs(R, Slider);
+  winbench::DrainMessages();
+  const double CircleBlt = winbench::ReferenceBlitMs(R, 180, 180), CirclePaint = BodyMs(R, Circle);
+  const double SpeedBlt = winbench::ReferenceBlitMs(R, 326, 326), SpeedPaint = BodyMs(R, Speed);
+  const double SliderBlt = winbench::ReferenceBlitMs(R, 632, 340), SliderPaint = BodyMs(R, Slider);
   R.Result("BitBlt 180x180", CircleBlt, "ms");
   R.Result("circle progress body, 180x180", CirclePaint, "ms");
   R.Result("circle progress / BitBlt", CirclePaint / CircleBlt, "x");

@@ -12,27 +12,6 @@
 
 namespace {
 
-void Drain() {
-  MSG M;
-  while (PeekMessageW(&M, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&M);
-}
-
-double BlitMs(winbench::TReport& R, int W, int H) {
-  HDC Screen = GetDC(nullptr);
-  HDC Mem = CreateCompatibleDC(Screen);
-  HBITMAP Bmp = CreateCompatibleBitmap(Screen, W, H);
-  HGDIOBJ Old = SelectObject(Mem, Bmp);
-  const double Ms = R.TimeMs([&] {
-    BitBlt(Screen, 0, 0, W, H, Mem, 0, 0, SRCCOPY);
-    GdiFlush();
-  });
-  SelectObject(Mem, Old);
-  DeleteObject(Bmp);
-  DeleteDC(Mem);
-  ReleaseDC(nullptr, Screen);
-  return Ms;
-}
-
 // The whole body drawn again (not only the last buffer copied).
 void Repaint(qv::TWinControl* C) {
   C->Invalidate();
@@ -50,7 +29,7 @@ void Measure(winbench::TReport& R, int Count, double Blt) {
   for (int I = 0; I < Count; ++I) List->Items()->Add()->SetCaption(L"Cell");
   List->Items()->EndUpdate();
   Form->Show();
-  Drain();
+  winbench::DrainMessages();
   const std::string N = std::to_string(Count);
   const double Full = R.TimeMs([&] { Repaint(List); });
   int Step = 0;
@@ -74,7 +53,7 @@ void Measure(winbench::TReport& R, int Count, double Blt) {
 }
 
 const winbench::TRegistration gItemLists("ItemLists", [](winbench::TReport& R) {
-  const double Blt = BlitMs(R, 400, 300);
+  const double Blt = winbench::ReferenceBlitMs(R, 400, 300);
   R.Result("BitBlt 400x300", Blt, "ms");
   Measure(R, 100, Blt);
   Measure(R, 10000, Blt);

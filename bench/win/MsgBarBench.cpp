@@ -10,11 +10,6 @@
 
 namespace {
 
-void Drain() {
-  MSG M;
-  while (PeekMessageW(&M, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&M);
-}
-
 const winbench::TRegistration gMsgBar("MsgBarFrame", [](winbench::TReport& R) {
   auto Form = std::make_unique<qv::TForm>(nullptr);
   Form->SetBorderStyle(qv::bsNone);
@@ -34,7 +29,7 @@ const winbench::TRegistration gMsgBar("MsgBarFrame", [](winbench::TReport& R) {
   Form->Show();
   Bar->SetAnimateStep(0);
   Bar->Next(false);
-  Drain();
+  winbench::DrainMessages();
   qv::TScrollMsgBarItem* Item = Bar->GetItem(0);
   const qv::TFloatRect Rest = Item->Location();
   int Step = 0;

@@ -11,27 +11,6 @@
 
 namespace {
 
-void Drain() {
-  MSG M;
-  while (PeekMessageW(&M, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&M);
-}
-
-double BlitMs(winbench::TReport& R, int W, int H) {
-  HDC Screen = GetDC(nullptr);
-  HDC Mem = CreateCompatibleDC(Screen);
-  HBITMAP Bmp = CreateCompatibleBitmap(Screen, W, H);
-  HGDIOBJ Old = SelectObject(Mem, Bmp);
-  const double Ms = R.TimeMs([&] {
-    BitBlt(Screen, 0, 0, W, H, Mem, 0, 0, SRCCOPY);
-    GdiFlush();
-  });
-  SelectObject(Mem, Old);
-  DeleteObject(Bmp);
-  DeleteDC(Mem);
-  ReleaseDC(nullptr, Screen);
-  return Ms;
-}
-
 double RepaintMs(winbench::TReport& R, qv::TWinControl* C) {
   return R.TimeMs([&] {
     RedrawWindow(C->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -56,9 +35,9 @@ const winbench::TRegistration gPages("PagesAndToolbars", [](winbench::TReport& R
   Bar->SetBounds(10, 320, 600, 52);
   for (int I = 0; I < 20; ++I) Bar->Items()->Add()->Text()->SetText(L"Item");
   Form->Show();
-  Drain();
-  const double PagesBlt = BlitMs(R, 400, 300), PagesPaint = RepaintMs(R, Pages);
-  const double BarBlt = BlitMs(R, 600, 52), BarPaint = RepaintMs(R, Bar);
+  winbench::DrainMessages();
+  const double PagesBlt = winbench::ReferenceBlitMs(R, 400, 300), PagesPaint = RepaintMs(R, Pages);
+  const double BarBlt = winbench::ReferenceBlitMs(R, 600, 52), BarPaint = RepaintMs(R, Bar);
   R.Result("BitBlt 400x300", PagesBlt, "ms");
   R.Result("page control and its page repainted, 400x300", PagesPaint, "ms");
   R.Result("page control / BitBlt", PagesPaint / PagesBlt, "x");

@@ -110,11 +110,15 @@ TEST(CalloutGeometry, MarkerIsANineteenPixelBadge) {
     PaintMarkerShape(&B, 1, 1, 19, 19, C.Round, C.Filled, Brush, C.Outlined, Color32(0, 0, 0));
     EXPECT_EQ(B.Pixel(10, 10), C.Centre) << C.Round;
     EXPECT_EQ(B.Pixel(0, 0), C.Corner) << C.Round;
-    if (C.Round == 0) EXPECT_EQ(B.Pixel(1, 1), White);  // outside the circle
+    if (C.Round == 0) {
+      EXPECT_EQ(B.Pixel(1, 1), White);  // outside the circle
+    }
     // The outline darkens the top of the ring and reaches half a pixel outside the box;
     // the fill stays inside it.
-    if (C.Outlined) EXPECT_NE(B.Pixel(10, 1), White);
-    if (!C.Outlined)
+    if (C.Outlined) {
+      EXPECT_NE(B.Pixel(10, 1), White);
+    } else {
       for (int I = 0; I < 21; ++I) EXPECT_EQ(B.Pixel(I, 20), White) << I;
+    }
   }
 }
