@@ -9,6 +9,8 @@ namespace qv {
 
 namespace {
 
+const bool kRegistered = (RegisterComponentClass<TQvSkinSizeGrip>(), true);
+
 constexpr WPARAM kSizeFromBottomRight = 0xF008;  // SC_SIZE | WMSZ_BOTTOMRIGHT
 
 }  // namespace

@@ -150,10 +150,10 @@ void RegisterQvSkinComponents(TQvComponentRegistry& R) {
 }  // namespace
 
 TQvComponentRegistry& QvComponentRegistry() {
+  // Each class registers itself for reading in its own unit; this is the palette.
   static TQvComponentRegistry Registry = [] {
     TQvComponentRegistry R;
     RegisterQvSkinComponents(R);
-    for (const TQvComponentClass& C : R.Classes()) RegisterComponentClass(C.ClassName, C.Factory);
     return R;
   }();
   return Registry;

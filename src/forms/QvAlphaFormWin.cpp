@@ -15,6 +15,8 @@ namespace qv {
 
 namespace {
 
+const bool kRegistered = (RegisterComponentClass<TQvSkinAlphaForm>(), true);
+
 constexpr WPARAM kMoveCommand = 0xF011;  // SC_MOVE from the mouse
 
 }  // namespace

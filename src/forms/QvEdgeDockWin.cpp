@@ -10,6 +10,8 @@ namespace qv {
 
 namespace {
 
+const bool kRegistered = (RegisterComponentClass<TQvQQAlign>(), true);
+
 // Width and height of the work area of the form's monitor.
 TSize WorkAreaSize(TCustomForm* Form) {
   TMonitor* M =

@@ -12,6 +12,8 @@ namespace qv {
 
 namespace {
 
+const bool kRegistered = (RegisterComponentClass<TQvFormLayerBorder>(), true);
+
 // SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING
 constexpr UINT kRaiseFlags = 0x613;
 // SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW

@@ -21,6 +21,8 @@ namespace qv {
 
 namespace {
 
+const bool kRegistered = (RegisterComponentClass<TQvSkinForm>(), true);
+
 HWND Wnd(TWinControl* C) {
   return C && C->HandleAllocated() ? HWND(C->Handle()) : nullptr;
 }

@@ -18,6 +18,8 @@ int gMenuFontQuality = 0;
 
 namespace {
 
+const bool kRegistered = (RegisterComponentClass<TQvSkinMenu>(), true);
+
 // Set once an item was drawn, cleared by every measure: until then the popup window
 // neither erases nor paints its frame, so nothing unskinned flashes.
 bool gPaintingStarted = false;

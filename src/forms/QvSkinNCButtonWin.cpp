@@ -10,6 +10,11 @@
 
 namespace qv {
 
+namespace {
+const bool kRegistered = (RegisterComponentClass<TQvSkinNCButton>(),
+                          RegisterComponentClass<TQvSkinSystemButton>(), true);
+}  // namespace
+
 // ---- TQvSkinCustomNCButton ----
 
 TQvSkinCustomNCButton::TQvSkinCustomNCButton(TComponent* AOwner)

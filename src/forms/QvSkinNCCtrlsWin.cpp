@@ -15,6 +15,10 @@ namespace qv {
 
 namespace {
 
+const bool kRegistered =
+    (RegisterComponentClass<TQvSkinNCImage>(), RegisterComponentClass<TQvSkinNCLabel>(),
+     RegisterComponentClass<TQvSkinNCMessage>(), true);
+
 constexpr WPARAM kCaptionDrag = 0xF012;  // SC_MOVE | HTCAPTION
 
 // Pressing a picture or a text in the title drags the window like the caption does.
