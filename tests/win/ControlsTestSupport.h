@@ -17,8 +17,9 @@ namespace qvtest {
 
 // Handles messages (through the application's loop) until Cond holds. After TimeoutMs
 // milliseconds it fails the test at the caller's line and answers false, so that
-// ASSERT_TRUE(PumpUntil(...)) also ends the test there.
-inline bool PumpUntil(const std::function<bool()>& Cond, int TimeoutMs = 2000,
+// ASSERT_TRUE(PumpUntil(...)) also ends the test there. The timeout is generous: a loaded
+// machine runs these tests several times slower, and a met condition returns at once.
+inline bool PumpUntil(const std::function<bool()>& Cond, int TimeoutMs = 10000,
                       std::source_location Where = std::source_location::current()) {
   const DWORD Start = GetTickCount();
   while (!Cond()) {
