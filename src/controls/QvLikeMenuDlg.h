@@ -53,6 +53,10 @@ class TQvLikeMenuDlg : public TComponent {
  private:
   void NewWndProc(TMessage& Message);
   void DoCapture();
+  void ReleaseOwnCapture();  // lets go of the capture when we hold it, no one else's
+  // Sends a press that came through our capture to the child window under the pointer;
+  // false when there is none (the press is then ours).
+  bool ForwardCapturedPress(const TMessage& Message);
   void DoOnOutsideCaputerTimer();
   void DoOnDoStopTimer();
   void Release();  // gives the target its procedure back

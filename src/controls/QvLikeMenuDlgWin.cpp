@@ -66,10 +66,7 @@ void TQvLikeMenuDlg::Capture(TWinControl* DestWin) {
 void TQvLikeMenuDlg::Stop() {
   FStop = true;
   FOutsideCapture->SetEnabled(false);
-  // Only our own capture is let go; a capture another window took stays.
-  if (FCaptured && FDestWin && FDestWin->HandleAllocated() && GetCapture() == FDestWin->Handle())
-    ReleaseCapture();
-  FCaptured = false;
+  ReleaseOwnCapture();  // a capture another window took stays
   if (OnMouseClickOutside) OnMouseClickOutside(this);
 }
 
@@ -94,15 +91,33 @@ void TQvLikeMenuDlg::DoCapture() {
   SetCapture(Target);
 }
 
+void TQvLikeMenuDlg::ReleaseOwnCapture() {
+  if (!FCaptured) return;
+  FCaptured = false;
+  if (FDestWin && FDestWin->HandleAllocated() && GetCapture() == FDestWin->Handle())
+    ReleaseCapture();
+}
+
+bool TQvLikeMenuDlg::ForwardCapturedPress(const TMessage& Message) {
+  if (!FCaptured || !FDestWin || !FDestWin->HandleAllocated()) return false;
+  HWND Target = FDestWin->Handle();
+  if (GetCapture() != Target) return false;
+  ReleaseOwnCapture();
+  POINT P;
+  if (!GetCursorPos(&P)) return false;
+  HWND Under = WindowFromPoint(P);
+  if (!Under || Under == Target || !IsChild(Target, Under)) return false;
+  ScreenToClient(Under, &P);
+  SendMessageW(Under, Message.Msg, Message.WParam, MAKELPARAM(P.x, P.y));
+  return true;
+}
+
 void TQvLikeMenuDlg::DoOnOutsideCaputerTimer() {
   if (FStop || !FDestWin) return;
-  const bool Inside = MouseIn();
-  if (!Inside) {
+  if (!MouseIn())
     DoCapture();
-  } else if (FCaptured) {
-    FCaptured = false;
-    ReleaseCapture();
-  }
+  else
+    ReleaseOwnCapture();
 }
 
 void TQvLikeMenuDlg::DoOnDoStopTimer() {
@@ -116,6 +131,10 @@ void TQvLikeMenuDlg::NewWndProc(TMessage& Message) {
   switch (Message.Msg) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
+      // A press inside that came to us only because we held the capture (the pointer
+      // entered and pressed before the timer let go) belongs to the control under it.
+      if (MouseIn() && ForwardCapturedPress(Message)) return;
+      [[fallthrough]];
     case WM_NCACTIVATE:
       if (MouseIn())
         FOutsideCapture->SetEnabled(true);
@@ -125,7 +144,12 @@ void TQvLikeMenuDlg::NewWndProc(TMessage& Message) {
         FDoStop->SetEnabled(true);
       break;
     case WM_MOUSEMOVE:
-      if (!FAnyClickCancel) FOutsideCapture->SetEnabled(true);
+      if (!FAnyClickCancel) {
+        FOutsideCapture->SetEnabled(true);
+        // Back inside: give the capture up at once, so the next press reaches the control
+        // under the pointer however soon it follows.
+        if (MouseIn()) ReleaseOwnCapture();
+      }
       break;
   }
   if (Old) Old(Message);
