@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "ResourceTestSupport.h"
 #include "design/QvSkinFile.h"
 #include "design/QvSkinPictures.h"
 #include "design/QvSkinPicturesSvg.h"
@@ -15,6 +16,7 @@
 #include "resources/QvSkinResDM.h"
 
 using namespace qv;
+using namespace qvtest;
 namespace fs = std::filesystem;
 
 namespace {
@@ -38,25 +40,17 @@ std::vector<uint8_t> Png(int W, int H, int Seed) {
   return EncodePng(Pixels(W, H, Seed).data(), W, H, 4);
 }
 
-std::vector<TColor32> BitsOf(TCustomBitmap32& B) {
-  return std::vector<TColor32>(B.Bits(), B.Bits() + size_t(B.Width()) * size_t(B.Height()));
-}
-
 std::vector<TColor32> FileBits(const String& FileName) {
   TQvSkinImage Image;
   LoadSkinImageFile(&Image, FileName);
-  return BitsOf(Image);
+  return PixelsOf(Image);
 }
 
 class SkinPictures : public ::testing::Test {
  protected:
   void SetUp() override {
-    Dir = fs::temp_directory_path() /
-          ("qvskinpictures-" +
-           std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(Dir);
-    fs::create_directories(Dir / "project");
-    Folder = (Dir / "project").wstring();
+    fs::create_directories(Dir.Path() / "project");
+    Folder = (Dir.Path() / "project").wstring();
     Module = NewModule();
     Pictures = std::make_unique<TQvSkinPictures>(Folder, Module.get(), [this] {
       ++Reloads;
@@ -65,18 +59,14 @@ class SkinPictures : public ::testing::Test {
     });
     Pictures->Open();
   }
-  void TearDown() override {
-    std::error_code Ec;
-    fs::remove_all(Dir, Ec);
-  }
   // A module with an empty main list: every write-back stays small.
   static std::unique_ptr<TQvSkinResDM> NewModule() {
     auto M = std::make_unique<TQvSkinResDM>(nullptr);
     M->QvSkinImageListMain()->Bitmaps()->Clear();
     return M;
   }
-  String Path(const String& Name) const { return (Dir / "project" / Name).wstring(); }
-  String Outside(const String& Name) const { return (Dir / Name).wstring(); }
+  String Path(const String& Name) const { return (Dir.Path() / "project" / Name).wstring(); }
+  String Outside(const String& Name) const { return (Dir.Path() / Name).wstring(); }
   String Put(const String& Name, const std::vector<uint8_t>& Data) const {
     WriteFileBytes(Outside(Name), Data);
     return Outside(Name);
@@ -100,7 +90,7 @@ class SkinPictures : public ::testing::Test {
     return R;
   }
 
-  fs::path Dir;
+  TTempDir Dir{L"qvskinpictures"};
   String Folder;
   std::unique_ptr<TQvSkinResDM> Module;
   std::unique_ptr<TQvSkinPictures> Pictures;
@@ -141,8 +131,8 @@ TEST_F(SkinPictures, AddNamesWritesBackAndKeepsPixels) {
                                         L"bar",  L"svg:star", L"svg:star_1", L"svg:logo"};
   EXPECT_EQ(IDs(), Expected);
   EXPECT_EQ(IDsOnDisk(), Expected);
-  EXPECT_EQ(BitsOf(*Bitmaps().Items(0)->Bitmap()), FileBits(Outside(L"logo.png")));
-  EXPECT_EQ(BitsOf(*Bitmaps().Items(4)->Bitmap()), BitsOf(Bmp));
+  EXPECT_EQ(PixelsOf(*Bitmaps().Items(0)->Bitmap()), FileBits(Outside(L"logo.png")));
+  EXPECT_EQ(PixelsOf(*Bitmaps().Items(4)->Bitmap()), PixelsOf(Bmp));
   EXPECT_EQ(Svgs().Items(0)->SVGData()->FillColor(), TColor(0x0080FF));
 }
 
@@ -235,7 +225,7 @@ TEST_F(SkinPictures, RefusalsChangeNothing) {
     EXPECT_EQ(ModuleBytes(), Before) << C.Name;
     EXPECT_EQ(IDs(), IDsBefore) << C.Name;
   }
-  EXPECT_FALSE(fs::exists(Dir / "o.svg"));
+  EXPECT_FALSE(fs::exists(Dir.Path() / "o.svg"));
 }
 
 TEST_F(SkinPictures, FailedWriteBackLeavesModuleAndFiles) {
@@ -244,11 +234,11 @@ TEST_F(SkinPictures, FailedWriteBackLeavesModuleAndFiles) {
   Put(L"b.png", Png(3, 1, 2));
   Put(L"dot.svg", Bytes("<svg><circle r=\"2\"/></svg>"));
   const std::vector<uint8_t> Before = ModuleBytes();
-  const std::vector<TColor32> PixelsBefore = BitsOf(*Bitmaps().Items(0)->Bitmap());
+  const std::vector<TColor32> PixelsBefore = PixelsOf(*Bitmaps().Items(0)->Bitmap());
   const String PathBefore = Svgs().Items(0)->SVGData()->Path();
   // A folder where the design-time file goes: the write-back fails before the module.
-  fs::remove(Dir / "project" / QvSkinDesignTimeFileName);
-  fs::create_directories(Dir / "project" / QvSkinDesignTimeFileName / "x");
+  fs::remove(Dir.Path() / "project" / QvSkinDesignTimeFileName);
+  fs::create_directories(Dir.Path() / "project" / QvSkinDesignTimeFileName / "x");
   const std::function<void()> Steps[] = {
       [&] { Pictures->Add(Outside(L"b.png")); },
       [&] { Pictures->Add(Outside(L"dot.svg")); },
@@ -269,7 +259,7 @@ TEST_F(SkinPictures, FailedWriteBackLeavesModuleAndFiles) {
     EXPECT_THROW(Steps[I](), Exception) << I;
     EXPECT_EQ(ModuleBytes(), Before) << I;
     EXPECT_EQ(IDs(), (std::vector<String>{L"a", L"svg:s"})) << I;
-    EXPECT_EQ(BitsOf(*Bitmaps().Items(0)->Bitmap()), PixelsBefore) << I;
+    EXPECT_EQ(PixelsOf(*Bitmaps().Items(0)->Bitmap()), PixelsBefore) << I;
     EXPECT_EQ(Svgs().Items(0)->SVGData()->Path(), PathBefore) << I;
   }
 }
