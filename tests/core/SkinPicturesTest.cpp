@@ -12,6 +12,7 @@
 #include "design/QvSkinPictures.h"
 #include "design/QvSkinPicturesSvg.h"
 #include "host/ImageCodec.h"
+#include "host/ScopeGuard.h"
 #include "host/Streams.h"
 #include "resources/QvSkinResDM.h"
 
@@ -72,6 +73,9 @@ class SkinPictures : public ::testing::Test {
     return Outside(Name);
   }
   std::vector<uint8_t> ModuleBytes() const { return ReadFileBytes(Path(QvSkinModuleFileName)); }
+  std::vector<uint8_t> DesignTimeBytes() const {
+    return ReadFileBytes(Path(QvSkinDesignTimeFileName));
+  }
   TQvSkinBitmapCollection& Bitmaps() const { return *Module->QvSkinImageListMain()->Bitmaps(); }
   TQvSkinSvgImageCollection& Svgs() const { return *Module->QvSkinImageListSvg()->Images(); }
   std::vector<String> IDs() const {
@@ -118,6 +122,11 @@ TEST_F(SkinPictures, AddNamesWritesBackAndKeepsPixels) {
       {Outside(L"logo.png"), L" LOGO ", false, ds100, {plBitmaps, L"LOGO_1_1"}},
       {Outside(L"logo.png"), L"", true, ds200, {plBitmaps, L"logo@DPI200"}},
       {Outside(L"bar.bmp"), L"", false, ds100, {plBitmaps, L"bar"}},
+      {Put(L"photo.jpg", EncodeJpeg(Pixels(6, 5, 3).data(), 6, 5, 4)),
+       L"",
+       false,
+       ds100,
+       {plBitmaps, L"photo"}},
       {Put(L"star.svg", Bytes(Star)), L"", false, ds100, {plSvg, L"star"}},
       {Outside(L"star.svg"), L"", false, ds100, {plSvg, L"star_1"}},
       {Outside(L"star.svg"), L"logo", false, ds100, {plSvg, L"logo"}},  // lists name apart
@@ -127,12 +136,14 @@ TEST_F(SkinPictures, AddNamesWritesBackAndKeepsPixels) {
     EXPECT_EQ(Got, C.Expected) << C.Expected.ID;
     EXPECT_GE(Pictures->IndexOf(Got), 0) << C.Expected.ID;
   }
-  const std::vector<String> Expected = {L"logo", L"logo_1",   L"LOGO_1_1",   L"logo@DPI200",
-                                        L"bar",  L"svg:star", L"svg:star_1", L"svg:logo"};
+  const std::vector<String> Expected = {L"logo",        L"logo_1",     L"LOGO_1_1",
+                                        L"logo@DPI200", L"bar",        L"photo",
+                                        L"svg:star",    L"svg:star_1", L"svg:logo"};
   EXPECT_EQ(IDs(), Expected);
   EXPECT_EQ(IDsOnDisk(), Expected);
   EXPECT_EQ(PixelsOf(*Bitmaps().Items(0)->Bitmap()), FileBits(Outside(L"logo.png")));
   EXPECT_EQ(PixelsOf(*Bitmaps().Items(4)->Bitmap()), PixelsOf(Bmp));
+  EXPECT_EQ(Bitmaps().Items(5)->Bitmap()->Width(), 6);
   EXPECT_EQ(Svgs().Items(0)->SVGData()->FillColor(), TColor(0x0080FF));
 }
 
@@ -174,7 +185,7 @@ TEST_F(SkinPictures, ReplaceDeleteAndExportRoundTrip) {
 TEST_F(SkinPictures, RefusalsChangeNothing) {
   Pictures->Add(Put(L"a.png", Png(2, 2, 1)));
   Pictures->Add(Put(L"s.svg", Bytes(Star)));
-  const std::vector<uint8_t> Before = ModuleBytes();
+  const std::vector<uint8_t> Before = ModuleBytes(), DesignTimeBefore = DesignTimeBytes();
   const std::vector<String> IDsBefore = IDs();
   std::vector<uint8_t> Truncated = Png(8, 8, 1);
   Truncated.resize(Truncated.size() / 2);
@@ -223,6 +234,7 @@ TEST_F(SkinPictures, RefusalsChangeNothing) {
       EXPECT_EQ(E.Message().rfind(C.Message, 0), 0u) << C.Name << ": " << ToUtf8(E.Message());
     }
     EXPECT_EQ(ModuleBytes(), Before) << C.Name;
+    EXPECT_EQ(DesignTimeBytes(), DesignTimeBefore) << C.Name;
     EXPECT_EQ(IDs(), IDsBefore) << C.Name;
   }
   EXPECT_FALSE(fs::exists(Dir.Path() / "o.svg"));
@@ -304,6 +316,37 @@ TEST_F(SkinPictures, OpenFillsTheModuleFromTheProject) {
   WriteFileBytes(Path(QvSkinModuleFileName), Bytes("object QvSkinResDM: TQvSkinResDM\r\n"));
   EXPECT_THROW(Other.Open(), EParserError);
   EXPECT_EQ(IDs(), std::vector<String>{L"a"});
+}
+
+// The process's module: an import renews it through the resource manager, which then
+// draws the imported pictures.
+TEST(SkinPicturesProcess, ImportReachesTheResourceManager) {
+  TScopeExit Restore([] { TQvSkinResManagerObj()->Reload(); });
+  TTempDir Dir(L"qvskinpictures");
+  const String Skin = (Dir.Path() / "mine.qvskin").wstring();
+  const String Picture = (Dir.Path() / "mine.png").wstring();
+  WriteFileBytes(Picture, Png(3, 2, 4));
+  {
+    fs::create_directories(Dir.Path() / "other");
+    TQvSkinResDM Small(nullptr);
+    Small.QvSkinImageListMain()->Bitmaps()->Clear();
+    TQvSkinPictures Other((Dir.Path() / "other").wstring(), &Small, nullptr);
+    Other.Open();
+    Other.Add(Picture);
+    Other.ExportSkin(Skin);
+  }
+  fs::create_directories(Dir.Path() / "project");
+  TQvSkinPictures Pictures((Dir.Path() / "project").wstring());
+  Pictures.Open();
+  EXPECT_EQ(Pictures.Module(), QvSkinResDM());
+  EXPECT_EQ(SkinPicture(L"mine"), nullptr);
+  Pictures.ImportSkin(Skin);
+  EXPECT_EQ(Pictures.Module(), QvSkinResDM());
+  EXPECT_EQ(TQvSkinResManagerObj()->ImageList(), QvSkinResDM()->QvSkinImageListMain());
+  EXPECT_EQ(QvSkinResDM()->QvSkinImageListMain()->Count(), 1);
+  TQvSkinImage* Drawn = SkinPicture(L"mine");
+  ASSERT_NE(Drawn, nullptr);
+  EXPECT_EQ(PixelsOf(*Drawn), FileBits(Picture));
 }
 
 // ---- the SVG reader ----
