@@ -115,7 +115,7 @@ TColor ParseColor(std::string_view Text) {
     std::vector<double> V;
     if (ReadNumbers(S.substr(4, S.size() - 5), V) && V.size() == 3) {
       uint32_t RGB = 0;
-      for (double C : V) RGB = RGB << 8 | uint32_t(std::clamp(std::lround(C), 0L, 255L));
+      for (double C : V) RGB = RGB << 8 | uint32_t(std::lround(std::clamp(C, 0.0, 255.0)));
       return FromRGB(RGB);
     }
   }
@@ -292,6 +292,12 @@ struct TReader {
   }
 };
 
+// A size or width as the item holds it: whole, at least 1 when positive (0 would mean
+// "none" or "the list's size"), and bounded so that any value converts.
+Integer Whole(double V) {
+  return V > 0 ? Integer(std::max(1L, std::lround(std::min(V, 1e6)))) : 0;
+}
+
 // The view box's size; its origin must be 0 0 because path data cannot be moved.
 void ReadSize(const TXmlNode& Root, TSkSvgBrush& Data) {
   if (const char* Box = Attribute(Root, "viewBox")) {
@@ -299,15 +305,14 @@ void ReadSize(const TXmlNode& Root, TSkSvgBrush& Data) {
     if (!ReadNumbers(Box, V) || V.size() != 4 || V[2] <= 0 || V[3] <= 0)
       Refuse("the view box is malformed");
     if (V[0] != 0 || V[1] != 0) Refuse("a view box not starting at 0 0 is not supported");
-    Data.SetViewWidth(Integer(std::lround(V[2])));
-    Data.SetViewHeight(Integer(std::lround(V[3])));
+    Data.SetViewWidth(Whole(V[2]));
+    Data.SetViewHeight(Whole(V[3]));
     return;
   }
   auto Side = [&](const char* Name) -> Integer {
     const char* Value = Attribute(Root, Name);
     if (!Value || std::string_view(Value).find('%') != std::string_view::npos) return 0;
-    const double L = Length(Root, Name);
-    return L > 0 ? Integer(std::lround(L)) : 0;
+    return Whole(Length(Root, Name));
   };
   Data.SetViewWidth(Side("width"));
   Data.SetViewHeight(Side("height"));
@@ -375,7 +380,7 @@ void ReadSvgDocument(const std::vector<uint8_t>& Bytes, TSkSvgBrush& Data) {
   Result.SetPath(FromUtf8(Reader.Path));
   Result.SetFillColor(Reader.First.Fill);
   Result.SetStrokeColor(Reader.First.Stroke);
-  Result.SetStrokeWidth(Integer(std::lround(Reader.First.StrokeWidth)));
+  Result.SetStrokeWidth(Whole(Reader.First.StrokeWidth));
   // Drawn once, small, so malformed path data is refused here and not at the first paint.
   TQvSkinSvgImageList Check(nullptr);
   Check.AddSvg(String(), &Result, String());
