@@ -23,6 +23,7 @@ class TQvSkinLabel;
 class TQvSkinCheckBox;
 class TQvHLSTrackBar;
 class TQvSkinRes;
+struct TQvSkinPictureRef;
 }  // namespace qv
 
 namespace skineditor {
@@ -57,6 +58,15 @@ class TSkinEditorForm {
   bool OpenProject(const String& Folder);
   bool ImportSkin(const String& FileName);
   bool ExportSkin(const String& FileName);
+  // The picture commands: Add names the picture by the ID box (see SetNewPictureID) and
+  // selects it; the others work on the selected entry. Export writes a picture as PNG and
+  // a vector item as SVG.
+  bool AddPicture(const String& FileName);
+  bool ReplacePicture(const String& FileName);
+  bool DeletePicture();
+  bool ExportPicture(const String& FileName);
+  // The ID box and the high-DPI variant (@DPI200) box of a new picture.
+  void SetNewPictureID(const String& ID, bool HighDPI = false);
 
   // The list: the filter text and the entries it shows.
   void SetFilter(const String& Text);
@@ -65,8 +75,11 @@ class TSkinEditorForm {
   bool Select(const String& ID);
   // The chosen entry's ID; "" when none.
   String Selected() const;
-  // The hue (-180..180), saturation and brightness (-100..100) shift of the preview.
+  // The hue (-180..180), saturation and brightness (-100..100) shift: set in the skin
+  // configuration and applied to every skinned form and to the preview picture.
   void SetShift(int H, int S, int B);
+  // The chosen picture with the shift, as the preview controls draw it (empty: none).
+  const qv::TQvSkinImage& Preview() const { return FPreview; }
 
  private:
   void BuildControls();
@@ -79,6 +92,11 @@ class TSkinEditorForm {
   void OpenClick();
   void ImportClick();
   void ExportClick();
+  void AddClick();
+  void ReplaceClick();
+  void ExportPictureClick();
+  // The selected entry as the picture operations name it.
+  bool SelectedRef(qv::TQvSkinPictureRef& Ref) const;
 
   TSkinEditorProject FProject;
   std::unique_ptr<qv::TForm> FForm;
@@ -89,11 +107,14 @@ class TSkinEditorForm {
   qv::TQvSkinListBox* FList = nullptr;
   TPictureView* FView = nullptr;
   qv::TQvSkinLabel* FInfo = nullptr;
+  qv::TQvSkinEdit* FIDBox = nullptr;
+  qv::TQvSkinCheckBox* FHighDPI = nullptr;
   qv::TQvSkinButton* FPreviewButton = nullptr;
   qv::TQvSkinPanel* FPreviewPanel = nullptr;
   qv::TQvHLSTrackBar* FShift[3] = {};
   qv::TQvSkinRes* FConfig = nullptr;
   std::vector<TSkinEntry> FShown;
+  String FListedFilter;
   qv::TQvSkinImage FPicture;       // the chosen picture as it is
   qv::TQvSkinImage FPreview;       // the chosen picture shifted
   qv::TQvSkinImage FTitlePreview;  // that, fitted into the title bar

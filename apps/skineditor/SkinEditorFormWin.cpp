@@ -15,6 +15,7 @@
 #include "controls/QvSkinLabel.h"
 #include "controls/QvSkinListBox.h"
 #include "controls/QvSkinPanel.h"
+#include "design/QvSkinPictures.h"
 #include "dialogs/QvMessageBox.h"
 #include "forms/QvFormBorder.h"
 #include "forms/QvFormSkinVar.h"
@@ -41,6 +42,9 @@ constexpr const wchar_t* kCaption = L"QvSkin Skin Editor";
 constexpr const wchar_t* kTitlePreviewID = L"QvSkinEditor_TitlePreview";
 constexpr int kTitlePictureHeight = 22;
 constexpr int kChecker = 8;
+constexpr const wchar_t* kPictureFilter =
+    L"Images(.png;.bmp;.jpg)|*.png;*.bmp;*.jpg|Svg Image(.svg)|*.svg";
+constexpr const wchar_t* kSvgFilter = L"Svg Image(.svg)|*.svg";
 
 // "Name|*.a;*.b" as the dialogs want it: pairs separated and ended by NULs.
 std::wstring DialogFilter(const String& Filter) {
@@ -166,7 +170,7 @@ void TSkinEditorForm::BuildControls() {
   FTitle->SetRenderText(true);
   FTitleImage = new TQvSkinNCImage(FForm.get());
   FTitleImage->Pos()->SetAlign(caRight);
-  FTitleImage->Pos()->SetXValue(260);
+  FTitleImage->Pos()->SetXValue(330);
   FTitleImage->Pos()->SetYValue(4);
   FTitleImage->SetCaptureMouse(false);
   TWndMethod Old = FForm->WindowProc;
@@ -193,13 +197,32 @@ void TSkinEditorForm::BuildControls() {
 
   FFilter = AddControl<TQvSkinEdit>(F, F, 12, 48, 280, 26);
   FFilter->SetTextHint(L"Filter pictures");
-  FFilter->OnChange = [this](TObject*) { SetFilter(FFilter->Text()); };
+  FFilter->OnChange = [this](TObject*) { FillList(Selected()); };
   FList = AddControl<TQvSkinListBox>(F, F, 12, 80, 280, 520);
   FList->OnListBoxClick = [this](TObject*) { SelectionChanged(); };
 
   FView = new TPictureView(F, FPicture);
   FView->SetBounds(304, 48, 400, 300);
   FView->SetParent(F);
+  // The picture commands beside the view.
+  AddControl<TQvSkinLabel>(F, F, 716, 48, 230, 18)->SetCaption(L"ID of a new picture:");
+  FIDBox = AddControl<TQvSkinEdit>(F, F, 716, 68, 230, 26);
+  FIDBox->SetTextHint(L"the file name");
+  FHighDPI = AddControl<TQvSkinCheckBox>(F, F, 716, 100, 230, 20);
+  FHighDPI->SetCaption(L"High-DPI variant (@DPI200)");
+  const std::pair<const wchar_t*, std::function<void()>> Commands[] = {
+      {L"Add picture...", [this] { AddClick(); }},
+      {L"Replace picture...", [this] { ReplaceClick(); }},
+      {L"Delete picture", [this] { DeletePicture(); }},
+      {L"Export picture...", [this] { ExportPictureClick(); }},
+  };
+  int Y = 130;
+  for (const auto& [Caption, Run] : Commands) {
+    auto* B = AddControl<TQvSkinButton>(F, F, 716, Y, 230, 27);
+    B->SetCaption(Caption);
+    B->OnClick = [Run](TObject*) { Run(); };
+    Y += 36;
+  }
   FInfo = AddControl<TQvSkinLabel>(F, F, 304, 354, 400, 20);
   FInfo->SetCaption(String());
 
@@ -276,13 +299,83 @@ void TSkinEditorForm::ExportClick() {
   if (!File.empty()) ExportSkin(File);
 }
 
+bool TSkinEditorForm::SelectedRef(TQvSkinPictureRef& Ref) const {
+  const int I = FList->ItemIndex();
+  if (I < 0 || I >= int(FShown.size())) return false;
+  Ref = {FShown[size_t(I)].Svg ? plSvg : plBitmaps, FShown[size_t(I)].ID};
+  return true;
+}
+
+void TSkinEditorForm::SetNewPictureID(const String& ID, bool HighDPI) {
+  FIDBox->SetText(ID);
+  FHighDPI->SetChecked(HighDPI);
+}
+
+bool TSkinEditorForm::AddPicture(const String& FileName) {
+  TQvSkinPictureRef Added;
+  if (!Run([&] {
+        Added = FProject.Pictures().Add(FileName, FIDBox->Text(), FHighDPI->Checked(), ds200);
+      }))
+    return false;
+  FillList(Added.ID);
+  return true;
+}
+
+bool TSkinEditorForm::ReplacePicture(const String& FileName) {
+  TQvSkinPictureRef Ref;
+  if (!SelectedRef(Ref)) return false;
+  if (!Run([&] { FProject.Pictures().Replace(Ref, FileName); })) return false;
+  FillList(Ref.ID);
+  return true;
+}
+
+bool TSkinEditorForm::DeletePicture() {
+  TQvSkinPictureRef Ref;
+  if (!SelectedRef(Ref)) return false;
+  if (!Run([&] { FProject.Pictures().Delete(Ref); })) return false;
+  FillList(String());
+  return true;
+}
+
+bool TSkinEditorForm::ExportPicture(const String& FileName) {
+  TQvSkinPictureRef Ref;
+  if (!SelectedRef(Ref)) return false;
+  return Run([&] {
+    if (Ref.List == plSvg)
+      FProject.Pictures().ExportSvg(Ref.ID, FileName);
+    else
+      FProject.Pictures().ExportPng(Ref.ID, FileName);
+  });
+}
+
+void TSkinEditorForm::AddClick() {
+  const String File = ChooseOpenFile(kPictureFilter);
+  if (!File.empty()) AddPicture(File);
+}
+
+void TSkinEditorForm::ReplaceClick() {
+  TQvSkinPictureRef Ref;
+  if (!SelectedRef(Ref)) return;
+  const String File = ChooseOpenFile(Ref.List == plSvg ? kSvgFilter : kPictureFilter);
+  if (!File.empty()) ReplacePicture(File);
+}
+
+void TSkinEditorForm::ExportPictureClick() {
+  TQvSkinPictureRef Ref;
+  if (!SelectedRef(Ref)) return;
+  const String File = Ref.List == plSvg ? ChooseSaveFile(kSvgFilter, L".svg")
+                                        : ChooseSaveFile(L"PngImage(*.Png)|*.png", L".png");
+  if (!File.empty()) ExportPicture(File);
+}
+
 void TSkinEditorForm::SetFilter(const String& Text) {
-  if (FFilter->Text() != Text) FFilter->SetText(Text);  // comes back here through OnChange
-  FillList(Selected());
+  if (FFilter->Text() != Text) FFilter->SetText(Text);  // may fill the list through OnChange
+  if (FListedFilter != Text) FillList(Selected());
 }
 
 void TSkinEditorForm::FillList(const String& Keep) {
-  FShown = FProject.IsOpen() ? FProject.Entries(FFilter->Text()) : std::vector<TSkinEntry>();
+  FListedFilter = FFilter->Text();
+  FShown = FProject.Entries(FListedFilter);
   TStringList Lines;
   for (const TSkinEntry& E : FShown) Lines.Add(E.Svg ? E.ID + L"  (SVG)" : E.ID);
   {

@@ -1,7 +1,7 @@
 #include "SkinEditorProject.h"
 
 #include "design/QvSkinFile.h"
-#include "host/ObjectText.h"
+#include "design/QvSkinPictures.h"
 #include "host/Streams.h"
 #include "resources/QvSkinResDM.h"
 
@@ -28,35 +28,24 @@ String TSkinEditorProject::ModuleFileName() const {
   return FFolder + QvSkinModuleFileName;
 }
 
-void TSkinEditorProject::RequireOpen() const {
-  if (!IsOpen()) throw Exception(L"Not found Project Path!");
-}
-
-std::unique_ptr<TQvSkinResDM> TSkinEditorProject::ReadModule(const String& FileName) {
-  CheckSkinFileData(ReadFileBytes(FileName));
-  TStringList Lines;
-  Lines.LoadFromFile(FileName);
-  auto Module = std::make_unique<TQvSkinResDM>(nullptr);
-  TextToComponent(Lines.Text(), *Module);
-  return Module;
+TQvSkinPictures& TSkinEditorProject::Pictures() const {
+  if (!FPictures) throw Exception(L"Not found Project Path!");
+  return *FPictures;
 }
 
 void TSkinEditorProject::Open(const String& Folder) {
-  const String Dir = Folder.empty() ? Folder : IncludeTrailingPathDelimiter(Folder);
-  if (!Dir.empty() && !FileExists(Dir + QvSkinModuleFileName)) {
-    // A new project starts from the default skin.
-    TQvSkinResDM Fresh(nullptr);
-    OpenSkinProject(Folder, &Fresh);
-  } else {
-    OpenSkinProject(Folder, nullptr);
-  }
-  FModule = ReadModule(Dir + QvSkinModuleFileName);
-  FFolder = Dir;
-}
-
-void TSkinEditorProject::LoadModule() {
-  RequireOpen();
-  FModule = ReadModule(ModuleFileName());
+  // A module of its own, starting as the default skin: a project without a module file
+  // gets that one.
+  auto Module = std::make_unique<TQvSkinResDM>(nullptr);
+  // An import renews the project's module, as the resource manager renews its own.
+  auto Pictures = std::make_unique<TQvSkinPictures>(Folder, Module.get(), [this] {
+    FModule = std::make_unique<TQvSkinResDM>(nullptr);
+    return FModule.get();
+  });
+  Pictures->Open();
+  FModule = std::move(Module);
+  FPictures = std::move(Pictures);
+  FFolder = IncludeTrailingPathDelimiter(Folder);
 }
 
 std::vector<TSkinEntry> TSkinEditorProject::Entries(const String& Filter) const {
@@ -77,20 +66,12 @@ std::vector<TSkinEntry> TSkinEditorProject::Entries(const String& Filter) const 
   return Result;
 }
 
-void TSkinEditorProject::WriteBack() {
-  RequireOpen();
-  WriteBackSkinProject(FFolder, FModule.get());
-}
-
 void TSkinEditorProject::ExportSkin(const String& FileName) const {
-  RequireOpen();
-  ExportSkinFile(FFolder, FileName);
+  Pictures().ExportSkin(FileName);
 }
 
 void TSkinEditorProject::ImportSkin(const String& FileName) {
-  RequireOpen();
-  ImportSkinFile(FFolder, FileName);
-  LoadModule();
+  Pictures().ImportSkin(FileName);
 }
 
 }  // namespace skineditor

@@ -10,7 +10,8 @@
 
 namespace qv {
 class TQvSkinResDM;
-}
+class TQvSkinPictures;
+}  // namespace qv
 
 namespace skineditor {
 
@@ -37,7 +38,7 @@ class TSkinEditorProject {
 
   // The open project's folder with a trailing delimiter; empty before the first Open.
   const String& Folder() const { return FFolder; }
-  bool IsOpen() const { return !FFolder.empty(); }
+  bool IsOpen() const { return FPictures != nullptr; }
   String ModuleFileName() const;
 
   // The project's module; nil before the first Open.
@@ -47,25 +48,22 @@ class TSkinEditorProject {
   // design-time file rebuilt, and the module loaded. Raises with the library's messages
   // ("Not found Project Path!", ...); on failure the previous project stays open.
   void Open(const String& Folder);
-  // Creates the project's module again from its file: checked completely first, so a
-  // damaged file raises and the module stays.
-  void LoadModule();
+  // The picture operations on the open project; raises "Not found Project Path!" when
+  // none is open. Every change is written back at once.
+  qv::TQvSkinPictures& Pictures() const;
   // The pictures, then the vector items, whose ID or description contains Filter.
   std::vector<TSkinEntry> Entries(const String& Filter = String()) const;
 
-  // Writes the module back into the project (atomically).
-  void WriteBack();
   // Copies the project's module to FileName.
   void ExportSkin(const String& FileName) const;
   // Replaces the project's module with FileName (checked first, the old one kept as the
-  // backup), then creates the module again from it.
+  // backup), then creates the project's module again and fills it from the file.
   void ImportSkin(const String& FileName);
 
  private:
-  void RequireOpen() const;
-  static std::unique_ptr<qv::TQvSkinResDM> ReadModule(const String& FileName);
   String FFolder;
   std::unique_ptr<qv::TQvSkinResDM> FModule;
+  std::unique_ptr<qv::TQvSkinPictures> FPictures;
 };
 
 }  // namespace skineditor
