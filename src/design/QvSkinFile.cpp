@@ -40,6 +40,10 @@ String DecodeText(const std::vector<uint8_t>& Data) {
 }  // namespace
 
 void CheckSkinFileData(const std::vector<uint8_t>& Data) {
+  ParseSkinFileData(Data);
+}
+
+TObjectNode ParseSkinFileData(const std::vector<uint8_t>& Data) {
   if (int64_t(Data.size()) > QvSkinFileMaxSize) Refuse(L"the file is too large");
   if (Data.empty()) Refuse(L"the file is empty");
   for (size_t I = TextStart(Data); I < Data.size(); ++I)
@@ -52,7 +56,7 @@ void CheckSkinFileData(const std::vector<uint8_t>& Data) {
   }
   if (Root.ClassName != L"TQvSkinResDM") Refuse(L"the file holds no skin module");
   for (const TObjectNode& Child : Root.Children)
-    if (Child.Name == L"QvSkinImageListMain" && Child.ClassName == L"TQvSkinImageList") return;
+    if (Child.Name == L"QvSkinImageListMain" && Child.ClassName == L"TQvSkinImageList") return Root;
   Refuse(L"the skin module has no main picture list");
 }
 
@@ -74,18 +78,22 @@ void RebuildDesignTimeFile(const String& Folder) {
                       DesignTimeData(Module));
 }
 
+std::vector<uint8_t> ReadSkinFile(const String& FileName) {
+  if (!FileExists(FileName)) throw Exception(L"Not found qvskin resource file!");
+  std::error_code Ec;
+  const auto Size = std::filesystem::file_size(std::filesystem::path(FileName), Ec);
+  if (Ec) throw EFOpenError(L"Cannot open file \"" + FileName + L"\"");
+  if (Size > uint64_t(QvSkinFileMaxSize)) Refuse(L"the file is too large");
+  return ReadFileBytes(FileName);
+}
+
 void ExportSkinFile(const String& Folder, const String& FileName) {
   WriteFileAtomically(FileName, ReadModule(Folder));
 }
 
 void ImportSkinFile(const String& Folder, const String& FileName) {
   const std::vector<uint8_t> Old = ReadModule(Folder);
-  if (!FileExists(FileName)) throw Exception(L"Not found qvskin resource file!");
-  std::error_code Ec;
-  const auto Size = std::filesystem::file_size(std::filesystem::path(FileName), Ec);
-  if (Ec) throw EFOpenError(L"Cannot open file \"" + FileName + L"\"");
-  if (Size > uint64_t(QvSkinFileMaxSize)) Refuse(L"the file is too large");
-  const std::vector<uint8_t> New = ReadFileBytes(FileName);
+  const std::vector<uint8_t> New = ReadSkinFile(FileName);
   CheckSkinFileData(New);
   const String Dir = IncludeTrailingPathDelimiter(Folder);
   TStringList Module;

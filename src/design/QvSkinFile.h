@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "design/QvInstallFolder.h"
+#include "host/ObjectText.h"
 #include "host/Types.h"
 
 namespace qv {
@@ -23,6 +24,12 @@ constexpr int64_t QvSkinFileMaxSize = 32 * 1024 * 1024;
 // Parses Data as a skin module and raises EParserError with a readable reason when it is
 // too large, not text, malformed, or not the skin module.
 void CheckSkinFileData(const std::vector<uint8_t>& Data);
+// The same check, answering the module's parsed tree.
+TObjectNode ParseSkinFileData(const std::vector<uint8_t>& Data);
+
+// Reads a skin file from elsewhere: "Not found qvskin resource file!" when it is missing;
+// refused unread when it is larger than the limit.
+std::vector<uint8_t> ReadSkinFile(const String& FileName);
 
 // Rebuilds the design-time file in Folder from the module file there (empty when the main
 // list's block is missing).

@@ -77,12 +77,19 @@ bool ExtractBetweenStrings(const TStringList& Lines, TStringList& Dest, const St
     return CaseSensitive ? Trim(S) : UpperCase(Trim(S));
   };
   const String Start = Norm(StartLine), End = Norm(EndLine);
+  // Only a line of the wanted trimmed length can match: the others (most of a long text)
+  // are passed over without being copied.
+  auto Matches = [&](const String& Line, const String& Wanted) {
+    size_t B = 0, E = Line.size();
+    while (B < E && Line[B] <= L' ') ++B;
+    while (E > B && Line[E - 1] <= L' ') --E;
+    return E - B == Wanted.size() && Norm(Line) == Wanted;
+  };
   int First = -1, Last = -1;
   for (int i = 0; i < Lines.Count() && Last < 0; ++i) {
-    String L = Norm(Lines.Strings(i));
     if (First < 0) {
-      if (L == Start) First = i;
-    } else if (L == End) {
+      if (Matches(Lines.Strings(i), Start)) First = i;
+    } else if (Matches(Lines.Strings(i), End)) {
       Last = i;
     }
   }
