@@ -11,6 +11,7 @@
 #include "forms/QvSkinMainMenu.h"
 #include "forms/QvSkinNCButton.h"
 #include "forms/QvSkinRes.h"
+#include "forms/QvSystemMenu.h"
 #include "host/Application.h"
 #include "host/Form.h"
 #include "host/Platform.h"
@@ -735,6 +736,22 @@ void TQvSkinForm::NewWndProc(TMessage& Message) {
       return NCButtonUp(Message);
     case WM_NCLBUTTONDBLCLK:
       if (FActive) NCDoubleClick(Message);
+      return;
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+      // A right click on the skinned title opens the system menu on release. The platform
+      // would test the point against its own, smaller caption and show nothing below it.
+      if (Framed && Message.WParam == HTCAPTION) {
+        if (Message.Msg == WM_NCRBUTTONUP)
+          TrackSystemMenu(FDestForm, TPoint{Message.XPos(), Message.YPos()});
+        return;
+      }
+      return PassOn(Message);
+    case WM_EXITMENULOOP:
+      // The platform's menu mode draws its system button into the caption; the skin's
+      // title comes back.
+      PassOn(Message);
+      if (Framed) DrawNCRect();
       return;
     case WM_SYSCOMMAND:
       switch (Message.WParam & 0xFFF0) {

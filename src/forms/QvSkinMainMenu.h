@@ -4,6 +4,7 @@
 // (skinned by MenuSkin when set), or runs the entry's OnClick when it has none. While a
 // popup is open the user moves to a neighbouring item with the mouse or the arrow keys:
 // the open popup closes and the form opens the next one shortly after (MM_MENUCLOSED).
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -129,7 +130,9 @@ class TQvSkinMainMenu : public TPersistent {
   friend class TQvSkinNCMenuItem;
   void ClearList();
   void ItemGone(TQvSkinNCMenuItem* Item);
-  TMenuItem* CloneMenuItem(TMenuItem* Item);
+  // The caption a clone shows (the platform's popups are kept on the screen by it).
+  using TCaptionFit = std::function<String(const TMenuItem& Item)>;
+  TMenuItem* CloneMenuItem(TMenuItem* Item, const TCaptionFit& Fit);
   // The open popup's life: pointer watching and arrow keys.
   void PopupOpening(TQvSkinNCMenuItem* Item);
   void PopupClosed();

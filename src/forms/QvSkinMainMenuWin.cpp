@@ -7,6 +7,7 @@
 #include "forms/QvSkinMainMenu.h"
 #include "forms/QvSkinMenu.h"
 #include "graphics/SimpleTimer.h"
+#include "host/ControlsWin.h"
 #include "host/Font.h"
 #include "host/Form.h"
 #include "host/Platform.h"
@@ -70,6 +71,38 @@ LRESULT CALLBACK MenuKeyFilter(int Code, WPARAM WParam, LPARAM LParam) {
     }
   }
   return CallNextHookEx(gKeyHook, Code, WParam, LParam);
+}
+
+// Widths of text as the platform draws its own popup menus: in the system's menu font.
+class TPlatformMenuText {
+ public:
+  TPlatformMenuText() = default;
+  ~TPlatformMenuText() {
+    SelectObject(FDC, FOld);
+    ReleaseDC(nullptr, FDC);
+  }
+  TPlatformMenuText(const TPlatformMenuText&) = delete;
+  TPlatformMenuText& operator=(const TPlatformMenuText&) = delete;
+  int Width(const String& Text) const {
+    const String Shown = StripHotkey(Text);
+    SIZE S{};
+    GetTextExtentPoint32W(FDC, Shown.c_str(), int(Shown.size()), &S);
+    return S.cx;
+  }
+
+ private:
+  HDC FDC = GetDC(nullptr);
+  HGDIOBJ FOld = SelectObject(FDC, MenuFont());
+};
+
+// Width of the work area of the monitor that shows the form (of the primary one without).
+int WorkWidth(TCustomForm* F) {
+  TRect R;
+  if (HWND H = WndOf(F)) {
+    GetMonitorWorkArea(H, true, R);
+    return R.Width();
+  }
+  return GetSystemMetrics(SM_CXSCREEN);
 }
 
 }  // namespace
@@ -288,11 +321,11 @@ void TQvSkinMainMenu::ClearList() {
   FMenuList.clear();
 }
 
-TMenuItem* TQvSkinMainMenu::CloneMenuItem(TMenuItem* Item) {
+TMenuItem* TQvSkinMainMenu::CloneMenuItem(TMenuItem* Item, const TCaptionFit& Fit) {
   auto* C = new TMenuItem(nullptr);
   C->SetRadioItem(Item->RadioItem());
   C->SetGroupIndex(Item->GroupIndex());
-  C->SetCaption(Item->Caption());
+  C->SetCaption(Fit ? Fit(*Item) : Item->Caption());
   C->SetShortCut(Item->ShortCut());
   C->SetChecked(Item->Checked());
   C->SetEnabled(Item->Enabled());
@@ -305,7 +338,7 @@ TMenuItem* TQvSkinMainMenu::CloneMenuItem(TMenuItem* Item) {
   C->SetVisible(Item->Visible());
   C->SetTag(Item->Tag());
   C->SetHint(Item->Hint());
-  for (int I = 0; I < Item->Count(); ++I) C->Add(CloneMenuItem(Item->Items(I)));
+  for (int I = 0; I < Item->Count(); ++I) C->Add(CloneMenuItem(Item->Items(I), Fit));
   if (FMenuSkin) FMenuSkin->DrawMenuItem(C);
   return C;
 }
@@ -316,6 +349,21 @@ void TQvSkinMainMenu::Build() {
   FDone = true;
   ClearList();
   if (!FMainMenu) return;
+  // The platform draws the popups without a menu skin and never shortens a caption, so a
+  // very long one would push its popup off the screen: the clone shows it cut.
+  std::unique_ptr<TPlatformMenuText> Text;
+  TCaptionFit Fit;
+  if (!FMenuSkin) {
+    Text = std::make_unique<TPlatformMenuText>();
+    const int MaxWidth = QvMenuMaxItemWidth(WorkWidth(FForm));
+    Fit = [&Text, MaxWidth](const TMenuItem& Item) {
+      int Room = MaxWidth;
+      if (Item.ShortCut() != scNone)
+        Room -= kQvMenuShortCutGap + Text->Width(ShortCutToText(Item.ShortCut()));
+      return QvFitMenuCaption(Item.Caption(), Room,
+                              [&Text](const String& S) { return Text->Width(S); });
+    };
+  }
   TMenuItem* Root = FMainMenu->Items();
   for (int I = 0; I < Root->Count(); ++I) {
     TMenuItem* Entry = Root->Items(I);
@@ -329,7 +377,7 @@ void TQvSkinMainMenu::Build() {
     // The menu opens under the item, not from a click on a window.
     D->PopupMenu->SetTrackButton(tbLeftButton);
     for (int J = 0; J < Entry->Count(); ++J)
-      D->PopupMenu->Items()->Add(CloneMenuItem(Entry->Items(J)));
+      D->PopupMenu->Items()->Add(CloneMenuItem(Entry->Items(J), Fit));
     D->Caption = Entry->Caption();
     D->Enabled = Entry->Enabled();
     D->OnClick = Entry->OnClick;

@@ -14,6 +14,30 @@ int CentreRounded(int Top, int Span, int Size) {
 
 }  // namespace
 
+String QvFitMenuCaption(const String& Caption, int MaxWidth,
+                        const std::function<int(const String&)>& TextWidth) {
+  if (TextWidth(Caption) <= MaxWidth) return Caption;
+  static const String Ellipsis = L"...";
+  auto Head = [&](size_t N) {
+    String H = Caption.substr(0, N);
+    // An odd run of '&' at the end would mark the first dot as the accelerator.
+    size_t Marks = 0;
+    while (Marks < H.size() && H[H.size() - 1 - Marks] == L'&') ++Marks;
+    if (Marks % 2) H.pop_back();
+    return H + Ellipsis;
+  };
+  // The widths of the heads grow with their length: the longest that fits.
+  size_t Lo = 0, Hi = Caption.size();
+  while (Lo < Hi) {
+    const size_t Mid = (Lo + Hi + 1) / 2;
+    if (TextWidth(Head(Mid)) <= MaxWidth)
+      Lo = Mid;
+    else
+      Hi = Mid - 1;
+  }
+  return Head(Lo);
+}
+
 void QvMeasureMenuItem(const TQvMenuMetrics& M, bool IsLine, int CaptionWidth, int ShortCutWidth,
                        const TQvMenuItemPlace& Place, int& Width, int& Height) {
   const int BO = M.BorderOffset;

@@ -2,6 +2,8 @@
 // The skinned popup menu's arithmetic: how high and wide an item is measured, and where
 // its background, highlight, glyphs, text and separator line go. Portable; every size is
 // already scaled for the screen.
+#include <functional>
+
 #include "host/Types.h"
 
 namespace qv {
@@ -13,6 +15,18 @@ struct TQvMenuMetrics {
   int One = 1;             // one scaled pixel
   int HilightHeight = 22;  // height of the highlight picture; < 0 when it is missing
 };
+
+// The widest a popup item is measured on a screen ScreenWidth wide, so that a popup with a
+// very long caption still fits on it.
+constexpr int QvMenuMaxItemWidth(int ScreenWidth) {
+  return ScreenWidth * 3 / 4;
+}
+
+// Caption cut so that TextWidth of it is at most MaxWidth: the longest head of it that fits
+// with "..." after it (no accelerator mark left dangling at the cut), or "..." alone when
+// nothing fits with it. A caption that fits comes back as it is.
+String QvFitMenuCaption(const String& Caption, int MaxWidth,
+                        const std::function<int(const String&)>& TextWidth);
 
 // Space kept between a caption and its shortcut, so the right-aligned shortcut never
 // runs into the caption.

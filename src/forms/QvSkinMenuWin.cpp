@@ -310,7 +310,7 @@ void TQvSkinMenu::MeasureMenuItem(TMenuItem* Item, TCanvas* ACanvas, int& Width,
   }
   QvMeasureMenuItem(M, Item->IsLine(), CaptionW, ShortCutW, PlaceOf(Item), Width, Height);
   // A very long caption must not push the popup off the screen: it ends in an ellipsis.
-  const int MaxWidth = GetSystemMetrics(SM_CXSCREEN) * 3 / 4;
+  const int MaxWidth = QvMenuMaxItemWidth(GetSystemMetrics(SM_CXSCREEN));
   if (!Item->IsLine() && MaxWidth > 0) Width = std::min(Width, MaxWidth);
 }
 

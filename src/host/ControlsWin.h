@@ -30,6 +30,8 @@ void HandleControlException();
 COLORREF ColorToPlatform(TColor Color);
 // Standard cursor handle of a cursor identity (nil for crDefault).
 HCURSOR CursorHandle(TCursor Cursor);
+// The system's menu font, for measuring and drawing menu items (one, kept for the process).
+HFONT MenuFont();
 
 // The link between a control and its window (TWinControl keeps its handle private).
 struct TWinControlAccess {

@@ -354,7 +354,12 @@ TOwnerDrawState DrawStateOf(UINT State) {
   return S;
 }
 
-// The menu font of the system, for measuring and drawing menu items.
+bool ItemIsOurs(TMenu* Menu, TMenuItem* Item) {
+  return Item && Item->GetParentMenu() == Menu;
+}
+
+}  // namespace
+
 HFONT MenuFont() {
   static HFONT Font = [] {
     NONCLIENTMETRICSW M{};
@@ -364,12 +369,6 @@ HFONT MenuFont() {
   }();
   return Font;
 }
-
-bool ItemIsOurs(TMenu* Menu, TMenuItem* Item) {
-  return Item && Item->GetParentMenu() == Menu;
-}
-
-}  // namespace
 
 bool TMenu::DispatchOwnerDraw(TMessage& Message) {
   if (Message.Msg == WM_MEASUREITEM) {

@@ -79,4 +79,26 @@ TEST(MenuGeometry, StacksAPopupInsideItsFrame) {
   EXPECT_EQ(Items[2], Rect(3, 34, 123, 62));
 }
 
+TEST(MenuGeometry, LongCaptionsAreCutToFit) {
+  auto Width = [](const String& S) { return int(S.size()); };  // one unit per character
+  struct {
+    String Caption;
+    int MaxWidth;
+    String Fitted;
+  } const Cases[] = {
+      {L"Open", 4, L"Open"},
+      {L"", 0, L""},
+      {L"Open file", 8, L"Open ..."},
+      {String(300, L'W'), 10, L"WWWWWWW..."},
+      {L"Sa&ved file", 5, L"Sa..."},     // the mark does not dangle before the dots
+      {L"Sa&&ved file", 7, L"Sa&&..."},  // a doubled mark is a plain '&' and stays
+      {L"Open", 2, L"..."},
+  };
+  for (const auto& C : Cases) {
+    const String Fitted = QvFitMenuCaption(C.Caption, C.MaxWidth, Width);
+    EXPECT_EQ(Fitted, C.Fitted) << ToUtf8(C.Caption) << " in " << C.MaxWidth;
+  }
+  EXPECT_EQ(QvMenuMaxItemWidth(1600), 1200);
+}
+
 }  // namespace

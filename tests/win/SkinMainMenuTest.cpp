@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "MenuStepsSupport.h"
 #include "SkinFormTestSupport.h"
 #include "forms/QvPopupListEx.h"
 #include "forms/QvSkinMainMenu.h"
@@ -17,35 +18,8 @@ using qvtest::PumpUntil;
 
 namespace {
 
-// Steps run from a thread timer while the menu loop runs: each waits until its condition
-// holds with a popup on screen, then sends its keys or runs its action.
-struct TStep {
-  std::function<bool()> When;
-  std::vector<WORD> Keys;
-  std::function<void()> Then;
-};
-std::vector<TStep>* gSteps = nullptr;
-size_t gDone = 0;
-
-void DuringMenus(std::vector<TStep>& Steps) {
-  gSteps = &Steps;
-  gDone = 0;
-  SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR Id, DWORD) {
-    if (!gSteps || gDone >= gSteps->size()) {
-      KillTimer(nullptr, Id);
-      return;
-    }
-    HWND Menu = FindWindowW(L"#32768", nullptr);
-    TStep& S = (*gSteps)[gDone];
-    if (!Menu || !IsWindowVisible(Menu) || (S.When && !S.When())) return;
-    ++gDone;
-    for (WORD K : S.Keys) {
-      qvtest::SendKey(K, false);
-      qvtest::SendKey(K, true);
-    }
-    if (S.Then) S.Then();
-  });
-}
+using qvtest::DuringMenus;
+using TStep = qvtest::TMenuStep;
 
 class SkinMainMenuTest : public qvtest::SkinFormFixture {
  protected:
@@ -79,8 +53,9 @@ class SkinMainMenuTest : public qvtest::SkinFormFixture {
   void Run(std::vector<TStep>& Steps, const std::function<void()>& Start) {
     DuringMenus(Steps);
     Start();
-    EXPECT_TRUE(PumpUntil([&] { return gDone == Steps.size() && !Focus(); }, 5000));
-    gSteps = nullptr;
+    EXPECT_TRUE(
+        PumpUntil([&] { return qvtest::MenuStepsDone() == Steps.size() && !Focus(); }, 5000));
+    qvtest::StopMenuSteps();
     qvtest::PumpIdle();
   }
 
@@ -123,7 +98,7 @@ TEST_F(SkinMainMenuTest, ArrowsMoveBetweenItems) {
       {[&] { return Focus() == Item(1); }, {VK_ESCAPE}},
   };
   Run(Steps, [] { qvtest::PressKey('F', {VK_MENU}); });
-  EXPECT_EQ(gDone, Steps.size());
+  EXPECT_EQ(qvtest::MenuStepsDone(), Steps.size());
 }
 
 TEST_F(SkinMainMenuTest, MouseOpensMovesAndChoosesOnce) {
@@ -176,7 +151,8 @@ TEST(SkinMainMenuHook, TwoMenusOneFreedKeepTheReplacement) {
 }  // namespace
 
 // Bad input through the title bar: a long menu, a very long caption and an empty one each
-// get an item that opens its popup under a real click, and the popup stays on the screen.
+// get an item that opens its popup under a real click, and the popup stays on the screen,
+// whether the skin or the platform draws it.
 class SkinMainMenuBadInputTest : public qvtest::SkinFormFixture {};
 
 TEST_F(SkinMainMenuBadInputTest, OpensLaidOutAndOnTheScreen) {
@@ -191,47 +167,50 @@ TEST_F(SkinMainMenuBadInputTest, OpensLaidOutAndOnTheScreen) {
       {"300-character caption", L"&" + Long, 2, Long},
       {"empty caption", L"", 2, L""},
   };
-  for (auto& C : Cases) {
-    SCOPED_TRACE(C.Name);
-    Form = std::make_unique<TForm>(nullptr);
-    Form->SetBounds(L, T, W, H);
-    Skin();
-    auto* Main = new TMainMenu(Form.get());
-    TMenuItem* Entry = qvtest::NewMenuItem(Form.get(), Main->Items(), C.Entry);
-    for (int I = 0; I < C.Subs; ++I) qvtest::NewMenuItem(Form.get(), Entry, C.Sub);
-    SkinForm->MainMenu()->SetMainMenu(Main);
-    // Skinned popups: their items are measured by the skin, which keeps them on the screen.
-    SkinForm->MainMenu()->SetMenuSkin(new TQvSkinMenu(Form.get()));
-    Form->Show();
-    SetForegroundWindow(Wnd());
-    ASSERT_TRUE(PumpUntil(
-        [&] { return Screen->ActiveForm() == Form.get() && SkinForm->NCCtrlList().size() == 4; }));
-    qvtest::PumpIdle();
-    TQvSkinNCMenuItem* Item = SkinForm->MainMenu()->MenuList().at(0)->NCMenuItem;
-    const TRect R = Item->GetRect();
-    ASSERT_GT(R.Width(), 0);
-    ASSERT_LT(R.Left, W);
-    // A point of the item that lies on the form. The popup's menu loop runs inside the
-    // click; the step reads the popup's place and closes it.
-    const POINT P = At((R.Left + std::min<int>(R.Right, W / 2)) / 2, (R.Top + R.Bottom) / 2);
-    RECT PR{};
-    std::vector<TStep> Steps{{[&] {
-                                GetWindowRect(FindWindowW(L"#32768", nullptr), &PR);
-                                return true;
-                              },
-                              {VK_ESCAPE}}};
-    DuringMenus(Steps);
-    qvtest::Click(P.x, P.y);
-    EXPECT_TRUE(
-        PumpUntil([&] { return gDone == Steps.size() && !SkinForm->MainMenu()->FocusMenu(); }));
-    gSteps = nullptr;
-    qvtest::PumpIdle();
-    const RECT Screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    EXPECT_GT(PR.right - PR.left, 0);
-    EXPECT_GE(PR.left, Screen.left);
-    EXPECT_GE(PR.top, Screen.top);
-    EXPECT_LE(PR.right, Screen.right);
-    EXPECT_LE(PR.bottom, Screen.bottom);
-    Form.reset();
-  }
+  for (auto& C : Cases)
+    for (bool Skinned : {true, false}) {
+      SCOPED_TRACE(C.Name);
+      SCOPED_TRACE(Skinned ? "menu skin" : "platform popup");
+      Form = std::make_unique<TForm>(nullptr);
+      Form->SetBounds(L, T, W, H);
+      Skin();
+      auto* Main = new TMainMenu(Form.get());
+      TMenuItem* Entry = qvtest::NewMenuItem(Form.get(), Main->Items(), C.Entry);
+      for (int I = 0; I < C.Subs; ++I) qvtest::NewMenuItem(Form.get(), Entry, C.Sub);
+      SkinForm->MainMenu()->SetMainMenu(Main);
+      if (Skinned) SkinForm->MainMenu()->SetMenuSkin(new TQvSkinMenu(Form.get()));
+      Form->Show();
+      SetForegroundWindow(Wnd());
+      ASSERT_TRUE(PumpUntil([&] {
+        return Screen->ActiveForm() == Form.get() && SkinForm->NCCtrlList().size() == 4;
+      }));
+      qvtest::PumpIdle();
+      TQvSkinNCMenuItem* Item = SkinForm->MainMenu()->MenuList().at(0)->NCMenuItem;
+      const TRect R = Item->GetRect();
+      ASSERT_GT(R.Width(), 0);
+      ASSERT_LT(R.Left, W);
+      // A point of the item that lies on the form. The popup's menu loop runs inside the
+      // click; the step reads the popup's place and closes it.
+      const POINT P = At((R.Left + std::min<int>(R.Right, W / 2)) / 2, (R.Top + R.Bottom) / 2);
+      RECT PR{};
+      std::vector<TStep> Steps{{[&] {
+                                  GetWindowRect(FindWindowW(L"#32768", nullptr), &PR);
+                                  return true;
+                                },
+                                {VK_ESCAPE}}};
+      DuringMenus(Steps);
+      qvtest::Click(P.x, P.y);
+      EXPECT_TRUE(PumpUntil([&] {
+        return qvtest::MenuStepsDone() == Steps.size() && !SkinForm->MainMenu()->FocusMenu();
+      }));
+      qvtest::StopMenuSteps();
+      qvtest::PumpIdle();
+      const RECT Screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+      EXPECT_GT(PR.right - PR.left, 0);
+      EXPECT_GE(PR.left, Screen.left);
+      EXPECT_GE(PR.top, Screen.top);
+      EXPECT_LE(PR.right, Screen.right);
+      EXPECT_LE(PR.bottom, Screen.bottom);
+      Form.reset();
+    }
 }
