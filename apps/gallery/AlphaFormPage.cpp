@@ -1,6 +1,7 @@
-// The alpha form, edge docking and the size grip. The alpha form's frame is composed onto
-// the page as Windows composes the layered window; edge docking is drawn as the work area
-// sees it; a real form stands over the page with the size grip in its corner.
+// The alpha form, edge docking and the size grip. The alpha form is a real layered window
+// hosting title-bar controls; its frame is also composed onto the page as Windows composes
+// the layered window. Edge docking is drawn as the work area sees it; a real form stands
+// over the page with the size grip in its corner.
 // windows.h first: it renames TCanvas::TextOut to TextOutW, as in the library.
 #include <windows.h>
 
@@ -11,9 +12,12 @@
 #include "controls/QvSkinSizeGrip.h"
 #include "forms/QvAlphaForm.h"
 #include "forms/QvEdgeDockGeometry.h"
+#include "forms/QvSkinNCButton.h"
+#include "forms/QvSkinNCCtrls.h"
 #include "host/Canvas.h"
 #include "host/Font.h"
 #include "host/Form.h"
+#include "host/Timer.h"
 #include "raster/Bitmap32.h"
 
 namespace gallery {
@@ -31,29 +35,106 @@ class TAlphaFormPage : public TGalleryPage {
     FHost->SetVisible(false);
     FHost->SetBounds(R.left, R.top, R.right - R.left, R.bottom - R.top);
     FHost->Heading(16, 16, L"TQvSkinAlphaForm: the whole form is one skin picture");
-    FHost->Label(16, 40, L"\"QvSkinPreview_bkg\" stretched as nine blocks over 320 x 200,");
-    FHost->Label(16, 58, L"composed onto the page as the layered window shows it");
+    FHost->Label(16, 40, L"A real layered window, \"QvSkinPreview_bkg\" as nine blocks, hosting");
+    FHost->Label(16, 58,
+                 L"title-bar controls: a label, buttons in one group, an image, a scrolling "
+                 L"message");
+    FHost->Label(16, 298, L"An X server without a compositor shows its soft edge solid.");
+    FHost->Heading(16, 330, L"The same frame composed onto the page, as Windows shows it");
     FHost->Heading(560, 16, L"TQvQQAlign: docking to the work area");
     FHost->Label(560, 40,
                  L"A 1000 x 700 work area at a quarter of its size: left at the top edge,");
     FHost->Label(560, 58,
                  L"a form slides out but for 2 pixels (left), and back under the cursor (right)");
-    FHost->Heading(16, 300, L"TQvSkinSizeGrip: drag the corner to size the form");
+    FHost->Heading(16, 600, L"TQvSkinSizeGrip: drag the corner to size the form");
     FHost->OnPaintGround = [this](TCanvas& Canvas) { PaintGround(Canvas); };
     FHost->SetParentWindow(Parent);
     FHost->SetVisible(true);
     POINT Origin{R.left, R.top};
     ClientToScreen(Parent, &Origin);
-    ShowGripForm(Origin.x + 16, Origin.y + 330);
+    HWND Owner = GetAncestor(Parent, GA_ROOT);
+    ShowAlphaForm(Owner, Origin.x + 16, Origin.y + 84);
+    ShowGripForm(Owner, Origin.x + 16, Origin.y + 630);
+  }
+
+  // The title-bar controls register with the alpha form through posted messages; the
+  // still picture waits for the message to be stepped into view.
+  bool Settled() const override {
+    return FAlpha && FAlpha->NCCtrlList().size() == kAlphaCtrls && (!FTimer || !FTimer->Enabled());
   }
 
   void Hide() override {
+    FTimer.reset();
+    FAlpha = nullptr;
+    FAlphaForm.reset();
     FForm.reset();
     FHost.reset();
   }
 
  private:
-  void ShowGripForm(int X, int Y) {
+  static constexpr size_t kAlphaCtrls = 6;
+  static constexpr int kAlphaW = 420, kAlphaH = 200;
+
+  void ShowAlphaForm(HWND Owner, int X, int Y) {
+    FAlphaForm = std::make_unique<TForm>(nullptr);
+    TForm* F = FAlphaForm.get();
+    F->SetBounds(X, Y, kAlphaW, kAlphaH);
+    F->SetCaption(L"Alpha form");
+    FAlpha = new TQvSkinAlphaForm(F);
+    // Every frame the form draws is composed onto the page again.
+    FFrame.OnChange = [this](TObject*) {
+      if (FHost) FHost->Invalidate();
+    };
+    FAlpha->SaveBitmap = &FFrame;
+    auto* Label = new TQvSkinNCLabel(F);
+    // Text with its own alpha: the plain text output would leave the layer transparent.
+    Label->SetRenderText(true);
+    Label->Font()->SetColor(TColor(0x383838));
+    Label->Pos()->SetXValue(14);
+    Label->Pos()->SetYValue(8);
+    const wchar_t* Captions[] = {L"Home", L"Mail", L"Tasks"};
+    for (int I = 0; I < 3; ++I) {
+      auto* B = new TQvSkinNCButton(F);
+      B->SetCaption(Captions[I]);
+      B->HotFont()->SetColor(TColor(0xB07838));
+      B->SetGroupIndex(1);
+      B->Pos()->SetXValue(110 + 56 * I);
+      B->Pos()->SetYValue(8);
+      if (I == 1) B->SetDown(true);
+    }
+    auto* Image = new TQvSkinNCImage(F);
+    Image->SetPicture(L"QvSkinMsgIcon_Info");
+    Image->Pos()->SetAlign(caRight);
+    Image->Pos()->SetXValue(52);
+    Image->Pos()->SetYValue(4);
+    auto* Message = new TQvSkinNCMessage(F);
+    Message->SetText(L"Scrolling message: news from the alpha form's title");
+    // Its area ends at X: 260 pixels from the left edge's 14.
+    Message->SetWidth(260);
+    Message->Pos()->SetAlign(caLeft);
+    Message->Pos()->SetXValue(14 + 260);
+    Message->Pos()->SetYValue(40);
+    if (AnimationsFrozen()) {
+      // Held still with the text at the start of its area: it enters from the right end,
+      // so two steps of 130 pixels bring it there once the form has drawn it.
+      Message->SetActiveScroll(false);
+      Message->SetStep(130);
+      FTimer = std::make_unique<TTimer>(nullptr);
+      FTimer->SetInterval(60);
+      FTimer->OnTimer = [this, Message](TObject*) {
+        if (FAlpha->NCCtrlList().size() != kAlphaCtrls) return;
+        FTimer->SetEnabled(false);
+        Message->ScrollStep();
+        Message->ScrollStep();
+      };
+      FTimer->SetEnabled(true);
+    }
+    F->HandleNeeded();
+    SetWindowLongPtrW(HWND(F->Handle()), GWLP_HWNDPARENT, LONG_PTR(Owner));
+    F->Show();
+  }
+
+  void ShowGripForm(HWND Owner, int X, int Y) {
     FForm = std::make_unique<TForm>(nullptr);
     FForm->SetBorderStyle(bsNone);
     FForm->SetBounds(X, Y, 320, 160);
@@ -74,22 +155,22 @@ class TAlphaFormPage : public TGalleryPage {
     auto* Grip = new TQvSkinSizeGrip(F);
     Grip->SetParent(F);
     Grip->SetBounds(F->ClientWidth() - 20, F->ClientHeight() - 20, 20, 20);
+    F->HandleNeeded();
+    SetWindowLongPtrW(HWND(F->Handle()), GWLP_HWNDPARENT, LONG_PTR(Owner));
     F->Show();
   }
 
   void PaintGround(TCanvas& Canvas) {
-    if (FAlpha.Empty()) {
-      TBitmap32 Frame;
-      TQvSkinAlphaForm Alpha(nullptr);
-      FAlpha.SetSize(340, 220);
-      FAlpha.Clear(Color32(FHost->Ground));
-      if (Alpha.RenderFrame(Frame, 320, 200)) {
-        Frame.SetDrawMode(dmBlend);
-        FAlpha.Draw(10, 10, &Frame);
-      }
-      DrawDocking();
+    if (FDock.Empty()) DrawDocking();
+    // The alpha form's last frame over the page's ground.
+    TBitmap32 Composed;
+    Composed.SetSize(kAlphaW + 20, kAlphaH + 20);
+    Composed.Clear(Color32(FHost->Ground));
+    if (!FFrame.Empty()) {
+      FFrame.SetDrawMode(dmBlend);
+      Composed.Draw(10, 10, &FFrame);
     }
-    FAlpha.DrawTo(Canvas.Handle(), 16, 80);
+    Composed.DrawTo(Canvas.Handle(), 6, 354);
     FDock.DrawTo(Canvas.Handle(), 560, 90);
   }
 
@@ -114,9 +195,14 @@ class TAlphaFormPage : public TGalleryPage {
     Form(Shown, 0xFFB8D0F0);
   }
 
+  // Declared before the forms, which use them up to their end.
   std::unique_ptr<TControlsHost> FHost;
-  std::unique_ptr<TForm> FForm;
-  TBitmap32 FAlpha, FDock;
+  // The alpha form's last frame (it copies each frame here).
+  TBitmap32 FFrame;
+  TBitmap32 FDock;
+  std::unique_ptr<TForm> FAlphaForm, FForm;
+  TQvSkinAlphaForm* FAlpha = nullptr;
+  std::unique_ptr<TTimer> FTimer;
 };
 
 const TPageRegistration gRegistration(96, [] {

@@ -4,6 +4,7 @@
 
 #include <type_traits>
 
+#include "controls/QvAccessibleStdChildren.h"
 #include "controls/QvAccessibleWin.h"
 #include "host/WinControl.h"
 
@@ -42,10 +43,12 @@ int PartIndex(const IQvAccessibleSource* C, const VARIANT& Child) {
 // The client object of one control window. It keeps only the window handle and finds the
 // control again on every call, so a client holding it after the control is gone gets
 // RPC_E_DISCONNECTED instead of a dangling pointer. Members the model does not cover go to
-// the platform's standard proxy of the same window (parent, navigation, children).
+// the platform's standard proxy of the same window (parent, navigation, children). For a
+// window asking for it (IQvAccessibleStdChildren) the proxy also answers for every child
+// it knows (the child windows), for hit tests and for the focus inside the window.
 class TQvAccessibleObject final : public IAccessible {
  public:
-  explicit TQvAccessibleObject(HWND Wnd) : FWnd(Wnd) {
+  TQvAccessibleObject(HWND Wnd, bool StdChildren) : FWnd(Wnd), FStdChildren(StdChildren) {
     CreateStdAccessibleObject(Wnd, OBJID_CLIENT, IidAccessible(), reinterpret_cast<void**>(&FStd));
   }
 
@@ -84,6 +87,7 @@ class TQvAccessibleObject final : public IAccessible {
 
   // IAccessible: what the model says.
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT Child, VARIANT* Role) override {
+    if (ProxyChild(Child)) return FStd->get_accRole(Child, Role);
     return Answer(Child, Role, [&](const TQvAccessibleInfo& I) {
       Role->vt = VT_I4;
       Role->lVal = LONG(AccessibleRoleValue(I.Role));
@@ -91,6 +95,7 @@ class TQvAccessibleObject final : public IAccessible {
     });
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT Child, VARIANT* State) override {
+    if (ProxyChild(Child)) return FStd->get_accState(Child, State);
     const bool Self = IsSelf(Child);
     return Answer(Child, State, [&](const TQvAccessibleInfo& I) {
       uint32_t Bits = AccessibleStateBits(I.State);
@@ -104,18 +109,23 @@ class TQvAccessibleObject final : public IAccessible {
     });
   }
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT Child, BSTR* Name) override {
+    if (ProxyChild(Child)) return FStd->get_accName(Child, Name);
     return Text(Child, Name, &TQvAccessibleInfo::Name);
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT Child, BSTR* Value) override {
+    if (ProxyChild(Child)) return FStd->get_accValue(Child, Value);
     return Text(Child, Value, &TQvAccessibleInfo::Value, true);
   }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT Child, BSTR* Action) override {
+    if (ProxyChild(Child)) return FStd->get_accDefaultAction(Child, Action);
     return Text(Child, Action, &TQvAccessibleInfo::DefaultAction);
   }
   HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT Child, BSTR* Key) override {
+    if (ProxyChild(Child)) return FStd->get_accKeyboardShortcut(Child, Key);
     return Text(Child, Key, &TQvAccessibleInfo::KeyboardShortcut);
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT Child) override {
+    if (ProxyChild(Child)) return FStd->accDoDefaultAction(Child);
     IQvAccessibleSource* C = Control();
     if (!C) return RPC_E_DISCONNECTED;
     const int Part = PartIndex(C, Child);
@@ -132,6 +142,7 @@ class TQvAccessibleObject final : public IAccessible {
   HRESULT STDMETHODCALLTYPE accLocation(LONG* X, LONG* Y, LONG* W, LONG* H,
                                         VARIANT Child) override {
     if (!X || !Y || !W || !H) return E_POINTER;
+    if (ProxyChild(Child)) return FStd->accLocation(X, Y, W, H, Child);
     IQvAccessibleSource* C = Control();
     if (!C) return RPC_E_DISCONNECTED;
     const int Part = PartIndex(C, Child);
@@ -154,6 +165,7 @@ class TQvAccessibleObject final : public IAccessible {
     VariantInit(Hit);
     IQvAccessibleSource* C = Control();
     if (!C) return RPC_E_DISCONNECTED;
+    if (FStdChildren && FStd) return FStd->accHitTest(X, Y, Hit);
     POINT P{X, Y};
     ScreenToClient(FWnd, &P);
     RECT R;
@@ -172,6 +184,8 @@ class TQvAccessibleObject final : public IAccessible {
     if (!Focus) return E_POINTER;
     VariantInit(Focus);
     if (!Control()) return RPC_E_DISCONNECTED;
+    if (HWND F = GetFocus(); FStdChildren && FStd && F && IsChild(FWnd, F))
+      return FStd->get_accFocus(Focus);
     if (GetFocus() != FWnd) return S_FALSE;
     Focus->vt = VT_I4;
     Focus->lVal = CHILDID_SELF;
@@ -230,6 +244,7 @@ class TQvAccessibleObject final : public IAccessible {
     return S_FALSE;
   }
   HRESULT STDMETHODCALLTYPE accSelect(LONG Flags, VARIANT Child) override {
+    if (ProxyChild(Child)) return FStd->accSelect(Flags, Child);
     if (!IsSelf(Child)) return E_INVALIDARG;
     if ((Flags & SELFLAG_TAKEFOCUS) == 0) return DISP_E_MEMBERNOTFOUND;
     SetFocus(FWnd);
@@ -252,6 +267,13 @@ class TQvAccessibleObject final : public IAccessible {
 
   IQvAccessibleSource* Control() const {
     return IsWindow(FWnd) ? dynamic_cast<IQvAccessibleSource*>(FindControl(FWnd)) : nullptr;
+  }
+
+  // A child the control does not model itself, answered by the standard proxy.
+  bool ProxyChild(const VARIANT& Child) const {
+    if (!FStdChildren || !FStd || IsSelf(Child)) return false;
+    IQvAccessibleSource* C = Control();
+    return C && !PartsOf(C);
   }
 
   // Nothing may leave a COM method as an exception.
@@ -298,6 +320,7 @@ class TQvAccessibleObject final : public IAccessible {
 
   LONG FRefs = 1;
   HWND FWnd;
+  bool FStdChildren;
   IAccessible* FStd = nullptr;
 };
 
@@ -316,7 +339,8 @@ void NotifyAccessibleChild(TWinControl* Control, TQvAccEvent Event, int Index) {
 
 intptr_t AccessibleObjectResult(TWinControl* Control, uintptr_t WParam, intptr_t LParam) {
   if (LONG(LParam) != LONG(OBJID_CLIENT) || !Control->HandleAllocated()) return 0;
-  auto* Object = new TQvAccessibleObject(Control->Handle());
+  auto* Object = new TQvAccessibleObject(
+      Control->Handle(), dynamic_cast<IQvAccessibleStdChildren*>(Control) != nullptr);
   LRESULT R = LresultFromObject(IidAccessible(), WPARAM(WParam), Object);
   if (R == LRESULT(CO_E_NOTINITIALIZED)) {
     // Marshalling needs COM on the window's thread; the GUI thread is an apartment

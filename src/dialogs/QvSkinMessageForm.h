@@ -2,6 +2,7 @@
 // TQvSkinMessageForm: the message box's dialog, a skinned form with a close button, a title
 // label, a message label and a bottom panel for the buttons. Ctrl+C copies the title and
 // the message.
+#include "controls/QvAccessibleStdChildren.h"
 #include "controls/QvSkinLabel.h"
 #include "host/Form.h"
 
@@ -26,7 +27,11 @@ class TQvSkinMessageLabel : public TQvSkinLabel {
   TQvAccessibleInfo AccessibleInfo() const override;
 };
 
-class TQvSkinMessageForm : public TForm {
+// To assistive technology a dialog named by its title, its texts and buttons the child
+// windows the platform finds below it.
+class TQvSkinMessageForm : public TForm,
+                           public IQvAccessibleSource,
+                           public IQvAccessibleStdChildren {
   QV_CLASS(TQvSkinMessageForm)
  public:
   // X < −9999: centred on the screen; otherwise at (X, Y).
@@ -44,6 +49,7 @@ class TQvSkinMessageForm : public TForm {
   // Title and message, each ended by a line break, as Ctrl+C puts them on the clipboard.
   String CopyText() const;
   void CopyToClipboard();
+  TQvAccessibleInfo AccessibleInfo() const override;
   void WndProc(TMessage& Message) override;
 
  protected:

@@ -1,8 +1,8 @@
 #include <windows.h>
 
+#include "controls/QvAccessibleWin.h"
 #include "controls/QvSkinPanel.h"
 #include "dialogs/QvMessageBox.h"
-#include "dialogs/QvSkinMessageFormAcc.h"
 #include "forms/QvSkinForm.h"
 #include "forms/QvSkinNCButton.h"
 #include "forms/QvSkinNCCtrls.h"
@@ -112,13 +112,18 @@ void TQvSkinMessageForm::CreateParams(TCreateParams& Params) {
 }
 
 void TQvSkinMessageForm::WndProc(TMessage& Message) {
-  if (Message.Msg == WM_GETOBJECT && HandleAllocated())
-    if ((Message.Result =
-             DialogAccessibleResult(Handle(), FCaption->Caption(), Message.WParam, Message.LParam)))
-      return;
+  if (Message.Msg == WM_GETOBJECT)
+    if ((Message.Result = AccessibleObjectResult(this, Message.WParam, Message.LParam))) return;
   TForm::WndProc(Message);
   if (Message.Msg == CM_SHOWINGCHANGED && HandleAllocated())
     SendMessageW(Handle(), WM_NCPAINT, 0, 0);
+}
+
+TQvAccessibleInfo TQvSkinMessageForm::AccessibleInfo() const {
+  TQvAccessibleInfo Info;
+  Info.Role = arDialog;
+  Info.Name = FCaption->Caption();
+  return Info;
 }
 
 String TQvSkinMessageForm::CopyText() const {

@@ -358,6 +358,12 @@ void TCustomQvSkinNCMessage::ScrollStep() {
   }
   if (!FForm || !FForm->HandleAllocated() || IsIconic(HWND(FForm->Handle()))) return;
   HWND H = HWND(FForm->Handle());
+  // A layered window (the alpha form) shows only the pictures pushed to it: the host draws
+  // its frame again instead.
+  if (GetWindowLongPtrW(H, GWL_EXSTYLE) & WS_EX_LAYERED) {
+    Invalidate();
+    return;
+  }
   HDC DC = GetWindowDC(H);
   DrawText(DC);
   ReleaseDC(H, DC);

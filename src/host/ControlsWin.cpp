@@ -1,6 +1,8 @@
 #include "host/ControlsWin.h"
 
 #include <map>
+#include <mutex>
+#include <unordered_map>
 
 #include "host/Colors.h"
 
@@ -100,8 +102,33 @@ HCURSOR CursorHandle(TCursor Cursor) {
 
 namespace {
 
-const wchar_t* const kControlProp = L"QvSkinControl";
 thread_local TWinControl* tCreationControl = nullptr;
+
+// Each window's control, kept in the process: a window property would cost a round trip
+// to the window server on every message under Wine. Never destroyed, so that windows
+// ending during static destruction still find the table.
+struct TControlTable {
+  std::mutex Lock;
+  std::unordered_map<HWND, TWinControl*> Map;
+};
+TControlTable& Controls() {
+  static auto* Table = new TControlTable;
+  return *Table;
+}
+TWinControl* ControlOf(HWND Wnd) {
+  TControlTable& T = Controls();
+  std::lock_guard Guard(T.Lock);
+  auto It = T.Map.find(Wnd);
+  return It == T.Map.end() ? nullptr : It->second;
+}
+void SetControlOf(HWND Wnd, TWinControl* Control) {
+  TControlTable& T = Controls();
+  std::lock_guard Guard(T.Lock);
+  if (Control)
+    T.Map[Wnd] = Control;
+  else
+    T.Map.erase(Wnd);
+}
 
 // Procedure each registered class had before it became ours.
 std::map<String, WNDPROC>& BaseProcs() {
@@ -129,7 +156,7 @@ TWinControl* FindControl(HWND Handle) {
   DWORD Pid = 0;
   GetWindowThreadProcessId(Handle, &Pid);
   if (Pid != GetCurrentProcessId()) return nullptr;
-  return static_cast<TWinControl*>(GetPropW(Handle, kControlProp));
+  return ControlOf(Handle);
 }
 
 WNDPROC RegisterControlClass(const TCreateParams& Params) {
@@ -163,12 +190,12 @@ WNDPROC RegisterControlClass(const TCreateParams& Params) {
 }
 
 LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
-  auto* C = static_cast<TWinControl*>(GetPropW(Wnd, kControlProp));
+  TWinControl* C = ControlOf(Wnd);
   if (!C) {
     C = tCreationControl;
     if (!C) return CallWindowProcW(BaseProcOf(Wnd), Wnd, Msg, WParam, LParam);
     tCreationControl = nullptr;
-    SetPropW(Wnd, kControlProp, C);
+    SetControlOf(Wnd, C);
     TWinControlAccess::Attach(C, Wnd);
   }
   TMessage M;
@@ -177,7 +204,7 @@ LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam
   M.LParam = LParam;
   C->MainWndProc(M);
   if (Msg == WM_NCDESTROY) {
-    RemovePropW(Wnd, kControlProp);
+    SetControlOf(Wnd, nullptr);
     if (TWinControlAccess::HandleOf(C) == Wnd) TWinControlAccess::Detach(C);
   }
   return M.Result;

@@ -9,6 +9,9 @@ namespace qv {
 
 namespace {
 
+// lParam of the paint a pending partial repaint posts (the platform's own paint has 0).
+constexpr LPARAM kPostedPaint = 0x5150;
+
 bool Touch(const TRect& A, const TRect& B) {
   return A.Left <= B.Right && B.Left <= A.Right && A.Top <= B.Bottom && B.Top <= A.Bottom;
 }
@@ -251,12 +254,15 @@ void TCustomPaintBox32_qv::WndProc(TMessage& Message) {
       return;
     case CM_INVALIDATE:
       if (CustomRepaint()) {
-        if (HandleAllocated()) PostMessageW(Handle(), WM_PAINT, 0, 0);
+        if (HandleAllocated()) PostMessageW(Handle(), WM_PAINT, 0, kPostedPaint);
         return;
       }
       break;
     case WM_PAINT:
-      if (Message.WParam == 0 && HandleAllocated() && !GetUpdateRect(Handle(), nullptr, FALSE)) {
+      // Only our own posted paint can come without an update region; asking the platform
+      // for every paint would cost a round trip to the window server under Wine.
+      if (Message.WParam == 0 && Message.LParam == kPostedPaint && HandleAllocated() &&
+          !GetUpdateRect(Handle(), nullptr, FALSE)) {
         // A posted paint (a pending partial repaint) has no update region to begin
         // painting on: paint through the window's own device context.
         HDC DC = GetDC(Handle());

@@ -634,6 +634,24 @@ TEST_F(AccessibleTest, MessageBoxIsADialogWithStaticTextAndButtons) {
   LONG Children = 0;
   EXPECT_EQ(Dialog->get_accChildCount(&Children), S_OK);
   EXPECT_GE(Children, 2);
+  // Hit tests and the focus reach the child windows through the proxy as well.
+  HWND Msg = HWND(Box->FMsg->Handle());
+  RECT R;
+  GetWindowRect(Msg, &R);
+  VARIANT Hit;
+  ASSERT_EQ(Dialog->accHitTest((R.left + R.right) / 2, (R.top + R.bottom) / 2, &Hit), S_OK);
+  ASSERT_EQ(Hit.vt, VT_DISPATCH);
+  HWND HitWnd = nullptr;
+  WindowFromAccessibleObject(reinterpret_cast<IAccessible*>(Hit.pdispVal), &HitWnd);
+  Hit.pdispVal->Release();
+  EXPECT_TRUE(HitWnd == Msg || IsChild(HitWnd, Msg));
+  auto* Yes = static_cast<TWinControl*>(Box->FBottomPanel->Controls(0));
+  Yes->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return GetFocus() == HWND(Yes->Handle()); }));
+  VARIANT Focus;
+  ASSERT_EQ(Dialog->get_accFocus(&Focus), S_OK);
+  EXPECT_NE(Focus.vt, VT_EMPTY);
+  VariantClear(&Focus);
 }
 
 TEST_F(AccessibleTest, TreeIsAnOutlineOfItsShownRows) {
