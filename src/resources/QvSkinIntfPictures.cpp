@@ -198,11 +198,14 @@ bool TPngPictures::GetDisableImage(TCustomBitmap32* AImage) {
 }
 
 void TPngPictures::AutoSetImageForDPI() {
-  if (!AppInHighDPIMode()) return;
-  double Scale = GetDPIScaleValue(nullptr);
+  if (!AppIsHighDPIMode()) return;
+  AutoSetImageForScale(GetDPIScaleValue(nullptr));
+}
+
+void TPngPictures::AutoSetImageForScale(double Scale) {
   if (Scale == FDPIScale) return;
   FDPIScale = Scale;
-  FSourceImage = TQvSkinResManagerObj()->GetImageByName(FImage, true);
+  FSourceImage = TQvSkinResManagerObj()->GetImageForScale(FImage, Scale);
   DoChanged();
 }
 

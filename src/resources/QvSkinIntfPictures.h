@@ -87,8 +87,12 @@ class TPngPictures : public TPersistent {
   bool GetPressedImage(TCustomBitmap32* AImage);
   bool GetDisableImage(TCustomBitmap32* AImage);
 
-  // Refetches the strip when the screen scale changed in high-DPI mode (off: nothing).
+  // In high-DPI mode: AutoSetImageForScale with the screen's scale (off: nothing).
   virtual void AutoSetImageForDPI();
+  // When Scale differs from the one the strip was fetched at: refetches it at Scale (its
+  // variant or scaled stand-in, GetImageForScale) and notifies. For an owner that knows the
+  // scale of its monitor.
+  void AutoSetImageForScale(double Scale);
   void Assign(TPersistent* Source) override;
   const TPropTable& Properties() const override;
 

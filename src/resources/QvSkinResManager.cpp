@@ -1,7 +1,6 @@
 #include "resources/QvSkinResManager.h"
 
-#include <cmath>
-
+#include "host/DpiScale.h"
 #include "host/ObjectText.h"
 #include "host/Platform.h"
 #include "host/ScopeGuard.h"
@@ -82,20 +81,82 @@ TQvSkinImage* TQvSkinResManager::RaiseGetImage(const String& ResID, TQvSkinImage
 }
 
 TQvSkinImage* TQvSkinResManager::GetImageByName(const TQvResID& ResID, bool UseDPIImage) {
+  const bool Scaled = UseDPIImage && AppIsHighDPIMode();
+  return LookupImage(ResID, Scaled ? GetDPIScaleValue(nullptr) : 1.0, Scaled);
+}
+
+TQvSkinImage* TQvSkinResManager::GetImageForScale(const TQvResID& ResID, double Scale) {
+  return LookupImage(ResID, Scale, false);
+}
+
+TQvSkinImage* TQvSkinResManager::LookupImage(const TQvResID& ResID, double Scale, bool AskHook) {
   if (Trim(ResID).empty()) return nullptr;
   TQvSkinImage* Result = nullptr;
   if (FileExists(ResID)) Result = GetImageByFileName(ResID);
-  if (!Result) {
-    int Index = -1;
-    if (UseDPIImage && AppIsHighDPIMode()) Index = GetResIDByDPIScale(ResID);
-    if (Index < 0) Index = IndexOfRes(ResID);
-    if (Index >= 0) Result = FImageList->Bitmap(Index);
-  }
+  if (!Result) Result = ListPicture(ResID, Scale, AskHook);
   if (!Result) {
     String Path = GetAbsolutePathEx(ExeFolder(), ResID);
     if (!Path.empty() && FileExists(Path)) Result = GetImageByFileName(Path);
   }
   return RaiseGetImage(ResID, Result);
+}
+
+TQvSkinImage* TQvSkinResManager::ListPicture(const TQvResID& ResID, double Scale, bool AskHook) {
+  const TQvResDPIScale Suffix = ScaleToQvResDPIScale(Scale);
+  if (Suffix != ds100) {
+    const int Variant =
+        AskHook ? GetResIDByDPIScale(ResID) : IndexOfRes(IncludeDPIScaleText(ResID, Suffix));
+    if (Variant >= 0) return FImageList->Bitmap(Variant);
+  }
+  const int Index = IndexOfRes(ResID);
+  if (Index < 0) return nullptr;
+  TQvSkinImage* Plain = FImageList->Bitmap(Index);
+  return Suffix == ds100 ? Plain : ScaledPicture(ResID, Plain, Suffix);
+}
+
+TQvSkinImage* TQvSkinResManager::ScaledPicture(const TQvResID& ResID, TQvSkinImage* Plain,
+                                               TQvResDPIScale Suffix) {
+  TScaledPicture& Entry = FScaled[{UpperCase(Trim(ResID)), Suffix}];
+  if (Entry.Image && Entry.Source == Plain) return Entry.Image.get();
+  if (!Entry.Image) Entry.Image = std::make_unique<TQvSkinImage>();
+  // Sample a copy: the skin's own surface keeps its resampler and draw mode.
+  TQvSkinImage Source;
+  Source.Assign(Plain);
+  Source.SetResamplerClassName(L"TLinearResampler");
+  Source.SetDrawMode(dmOpaque);  // copy the samples, alpha included
+  const double Factor = QvResDPIScaleFactor(Suffix);
+  TQvSkinImage& Out = *Entry.Image;
+  Out.SetSize(Integer(Plain->Width() * Factor + 0.5), Integer(Plain->Height() * Factor + 0.5));
+  Out.Clear(0);
+  if (!Source.Empty()) Source.DrawTo(&Out, Out.BoundsRect());
+  Out.SetDrawMode(Plain->DrawMode());
+  Out.SetCombineMode(Plain->CombineMode());
+  Out.SetMasterAlpha(Plain->MasterAlpha());
+  Out.SetOuterColor(Plain->OuterColor());
+  Entry.Source = Plain;
+  return Entry.Image.get();
+}
+
+int64_t TQvSkinResManager::ScaledPictureBytes() const {
+  int64_t Bytes = 0;
+  for (const auto& [Key, Entry] : FScaled) Bytes += GetQvSkinImageBytes(Entry.Image.get());
+  return Bytes;
+}
+
+void TQvSkinResManager::InvalidateScaledPictures() {
+  for (auto It = FScaled.begin(); It != FScaled.end();) {
+    if (IndexOfRes(It->first.first) < 0) {
+      It = FScaled.erase(It);
+    } else {
+      It->second.Source = nullptr;
+      ++It;
+    }
+  }
+}
+
+void TQvSkinResManager::ImageChanged() {
+  InvalidateScaledPictures();
+  DoImageChanged();
 }
 
 TQvSkinImage* TQvSkinResManager::GetImageByFileName(const String& FileName) {
@@ -126,13 +187,14 @@ int TQvSkinResManager::IndexOfFileName_RunTime(const String& FileName) const {
   return IndexOfKey(FRunTimeImageList.get(), FileName);
 }
 
-int TQvSkinResManager::GetResIDByDPIScale(const TQvResID&) {
-  return -1;
+int TQvSkinResManager::GetResIDByDPIScale(const TQvResID& SourceResID) {
+  const TQvResID Variant = GetDPIScaleResID(SourceResID);
+  return GetDPIScaleFromResID(Variant) == ds100 ? -1 : IndexOfRes(Variant);
 }
 
 TQvResID TQvSkinResManager::GetDPIScaleResID(const TQvResID& ResID) const {
   if (!AppIsHighDPIMode()) return ResID;
-  return IncludeDPIScaleText(ResID, ScaleToQvResDPIScale(ScreenPixelsPerInch() / 96.0));
+  return IncludeDPIScaleText(ResID, ScaleToQvResDPIScale(GetDPIScaleValue(nullptr)));
 }
 
 // ---- editing ----
@@ -146,7 +208,7 @@ int TQvSkinResManager::AddRes(TCustomBitmap32* AImage, const TQvResID& ResID,
   }
   Item->SetResID(ResID);
   Item->SetDescription(Description);
-  DoImageChanged();
+  ImageChanged();
   return Item->Index();
 }
 
@@ -175,7 +237,7 @@ void TQvSkinResManager::ReplaceRes(const TQvResID& DestResID, TCustomBitmap32* A
   int Index = IndexOfRes(DestResID);
   if (Index < 0) return;
   FImageList->Bitmaps()->Items(Index)->SetBitmap(AImage);
-  DoImageChanged();
+  ImageChanged();
 }
 
 int TQvSkinResManager::ReplaceRes(const TQvResID& DestResID, const String& AImageFileName,
@@ -185,7 +247,7 @@ int TQvSkinResManager::ReplaceRes(const TQvResID& DestResID, const String& AImag
     TQvSkinImage Temp;
     LoadSkinImageFile(&Temp, AImageFileName);
     FImageList->Bitmaps()->Items(Index)->SetBitmap(&Temp);
-    DoImageChanged();
+    ImageChanged();
   }
   return Index;
 }
@@ -194,7 +256,7 @@ void TQvSkinResManager::Delete(const TQvResID& ResID) {
   int Index = IndexOfRes(ResID);
   if (Index >= 0) {
     FImageList->Bitmaps()->Delete(Index);
-    DoImageChanged();
+    ImageChanged();
     return;
   }
   RemoveResID_RunTime(ResID);
@@ -247,7 +309,9 @@ void TQvSkinResManager::EndUpdate() {
 }
 
 void TQvSkinResManager::SetImageList(TQvSkinImageList* Value) {
-  if (Value != FImageList) MainList()->Assign(Value);
+  if (Value == FImageList) return;
+  MainList()->Assign(Value);
+  InvalidateScaledPictures();
 }
 
 void TQvSkinResManager::SetSvgImageList(TQvSkinSvgImageList* Value) {
@@ -290,11 +354,13 @@ void TQvSkinResManager::Refresh(const String& RunTimeResFileName) {
   TQvSkinImageList Scratch(nullptr);
   ReadComponentNode(Scratch, Node);
   MainList()->Bitmaps()->Assign(Scratch.Bitmaps());
+  InvalidateScaledPictures();
 }
 
 void TQvSkinResManager::Reload() {
   TQvSkinResDM* DM = RecreateQvSkinResDM();
   AttachLists(DM->QvSkinImageListMain(), DM->QvSkinImageListSvg());
+  InvalidateScaledPictures();
 }
 
 TQvSkinResManager* TQvSkinResManagerObj() {
@@ -366,9 +432,21 @@ TQvResID IncludeDPIScaleText(const TQvResID& ResID, TQvResDPIScale Scale) {
 }
 
 TQvResDPIScale ScaleToQvResDPIScale(double Scale) {
-  if (Scale <= 1) return ds100;
-  const double S = std::nearbyint(Scale * 100);
-  return S < 200 ? ds150 : S < 300 ? ds200 : ds300;
+  const Integer S = ScalePercent(Scale);
+  return S <= 100 ? ds100 : S < 200 ? ds150 : S < 300 ? ds200 : ds300;
+}
+
+double QvResDPIScaleFactor(TQvResDPIScale Scale) {
+  switch (Scale) {
+    case ds150:
+      return 1.5;
+    case ds200:
+      return 2;
+    case ds300:
+      return 3;
+    default:
+      return 1;
+  }
 }
 
 int64_t GetQvSkinImageBytes(const TCustomBitmap32* Image) {

@@ -4,6 +4,7 @@
 // folder) stands for that file, loaded once into the run-time list. The application can
 // supply or replace any picture through OnGetImage, and edit the main list at run time.
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "host/Classes.h"
@@ -33,18 +34,37 @@ class TQvSkinResManager : public TPersistent {
 
   // ---- lookups ----
 
-  // The picture for the ID, or nil. The surface belongs to the manager.
+  // The picture for the ID, or nil. The surface belongs to the manager. In high-DPI mode
+  // with UseDPIImage the screen's scale applies as in GetImageForScale (through the
+  // GetResIDByDPIScale hook); otherwise the plain picture.
   TQvSkinImage* GetImageByName(const TQvResID& ResID, bool UseDPIImage = true);
+  // The picture for the ID at Scale, in any mode (for a control that knows its monitor's
+  // scale). Above 100 %: the variant with the scale's suffix when the list has it, else the
+  // plain picture scaled by the suffix's factor (1.5, 2, 3) with the bilinear resampler,
+  // once per ID and suffix, and kept until the skin changes or the manager goes. Files and
+  // OnGetImage as for GetImageByName.
+  TQvSkinImage* GetImageForScale(const TQvResID& ResID, double Scale);
   // The picture of the file, loaded once and kept in the run-time list. A file that
   // cannot be read raises and adds nothing.
   TQvSkinImage* GetImageByFileName(const String& FileName);
   // First main-list item whose trimmed, upper-cased ResID equals the argument's; -1 if none.
   int IndexOfRes(const TQvResID& ResID) const;
   int IndexOfFileName_RunTime(const String& FileName) const;
-  // Hook for finding a high-DPI variant's index; -1 here.
+  // Hook for finding the index of the ID's variant at the screen's scale: here the main
+  // list's item of GetDPIScaleResID, -1 without a suffix (always while the mode is off).
   virtual int GetResIDByDPIScale(const TQvResID& SourceResID);
   // The ID with the suffix of the screen's scale (unchanged while the high-DPI mode is off).
   TQvResID GetDPIScaleResID(const TQvResID& ResID) const;
+
+  // ---- scaled stand-ins for missing variants ----
+
+  int ScaledPictureCount() const { return int(FScaled.size()); }
+  // Their memory, counted as GetQvSkinImageBytes counts a picture.
+  int64_t ScaledPictureBytes() const;
+  // The skin changed outside the manager's own editing: every stand-in is scaled again on
+  // its next lookup (into the same surface, so holders keep a valid picture); those whose
+  // ID is gone are freed.
+  void InvalidateScaledPictures();
 
   // ---- editing ----
 
@@ -102,6 +122,17 @@ class TQvSkinResManager : public TPersistent {
   TQvSkinImageList* MainList() const;  // raises when the main list is gone
   void AttachLists(TQvSkinImageList* AImageList, TQvSkinSvgImageList* ASvgImageList);
   TQvSkinImage* RaiseGetImage(const String& ResID, TQvSkinImage* Image);
+  TQvSkinImage* LookupImage(const TQvResID& ResID, double Scale, bool AskHook);
+  TQvSkinImage* ListPicture(const TQvResID& ResID, double Scale, bool AskHook);
+  TQvSkinImage* ScaledPicture(const TQvResID& ResID, TQvSkinImage* Plain, TQvResDPIScale Suffix);
+  void ImageChanged();  // after an edit of the main list: stand-ins, then DoImageChanged
+
+  // A plain picture scaled for a suffix; Source is the plain surface it was made from (nil
+  // once the skin changed).
+  struct TScaledPicture {
+    const TQvSkinImage* Source = nullptr;
+    std::unique_ptr<TQvSkinImage> Image;
+  };
 
   TQvSkinImageList* FImageList = nullptr;
   TQvSkinSvgImageList* FSvgImageList = nullptr;
@@ -109,6 +140,7 @@ class TQvSkinResManager : public TPersistent {
   std::unique_ptr<TListWatcher> FWatcher;
   bool FDesigning = false;
   TQvGetImageEvent FOnGetImage;
+  std::map<std::pair<String, TQvResDPIScale>, TScaledPicture> FScaled;  // trimmed upper-case ID
 };
 
 // The process's manager, created on the first call and freed at exit.
@@ -138,9 +170,11 @@ TQvResID TrimDPIScaleText(const TQvResID& ResID);
 // ds100 -> "" (no suffix), ds150 -> "@DPI150", ...
 String QvResDPIScaleToText(TQvResDPIScale Scale);
 TQvResID IncludeDPIScaleText(const TQvResID& ResID, TQvResDPIScale Scale);
-// The suffix for a screen scale in high-DPI mode: ds100 up to 1.0, then by round(scale * 100):
-// below 200 ds150, below 300 ds200, else ds300.
+// The suffix for a scale, by S = round(scale * 100): none up to 100, below 200 ds150, below
+// 300 ds200, else ds300.
 TQvResDPIScale ScaleToQvResDPIScale(double Scale);
+// The factor a suffix stands for: 1, 1.5, 2, 3.
+double QvResDPIScaleFactor(TQvResDPIScale Scale);
 // Size of the picture saved as a 32-bit Windows bitmap: 54 + 4 * W * H.
 int64_t GetQvSkinImageBytes(const TCustomBitmap32* Image);
 
