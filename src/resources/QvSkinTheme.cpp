@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "host/Colors.h"
 #include "host/Streams.h"
 #include "raster/Gr32Png.h"
 #include "resources/DefaultSkinTable.h"
@@ -56,6 +57,22 @@ String VariantFileName(const TDefaultSkinEntry& E, const String& FoldedID) {
   return String(E.ResID) + GetDPIScaleTextFromResID(FoldedID);
 }
 
+// The dark theme's faces and text, so that controls drawing with system colours follow it.
+struct TSystemColor {
+  TColor System, Dark;
+};
+constexpr TSystemColor kDarkSystemColors[] = {
+    {clWindow, 0x332F2D},   {clWindowText, 0xEDEAE8}, {clBtnFace, 0x2B2826},
+    {clBtnText, 0xEDEAE8},  {clGrayText, 0x8F8680},   {clMenu, 0x332F2D},
+    {clMenuText, 0xEDEAE8}, {clInfoBk, 0x423D3A},     {clInfoText, 0xEDEAE8},
+};
+
+void ApplySystemColors() {
+  ClearSystemColorOverrides();
+  if (gTheme == stDark)
+    for (const TSystemColor& C : kDarkSystemColors) SetSystemColorOverride(C.System, C.Dark);
+}
+
 void ReloadMainList() {
   TQvSkinResDM* DM = QvSkinResDMAssigned();
   if (!DM) return;
@@ -87,6 +104,7 @@ TQvSkinTheme DefaultSkinTheme() {
 void SetDefaultSkinTheme(TQvSkinTheme Theme) {
   if (Theme == gTheme) return;
   gTheme = Theme;
+  ApplySystemColors();
   ReloadMainList();
   ReloadVariants();
   // A copy: a listener may add or remove listeners.

@@ -3,8 +3,9 @@
 //
 // Switching the theme puts the chosen theme's pictures into the default-skin module's items in
 // place: a control that holds a picture keeps a valid surface and shows the new pixels at its
-// next paint. Then the listeners hear of it (the form layer applies the theme's form colours)
-// and every window of the process repaints.
+// next paint. The dark theme also replaces the system colours of faces and text (window,
+// button face, menu, info and their texts) for the process; the light theme clears every
+// replacement. Then the listeners hear of it and every window of the process repaints.
 #include <functional>
 
 #include "resources/DefaultSkinFiles.h"
