@@ -7,6 +7,8 @@
 
 namespace qv {
 
+class TQvSkinForm;
+
 // The client and title colours a skinned form gets from a theme.
 struct TQvThemeFormColors {
   TColor Color, TitlerColor;
@@ -17,6 +19,10 @@ TQvThemeFormColors ThemeFormColors(TQvSkinTheme Theme);
 // new theme's; colours an application chose itself stay. Then every skinned form applies
 // them and every window repaints. Nothing when Theme is the current one.
 void SetSkinTheme(TQvSkinTheme Theme);
+
+// Gives a form created after a switch the current theme's colours where it has the light
+// theme's (the defaults).
+void UseSkinThemeColors(TQvSkinForm* Form);
 
 // Follows the user's Windows app theme (light or dark) now; call it again on
 // WM_SETTINGCHANGE with the text "ImmersiveColorSet".

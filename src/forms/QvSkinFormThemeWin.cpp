@@ -14,6 +14,15 @@ void Follow(TColor& Value, TColor Old, TColor New) {
   if (Value == Old) Value = New;
 }
 
+void FollowForm(TQvSkinForm* F, const TQvThemeFormColors& Old, const TQvThemeFormColors& New) {
+  TColor Color = F->Color(), Titler = F->TitlerColor();
+  Follow(Color, Old.Color, New.Color);
+  Follow(Titler, Old.TitlerColor, New.TitlerColor);
+  F->SetColor(Color);
+  F->SetTitlerColor(Titler);
+  if (F->Style() == ssColor) F->ResetBkColor();
+}
+
 }  // namespace
 
 TQvThemeFormColors ThemeFormColors(TQvSkinTheme Theme) {
@@ -36,19 +45,16 @@ void SetSkinTheme(TQvSkinTheme Theme) {
   }
   TQvFormSkinHelper* Forms = TQvFormSkinHelperObj();
   for (int I = 0; Forms && I < Forms->Count(); ++I) {
-    TQvSkinForm* F = Forms->Items(I)->SkinForm;
-    if (!F) continue;
-    TColor Color = F->Color(), Titler = F->TitlerColor();
-    Follow(Color, Old.Color, New.Color);
-    Follow(Titler, Old.TitlerColor, New.TitlerColor);
-    F->SetColor(Color);
-    F->SetTitlerColor(Titler);
-    if (F->Style() == ssColor) F->ResetBkColor();
+    if (TQvSkinForm* F = Forms->Items(I)->SkinForm) FollowForm(F, Old, New);
   }
   // Pictures, system colours, then the repaint of every window.
   SetDefaultSkinTheme(Theme);
   for (int I = 0; Forms && I < Forms->Count(); ++I)
     if (TQvSkinForm* F = Forms->Items(I)->SkinForm) F->DoChanged();
+}
+
+void UseSkinThemeColors(TQvSkinForm* Form) {
+  if (Form) FollowForm(Form, ThemeFormColors(stLight), ThemeFormColors(DefaultSkinTheme()));
 }
 
 void FollowSystemAppTheme() {
