@@ -2,8 +2,8 @@
 #include <windows.h>
 
 #include "ControlsHost.h"
-
 #include "host/Font.h"
+#include "resources/QvSkinTheme.h"
 
 namespace gallery {
 
@@ -16,7 +16,9 @@ TControlsHost::TControlsHost(TComponent* AOwner) : TCustomControl(AOwner) {
 
 void TControlsHost::Paint() {
   TCanvas& C = *Canvas();
-  C.Brush().SetColor(Ground);
+  // The dark theme darkens the usual ground and lightens the texts.
+  const bool Dark = DefaultSkinTheme() == stDark;
+  C.Brush().SetColor(Dark && Ground == TColor(0xF8F6F3) ? TColor(0x2B2826) : Ground);
   C.FillRect(ClientRect());
   if (OnPaintGround) OnPaintGround(C);
   C.Brush().SetStyle(bsClear);
@@ -24,7 +26,10 @@ void TControlsHost::Paint() {
   for (const TText& T : FTexts) {
     C.Font().SetHeight(T.Heading ? -14 : -12);
     C.Font().SetStyle(T.Heading ? TFontStyles{fsBold} : TFontStyles{});
-    C.Font().SetColor(T.Heading ? TColor(0x4A3A20) : TColor(0x4A423C));
+    if (Dark)
+      C.Font().SetColor(T.Heading ? TColor(0xF0E2D0) : TColor(0xD3CDC9));
+    else
+      C.Font().SetColor(T.Heading ? TColor(0x4A3A20) : TColor(0x4A423C));
     C.TextOut(T.X, T.Y, T.Text);
   }
 }

@@ -1,9 +1,11 @@
 #include "GalleryWindow.h"
 
 #include <algorithm>
+#include <string>
 
 #include "forms/QvFormBorder.h"
 #include "forms/QvSkinForm.h"
+#include "forms/QvSkinFormTheme.h"
 #include "forms/QvSkinMainMenu.h"
 #include "forms/QvSkinMenu.h"
 #include "forms/QvSkinNCButton.h"
@@ -24,6 +26,7 @@ TGalleryWindow::TGalleryWindow() : FPages(CreatePages()) {
   FForm = std::make_unique<TForm>(nullptr);
   FForm->SetBounds(10, 10, 1580, 980);
   FSkin = new TQvSkinForm(FForm.get());
+  UseSkinThemeColors(FSkin);
   auto* Border = new TQvFormLayerBorder(FForm.get());
   FSkin->SetImageBorder(Border);
   for (TSystemButtonKind K : {bkClose, bkMaximize, bkMinimize})
@@ -45,6 +48,19 @@ TGalleryWindow::TGalleryWindow() : FPages(CreatePages()) {
     Entry->OnClick = [this, I](TObject*) { SelectPage(int(I)); };
     Pages->Add(Entry);
   }
+  auto* Line = new TMenuItem(FForm.get());
+  Line->SetCaption(L"-");
+  Pages->Add(Line);
+  const wchar_t* ThemeCaptions[] = {L"&Light theme", L"&Dark theme", L"Theme as &Windows"};
+  for (int I = 0; I < 3; ++I) {
+    auto* Item = FThemeItems[I] = new TMenuItem(FForm.get());
+    Item->SetCaption(ThemeCaptions[I]);
+    Item->SetRadioItem(true);
+    Item->SetGroupIndex(1);
+    Item->OnClick = [this, I](TObject*) { ChooseTheme(TThemeChoice(I)); };
+    Pages->Add(Item);
+  }
+  FThemeItems[DefaultSkinTheme() == stDark ? tcDark : tcLight]->SetChecked(true);
   TQvSkinMainMenu* Main = FSkin->MainMenu();
   Main->Pos()->SetXValue(8);
   Main->Font()->SetName(L"Tahoma");
@@ -61,6 +77,9 @@ TGalleryWindow::TGalleryWindow() : FPages(CreatePages()) {
       return;
     }
     Old(M);
+    if (M.Msg == WM_SETTINGCHANGE && FFollowWindows && M.LParam &&
+        std::wstring(reinterpret_cast<const wchar_t*>(M.LParam)) == L"ImmersiveColorSet")
+      FollowSystemAppTheme();
     if (M.Msg == WM_SIZE) Layout();
     if (M.Msg == WM_CLOSE) PostQuitMessage(0);
   };
@@ -118,6 +137,15 @@ void TGalleryWindow::SelectPage(int Index) {
   std::wstring Caption = L"QvSkin Gallery - " + FPages[size_t(Index)]->Title();
   FForm->SetCaption(Caption);
   FTitle->SetCaption(Caption);
+}
+
+void TGalleryWindow::ChooseTheme(TThemeChoice Choice) {
+  FFollowWindows = Choice == tcWindows;
+  FThemeItems[Choice]->SetChecked(true);
+  if (Choice == tcWindows)
+    qv::FollowSystemAppTheme();
+  else
+    qv::SetSkinTheme(Choice == tcDark ? qv::stDark : qv::stLight);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 // The gallery's main window: a skinned form (title bar, system buttons, shadow border)
-// with a list of pages on the left and the current page beside it.
+// with a list of pages on the left and the current page beside it. The "Pages" menu also
+// switches the built-in skin between light, dark and following the Windows app theme.
 #include <memory>
 #include <vector>
 
@@ -8,6 +9,7 @@
 
 namespace qv {
 class TForm;
+class TMenuItem;
 class TQvSkinForm;
 class TQvSkinNCLabel;
 }  // namespace qv
@@ -24,6 +26,8 @@ class TGalleryWindow {
   int PageCount() const { return int(FPages.size()); }
   const TGalleryPage& Page(int Index) const { return *FPages[size_t(Index)]; }
   void SelectPage(int Index);
+  enum TThemeChoice { tcLight, tcDark, tcWindows };
+  void ChooseTheme(TThemeChoice Choice);
 
  private:
   void Layout();
@@ -35,6 +39,8 @@ class TGalleryWindow {
   HFONT FFont = nullptr;
   std::vector<std::unique_ptr<TGalleryPage>> FPages;
   int FCurrent = -1;
+  qv::TMenuItem* FThemeItems[3] = {};
+  bool FFollowWindows = false;
 };
 
 }  // namespace gallery

@@ -5,6 +5,7 @@
 //                                        for pixel; for a page that differs it writes the
 //                                        capture and a difference picture to OUT. Exits 1 on
 //                                        any difference, missing or unused reference.
+//   --theme dark                         (with any of the above) every page in the dark theme
 // Both file modes freeze the animations and wait until each page is still.
 #include <windows.h>
 
@@ -15,6 +16,7 @@
 
 #include "GalleryWindow.h"
 #include "Screenshot.h"
+#include "forms/QvSkinFormTheme.h"
 #include "host/Streams.h"
 #include "raster/Gr32Png.h"
 
@@ -153,8 +155,10 @@ int CheckPages(gallery::TGalleryWindow& Window, const String& GoldenDir, const S
 
 int wmain(int argc, wchar_t** argv) {
   String ScreenshotDir, GoldenDir, OutDir;
+  bool Dark = false;
   for (int i = 1; i < argc; ++i) {
     const String Arg = argv[i];
+    if (Arg == L"--theme" && i + 1 < argc) Dark = String(argv[++i]) == L"dark";
     if (Arg == L"--screenshot" && i + 1 < argc) ScreenshotDir = argv[++i];
     if (Arg == L"--check" && i + 2 < argc) {
       GoldenDir = argv[++i];
@@ -168,6 +172,7 @@ int wmain(int argc, wchar_t** argv) {
       // The pointer away from the window: no page shows a hover state.
       SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     }
+    if (Dark) qv::SetSkinTheme(qv::stDark);
     gallery::TGalleryWindow Window;
     Window.Show();
     if (!ScreenshotDir.empty()) return TakeScreenshots(Window, ScreenshotDir);

@@ -62,8 +62,10 @@ void DrawStrip(Canvas& strip, int count, bool stacked,
                const std::function<void(Canvas&, int)>& frame) {
   int w = stacked ? strip.Width() : strip.Width() / count;
   int h = stacked ? strip.Height() / count : strip.Height();
+  int dw = stacked ? strip.DeviceWidth() : strip.DeviceWidth() / count;
+  int dh = stacked ? strip.DeviceHeight() / count : strip.DeviceHeight();
   for (int i = 0; i < count; ++i) {
-    Canvas f(w, h);
+    Canvas f(w, h, dw, dh);
     frame(f, i);
     strip.Blit(f, stacked ? 0 : i * w, stacked ? i * h : 0);
   }

@@ -26,7 +26,7 @@ float UsedLength(int length) {
 
 Canvas Rail(int length) {
   Canvas c(kThickness, length);
-  Pill(c, 0, UsedLength(length), Hex(0xEDEFF2));
+  Pill(c, 0, UsedLength(length), kRail);
   return c;
 }
 
@@ -36,17 +36,14 @@ Canvas Thumb(int length, Rgba color) {
   return c;
 }
 
-const Rgba kThumbNormal = Hex(0xC3C9D1);
-const Rgba kThumbHot = Hex(0x9EA7B3);
-
 enum ArrowState { kArrowNormal, kArrowHot, kArrowDown };
 
 // The up arrow, 10 x 9; the other three are flips and transposes of it.
 Canvas UpArrow(ArrowState state) {
   Canvas c(kThickness, 9);
   if (state != kArrowNormal)
-    c.Fill(RoundRect(Box{0, 0, 10, 9}, 2), state == kArrowHot ? Hex(0xE3E7EC) : kAccent);
-  const Rgba glyph[] = {kGlyphMuted, kGlyph, kWhite};
+    c.Fill(RoundRect(Box{0, 0, 10, 9}, 2), state == kArrowHot ? kArrowHotFill : kAccent);
+  const Rgba glyph[] = {kGlyphMuted, kGlyph, kOnAccent};
   c.Fill(Arrowhead(5, 4.5f, Dir::Up, 6, 3), glyph[state]);
   return c;
 }
@@ -82,12 +79,12 @@ void AddScrollBar(RecipeBook& book) {
 // Progress bar track and fill: a 9-pixel pill centred in the 13-pixel picture.
 const Box kBarBox{0, 2, 102, 11};
 
-// The colour slider's thumb: a white pointer with its tip up into the colour track.
+// The colour slider's thumb: a pointer with its tip up into the colour track.
 void SliderThumb(Canvas& c) {
   Shape body = Offset(Polygon({{6, 2}, {10, 6}, {10, 19}, {2, 19}, {2, 6}}), 1);
   Shadow(c, Offset(body, -0.5f), 1.5f, 0.2f);
   c.Fill(body, kBorderStrong);
-  c.Fill(Offset(body, -1), VerticalGradient(2, kWhite, 19, Hex(0xF1F3F5)));
+  c.Fill(Offset(body, -1), VerticalGradient(2, kPaper, 19, kSurfaceDim));
   for (float y : {10.0f, 12.0f, 14.0f}) c.Fill(Rect({4, y, 8, y + 1}), kBorder);
 }
 

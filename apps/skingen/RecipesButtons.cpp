@@ -17,10 +17,10 @@ struct Look {
 };
 
 Look Normal(float h) {
-  return {VerticalGradient(0, kWhite, h, Hex(0xF3F5F7)), kBorder, kGlyph};
+  return {VerticalGradient(0, kPaper, h, kPaperBottom), kBorder, kGlyph};
 }
 Look Hot(float h) {
-  return {VerticalGradient(0, Hex(0xF5F9FE), h, kTint), kAccent, kAccent};
+  return {VerticalGradient(0, kHotTop, h, kTint), kAccent, kAccent};
 }
 Look Pressed() {
   return {Solid(kTintStrong), kAccentDark, kAccentDark};
@@ -38,7 +38,7 @@ void PushButton(Canvas& strip) {
     Panel(f, b, 4, looks[i].fill, looks[i].border);
     if (i == 4) {
       f.Fill(Subtract(RoundRect(b, 4), RoundRect(b.Inset(1), 3)), kAccent);
-      f.Fill(Subtract(RoundRect(b.Inset(1), 3), RoundRect(b.Inset(2), 2)), Hex(0xA9CBF0));
+      f.Fill(Subtract(RoundRect(b.Inset(1), 3), RoundRect(b.Inset(2), 2)), kFocusRing);
     }
   });
 }
@@ -93,10 +93,10 @@ void ScrollArrow(Canvas& strip, Dir dir) {
 void SlideArrows(Canvas& strip) {
   auto left = [](Canvas& f, bool hot) {
     f.Fill(RoundRect(Box{4, 12, 36, 57}, 6), WithAlpha(Hex(0x101820), hot ? 0.5f : 0.28f));
-    f.Fill(Chevron(19, 34.5f, Dir::Left, 16, 8, 1.4f), WithAlpha(kWhite, hot ? 1.0f : 0.92f));
+    f.Fill(Chevron(19, 34.5f, Dir::Left, 16, 8, 1.4f), WithAlpha(kOnAccent, hot ? 1.0f : 0.92f));
   };
   DrawStrip(strip, 4, false, [&](Canvas& f, int i) {
-    Canvas l(f.Width(), f.Height());
+    Canvas l(f.Width(), f.Height(), f.DeviceWidth(), f.DeviceHeight());
     left(l, i < 2);
     f.Blit(i % 2 == 0 ? l : l.FlippedHorizontally(), 0, 0);
   });

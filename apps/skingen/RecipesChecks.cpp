@@ -12,7 +12,7 @@ using namespace palette;
 void CheckBoxGlyph(Canvas& f, Box b, bool checked, bool hot) {
   float r = b.Width() > 14 ? 3.0f : 2.5f;
   if (!checked) {
-    Panel(f, b, r, Solid(hot ? Hex(0xF5F9FE) : kWhite), hot ? kAccent : kBorderStrong);
+    Panel(f, b, r, Solid(hot ? kHotTop : kPaper), hot ? kAccent : kBorderStrong);
     return;
   }
   f.Fill(RoundRect(b, r), hot ? kAccentDark : kAccent);
@@ -21,18 +21,18 @@ void CheckBoxGlyph(Canvas& f, Box b, bool checked, bool hot) {
                    {x + 6.3f * s, y + 10.4f * s},
                    {x + 11.5f * s, y + 4.8f * s}},
                   0.95f * s),
-         kWhite);
+         kOnAccent);
 }
 
 void RadioGlyph(Canvas& f, bool checked, bool hot) {
   float c = f.Width() / 2.0f, r = c - 1;
   if (!checked) {
-    Panel(f, Circle(c, c, r), Circle(c, c, r - 1), Solid(hot ? Hex(0xF5F9FE) : kWhite),
+    Panel(f, Circle(c, c, r), Circle(c, c, r - 1), Solid(hot ? kHotTop : kPaper),
           hot ? kAccent : kBorderStrong);
     return;
   }
   f.Fill(Circle(c, c, r), hot ? kAccentDark : kAccent);
-  f.Fill(Circle(c, c, 2.75f), kWhite);
+  f.Fill(Circle(c, c, 2.75f), kOnAccent);
 }
 
 // Frames: unchecked, unchecked hot, checked, checked hot.
@@ -55,12 +55,12 @@ void SwitchStrip(Canvas& strip, bool on) {
     if (on) {
       f.Fill(RoundRect(track, r), i == 0 ? kAccent : kAccentDark);
     } else {
-      Panel(f, track, r, Solid(i == 0 ? kTrack : Hex(0xDDE1E6)), i == 0 ? kBorder : kBorderStrong);
+      Panel(f, track, r, Solid(i == 0 ? kTrack : kBorderLight), i == 0 ? kBorder : kBorderStrong);
     }
     float cy = track.Cy(), x = on ? 25.5f : 8.5f, reach = i == 2 ? (on ? -2.0f : 2.0f) : 0.0f;
     Shape knob = Capsule({x, cy}, {x + reach, cy}, 5.5f);
     Shadow(f, Capsule({x, cy + 0.5f}, {x + reach, cy + 0.5f}, 5.5f), 1.2f, 0.25f);
-    f.Fill(knob, kWhite);
+    f.Fill(knob, kOnAccent);
   });
 }
 

@@ -15,7 +15,7 @@ void Badge(Canvas& c, Rgba top, Rgba bottom) {
 
 void ErrorIcon(Canvas& c) {
   Badge(c, Hex(0xEF5A5F), Hex(0xD93A40));
-  c.Fill(Cross(20, 20, 6.2f, 1.7f), kWhite);
+  c.Fill(Cross(20, 20, 6.2f, 1.7f), kOnAccent);
 }
 
 void WarnIcon(Canvas& c) {
@@ -27,13 +27,13 @@ void WarnIcon(Canvas& c) {
 
 void InfoIcon(Canvas& c) {
   Badge(c, Hex(0x4A95E4), Hex(0x2470C4));
-  c.Fill(Circle(20, 12.5f, 2.3f), kWhite);
-  c.Fill(Capsule({20, 18}, {20, 28.5f}, 1.8f), kWhite);
+  c.Fill(Circle(20, 12.5f, 2.3f), kOnAccent);
+  c.Fill(Capsule({20, 18}, {20, 28.5f}, 1.8f), kOnAccent);
 }
 
 void OkIcon(Canvas& c) {
   Badge(c, kSuccessLight, kSuccess);
-  c.Fill(Polyline({{12.5f, 20.5f}, {17.7f, 25.6f}, {27.8f, 14.8f}}, 1.9f), kWhite);
+  c.Fill(Polyline({{12.5f, 20.5f}, {17.7f, 25.6f}, {27.8f, 14.8f}}, 1.9f), kOnAccent);
 }
 
 void QuestionIcon(Canvas& c) {
@@ -41,8 +41,8 @@ void QuestionIcon(Canvas& c) {
   std::vector<Pt> hook = ArcPoints(20, 15.5f, 5.2f, 195, 400, 24);
   hook.push_back({20, 22.3f});
   hook.push_back({20, 24.2f});
-  c.Fill(Polyline(hook, 1.75f), kWhite);
-  c.Fill(Circle(20, 29.6f, 2.1f), kWhite);
+  c.Fill(Polyline(hook, 1.75f), kOnAccent);
+  c.Fill(Circle(20, 29.6f, 2.1f), kOnAccent);
 }
 
 // Keyboard: an outlined key board with two rows of keys and a space bar.
@@ -77,15 +77,15 @@ Canvas SpinUp(int state) {
 
 // Expand box title icons (17 x 17): a round button with a chevron.
 void ExpandIcon(Canvas& c, Dir dir) {
-  Panel(c, Circle(8.5f, 8.5f, 7.5f), Circle(8.5f, 8.5f, 6.5f), Solid(WithAlpha(kWhite, 0.95f)),
+  Panel(c, Circle(8.5f, 8.5f, 7.5f), Circle(8.5f, 8.5f, 6.5f), Solid(WithAlpha(kPaper, 0.95f)),
         kBorder);
   c.Fill(Chevron(8.5f, dir == Dir::Down ? 9.0f : 8.0f, dir, 6.4f, 3.2f, 0.8f), kGlyph);
 }
 
 // Delete badge of item lists (18 x 18).
 void CancelBadge(Canvas& c, bool hot) {
-  c.Fill(Circle(9, 9, 8), hot ? kDanger : Hex(0xA3ABB6));
-  c.Fill(Cross(9, 9, 3.2f, 0.85f), kWhite);
+  c.Fill(Circle(9, 9, 8), hot ? kDanger : kBadgeMuted);
+  c.Fill(Cross(9, 9, 3.2f, 0.85f), kOnAccent);
 }
 
 void SearchIcon(Canvas& c) {

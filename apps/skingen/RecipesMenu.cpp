@@ -9,27 +9,27 @@ namespace {
 
 using namespace palette;
 
-const Rgba kMenuGlyph[] = {palette::kAccent, palette::kWhite, palette::kGlyphDisabled};
-
 // White panel with a 1-pixel border and a 3-pixel soft shadow; items are inset by the same 3.
 void MenuBackground(Canvas& c) {
   Box b{3, 3, static_cast<float>(c.Width()) - 3, static_cast<float>(c.Height()) - 3};
   Shadow(c, RoundRect(b, 4), 3, 0.14f);
-  Panel(c, b, 4, Solid(kWhite), kBorder);
+  Panel(c, b, 4, Solid(kPaper), kBorder);
 }
 
 void MenuCheck(Canvas& strip) {
-  DrawStrip(strip, 3, false, [](Canvas& f, int i) {
-    f.Fill(Polyline({{5.5f, 10.3f}, {8.6f, 13.3f}, {14.5f, 6.9f}}, 1.0f), kMenuGlyph[i]);
+  const Rgba colors[] = {kAccent, kOnAccent, kGlyphDisabled};
+  DrawStrip(strip, 3, false, [&](Canvas& f, int i) {
+    f.Fill(Polyline({{5.5f, 10.3f}, {8.6f, 13.3f}, {14.5f, 6.9f}}, 1.0f), colors[i]);
   });
 }
 
 void MenuRadio(Canvas& strip) {
-  DrawStrip(strip, 3, false, [](Canvas& f, int i) { f.Fill(Circle(10, 10, 3.2f), kMenuGlyph[i]); });
+  const Rgba colors[] = {kAccent, kOnAccent, kGlyphDisabled};
+  DrawStrip(strip, 3, false, [&](Canvas& f, int i) { f.Fill(Circle(10, 10, 3.2f), colors[i]); });
 }
 
 void MenuSubArrow(Canvas& strip) {
-  const Rgba colors[] = {kGlyph, kWhite, kGlyphDisabled};
+  const Rgba colors[] = {kGlyph, kOnAccent, kGlyphDisabled};
   DrawStrip(strip, 3, false, [&](Canvas& f, int i) {
     f.Fill(Chevron(3.5f, 5.5f, Dir::Right, 7, 3.5f, 0.8f), colors[i]);
   });

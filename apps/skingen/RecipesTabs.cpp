@@ -37,11 +37,11 @@ void AddTabRecipes(RecipeBook& book) {
     PageTab(c, Solid(kSurfaceDim), kSeparator, false);
   };
   book["QvSkinTab_button_hot"] = [](Canvas& c) { PageTab(c, Solid(kTint), kTintBorder, false); };
-  book["QvSkinTab_button_down"] = [](Canvas& c) { PageTab(c, Solid(kWhite), kBorder, true); };
+  book["QvSkinTab_button_down"] = [](Canvas& c) { PageTab(c, Solid(kPaper), kBorder, true); };
   // Selected tab, opaque: white with side borders and an accent top edge.
   book["QvSkinTabDown"] = [](Canvas& c) {
     float w = static_cast<float>(c.Width()), h = static_cast<float>(c.Height());
-    c.Fill(Rect({0, 0, w, h}), kWhite);
+    c.Fill(Rect({0, 0, w, h}), kPaper);
     c.Fill(Union(Rect({0, 0, 1, h}), Rect({w - 1, 0, w, h})), kBorder);
     c.Fill(Rect({0, 0, w, 2}), kAccent);
   };

@@ -43,9 +43,9 @@ void CaptionButton(Canvas& strip, CaptionGlyph g) {
     Rgba glyph = kInk;
     if (g == kClose && i > 0) {
       f.Fill(Rect(all), i == 1 ? kCloseHot : kClosePressed);
-      glyph = kWhite;
+      glyph = kOnAccent;
     } else if (i == 1) {
-      f.Fill(Rect(all), WithAlpha(kWhite, 0.45f));
+      f.Fill(Rect(all), kHoverOverlay);
     } else if (i == 2) {
       f.Fill(Rect(all), WithAlpha(kInk, 0.14f));
     }
@@ -57,7 +57,7 @@ void CaptionButton(Canvas& strip, CaptionGlyph g) {
 void TipsClose(Canvas& strip) {
   DrawStrip(strip, 3, false, [](Canvas& f, int i) {
     if (i > 0) f.Fill(RoundRect(Box{1, 1, 17, 17}, 3), i == 1 ? kDanger : kDangerDark);
-    f.Fill(Cross(9, 9, 3.6f, 0.7f), i == 0 ? kGlyphSoft : kWhite);
+    f.Fill(Cross(9, 9, 3.6f, 0.7f), i == 0 ? kGlyphSoft : kOnAccent);
   });
 }
 
@@ -65,16 +65,16 @@ void TipsClose(Canvas& strip) {
 void MiniClose(Canvas& strip) {
   DrawStrip(strip, 2, false, [](Canvas& f, int i) {
     if (i == 1) f.Fill(Circle(6, 6, 5.5f), kDanger);
-    f.Fill(Cross(6, 6, i == 1 ? 2.4f : 2.9f, 0.65f), i == 1 ? kWhite : kGlyphMuted);
+    f.Fill(Cross(6, 6, i == 1 ? 2.4f : 2.9f, 0.65f), i == 1 ? kOnAccent : kGlyphMuted);
   });
 }
 
 // Opaque edit frame: white inside a 1-pixel border; the hot frame adds a soft inner accent line.
 void EditFrame(Canvas& c, bool hot) {
   float w = static_cast<float>(c.Width()), h = static_cast<float>(c.Height());
-  c.Fill(Rect({0, 0, w, h}), kWhite);
+  c.Fill(Rect({0, 0, w, h}), kPaper);
   c.Fill(Subtract(Rect({0, 0, w, h}), Rect({1, 1, w - 1, h - 1})), hot ? kAccent : kBorder);
-  if (hot) c.Fill(Subtract(Rect({1, 1, w - 1, h - 1}), Rect({2, 2, w - 2, h - 2})), Hex(0xCFE2F6));
+  if (hot) c.Fill(Subtract(Rect({1, 1, w - 1, h - 1}), Rect({2, 2, w - 2, h - 2})), kFocusLine);
 }
 
 // Shadow around a form: the form covers the area 8 pixels in from each edge.
@@ -89,10 +89,9 @@ void AlphaFormPicture(Canvas& c) {
   Box win{6, 6, w - 6, h - 6};
   Shadow(c, RoundRect(win, 6), 6, 0.18f);
   Shape outer = RoundRect(win, 6), inner = RoundRect(win.Inset(1), 5);
-  c.Fill(inner, kWhite);
-  c.Fill(Intersect(inner, Rect({0, 0, w, 36})),
-         VerticalGradient(7, Hex(0xF4F8FC), 36, Hex(0xE9F0F8)));
-  c.Fill(Intersect(inner, Rect({0, 36, w, 37})), Hex(0xDCE3EB));
+  c.Fill(inner, kPaper);
+  c.Fill(Intersect(inner, Rect({0, 0, w, 36})), VerticalGradient(7, kTitleTop, 36, kTitleBottom));
+  c.Fill(Intersect(inner, Rect({0, 36, w, 37})), kTitleLine);
   c.Fill(Subtract(outer, inner), kBorder);
 }
 

@@ -1,5 +1,6 @@
 #include "host/Colors.h"
 
+#include <array>
 #include <cwchar>
 #include <iterator>
 
@@ -108,6 +109,42 @@ TColor StringToColor(const String& S) {
   if (!Hex && (V > INT32_MAX || V < INT32_MIN))
     throw EConvertError(L"'" + S + L"' is not a valid integer value");
   return TColor(uint32_t(V));
+}
+
+namespace {
+
+// Replacements by system colour index (the low byte); -1 where the system's colour holds.
+std::array<TColor, 32>& Overrides() {
+  static std::array<TColor, 32> A = [] {
+    std::array<TColor, 32> Init;
+    Init.fill(-1);
+    return Init;
+  }();
+  return A;
+}
+
+bool OverrideIndex(TColor SystemColor, unsigned& Index) {
+  Index = unsigned(SystemColor) & 0xFF;
+  return SystemColor < 0 && (unsigned(SystemColor) & 0xFFFFFF00u) == 0xFF000000u &&
+         Index < Overrides().size();
+}
+
+}  // namespace
+
+void SetSystemColorOverride(TColor SystemColor, TColor Value) {
+  unsigned Index;
+  if (OverrideIndex(SystemColor, Index) && Value >= 0) Overrides()[Index] = Value;
+}
+
+void ClearSystemColorOverrides() {
+  Overrides().fill(-1);
+}
+
+bool SystemColorOverride(TColor SystemColor, TColor& Value) {
+  unsigned Index;
+  if (!OverrideIndex(SystemColor, Index) || Overrides()[Index] < 0) return false;
+  Value = Overrides()[Index];
+  return true;
 }
 
 }  // namespace qv

@@ -17,6 +17,14 @@ TColor StringToColor(const String& S);
 // ones, then the system colours (clNone and clDefault among them).
 void GetColorValues(const std::function<void(const String& Name)>& Proc);
 // Resolves a system colour to its current RGB value (0x00BBGGRR); other values pass through.
+// A system colour the process has replaced resolves to its replacement.
 TColor ColorToRGB(TColor Color);
+
+// Replaces a system colour for this process (a dark theme gives text and faces its own
+// colours); Value must be an RGB value. Nothing for a colour that is not a system colour.
+void SetSystemColorOverride(TColor SystemColor, TColor Value);
+void ClearSystemColorOverrides();
+// The replacement of a system colour, for the platform parts of ColorToRGB.
+bool SystemColorOverride(TColor SystemColor, TColor& Value);
 
 }  // namespace qv

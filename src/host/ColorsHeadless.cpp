@@ -10,6 +10,8 @@ TColor ColorToRGB(TColor Color) {
       0xA0A0A0, 0x6D6D6D, 0x000000, 0x544E43, 0xFFFFFF, 0x696969, 0xE3E3E3, 0x000000,
       0xE1FFFF, 0x000000, 0xCC6600, 0xEAD1B9, 0xF2E4D7, 0xFF9933, 0xF0F0F0};
   if (Color >= 0) return Color;
+  TColor Replaced;
+  if (SystemColorOverride(Color, Replaced)) return Replaced;
   unsigned Index = unsigned(Color) & 0xFF;
   return Index < sizeof(Defaults) / sizeof(Defaults[0]) ? Defaults[Index] : clBlack;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The default skin's PNG files, compiled into the library at build time.
+// The built-in skins' PNG files (light and dark, each with its high-DPI variants in a table of
+// their own), compiled into the library at build time.
 namespace qv {
 
 struct TEmbeddedFile {
@@ -10,5 +11,12 @@ struct TEmbeddedFile {
 
 extern const TEmbeddedFile gDefaultSkinFiles[];
 extern const int gDefaultSkinFileCount;
+extern const TEmbeddedFile gDarkSkinFiles[];
+extern const int gDarkSkinFileCount;
+// The high-DPI variants ("<ResID>@DPI150" and so on) of each.
+extern const TEmbeddedFile gDefaultSkinHiDPIFiles[];
+extern const int gDefaultSkinHiDPIFileCount;
+extern const TEmbeddedFile gDarkSkinHiDPIFiles[];
+extern const int gDarkSkinHiDPIFileCount;
 
 }  // namespace qv

@@ -1,14 +1,14 @@
-// The default skin: 84 pictures, their sizes and draw modes, in loading order.
+// The default skin: 84 pictures, their sizes, draw modes and frames, in loading order.
 #include "resources/DefaultSkinTable.h"
 
 namespace qv {
 
 const TDefaultSkinEntry gDefaultSkinTable[kDefaultSkinCount] = {
-    {L"QvSkinCheckBox", 68, 17, false},
-    {L"QvSkinButton", 340, 27, false},
-    {L"QvSkinRadiobtn", 68, 17, false},
-    {L"QvSkinDropdownMenu", 60, 32, false},
-    {L"QvSkinFlatBtn", 66, 22, false},
+    {L"QvSkinCheckBox", 68, 17, false, 4},
+    {L"QvSkinButton", 340, 27, false, 5},
+    {L"QvSkinRadiobtn", 68, 17, false, 4},
+    {L"QvSkinDropdownMenu", 60, 32, false, 4},
+    {L"QvSkinFlatBtn", 66, 22, false, 3},
     {L"QvSkinMsgIcon_Error", 40, 40, false},
     {L"QvSkinMsgIcon_Warn", 40, 40, false},
     {L"QvSkinMsgIcon_Info", 40, 40, false},
@@ -16,11 +16,11 @@ const TDefaultSkinEntry gDefaultSkinTable[kDefaultSkinCount] = {
     {L"QvSkinMsgIcon_Question", 40, 40, false},
     {L"QvSkinBorderHot", 35, 35, true},
     {L"QvSkinBorderNormal", 35, 35, true},
-    {L"QvSkinBtn_close", 117, 19, false},
-    {L"QvSkinBtn_max", 84, 19, false},
-    {L"QvSkinBtn_mini", 84, 19, false},
-    {L"QvSkinBtn_restore", 84, 19, false},
-    {L"QvSkinTips_close", 54, 18, false},
+    {L"QvSkinBtn_close", 117, 19, false, 3},
+    {L"QvSkinBtn_max", 84, 19, false, 3},
+    {L"QvSkinBtn_mini", 84, 19, false, 3},
+    {L"QvSkinBtn_restore", 84, 19, false, 3},
+    {L"QvSkinTips_close", 54, 18, false, 3},
     {L"QvSkinSlider_dragBackground", 12, 21, false},
     {L"QvSkinPreview_bkg", 60, 134, false},
     {L"QvSkinSlider_Aio_light_bkg", 60, 134, false},
@@ -34,9 +34,9 @@ const TDefaultSkinEntry gDefaultSkinTable[kDefaultSkinCount] = {
     {L"QvSkinCancel_18_Hot", 18, 18, false},
     {L"QvSkinMenu_bk", 182, 59, false},
     {L"QvSkinMenu_hilight", 22, 22, false},
-    {L"QvSkinMenu_sub_arrow", 21, 11, false},
-    {L"QvSkinMenu_icon_check", 60, 20, false},
-    {L"QvSkinMenu_icon_radio", 60, 20, false},
+    {L"QvSkinMenu_sub_arrow", 21, 11, false, 3},
+    {L"QvSkinMenu_icon_check", 60, 20, false, 3},
+    {L"QvSkinMenu_icon_radio", 60, 20, false, 3},
     {L"QvSkinTabDown", 10, 35, true},
     {L"QvSkinTabHover", 10, 35, false},
     {L"QvSkinTab_button_normal", 10, 25, false},
@@ -65,14 +65,14 @@ const TDefaultSkinEntry gDefaultSkinTable[kDefaultSkinCount] = {
     {L"QvSkinScrollbar_arrowup_down", 10, 9, false},
     {L"QvSkinScrollbar_arrowup_highlight", 10, 9, false},
     {L"QvSkinDrag_flag", 8, 8, false},
-    {L"QvSkinSwitch_on", 102, 17, false},
-    {L"QvSkinSwitch_off", 102, 17, false},
-    {L"QvSkinMini_close_btn", 24, 12, false},
-    {L"QvSkinColor_tabs", 360, 40, false},
-    {L"QvSkinBrower_back", 120, 29, false},
-    {L"QvSkinBrower_front", 120, 29, false},
-    {L"QvSkinBrower_up", 29, 120, false},
-    {L"QvSkinBrower_down", 29, 120, false},
+    {L"QvSkinSwitch_on", 102, 17, false, 3},
+    {L"QvSkinSwitch_off", 102, 17, false, 3},
+    {L"QvSkinMini_close_btn", 24, 12, false, 2},
+    {L"QvSkinColor_tabs", 360, 40, false, 3},
+    {L"QvSkinBrower_back", 120, 29, false, 4},
+    {L"QvSkinBrower_front", 120, 29, false, 4},
+    {L"QvSkinBrower_up", 29, 120, false, 4, true},
+    {L"QvSkinBrower_down", 29, 120, false, 4, true},
     {L"QvSkinSearch_icon", 16, 14, false},
     {L"QvSkinCalendar_18_N", 25, 16, false},
     {L"QvSkinCalendar_18_H", 25, 16, false},
@@ -82,12 +82,19 @@ const TDefaultSkinEntry gDefaultSkinTable[kDefaultSkinCount] = {
     {L"QvSkinSpin_normal_down", 23, 12, false},
     {L"QvSkinSpin_highlight_down", 23, 12, false},
     {L"QvSkinSpin_pushed_down", 23, 12, false},
-    {L"QvSkinToolbtn", 87, 29, false},
+    {L"QvSkinToolbtn", 87, 29, false, 3},
     {L"QvSkinCheckedCheckbox_18", 15, 15, false},
     {L"QvSkinCheckedCheckbox_h_18", 15, 15, false},
     {L"QvSkinUncheckedCheckbox_18", 15, 15, false},
     {L"QvSkinUncheckedCheckbox_h_18", 15, 15, false},
-    {L"QvSkinSlides", 160, 69, false},
+    {L"QvSkinSlides", 160, 69, false, 4},
 };
+
+TSkinPictureSize DefaultSkinPictureSize(const TDefaultSkinEntry& Entry, int Percent) {
+  auto Scale = [Percent](int Length) { return (Length * Percent + 50) / 100; };
+  int N = Entry.Frames;
+  if (Entry.Stacked) return {Scale(Entry.Width), N * Scale(Entry.Height / N)};
+  return {N * Scale(Entry.Width / N), Scale(Entry.Height)};
+}
 
 }  // namespace qv

@@ -7,18 +7,13 @@
 #include "raster/Gr32Png.h"
 #include "resources/DefaultSkinFiles.h"
 #include "resources/DefaultSkinTable.h"
+#include "resources/QvSkinTheme.h"
 
 namespace qv {
 
 namespace {
 
 const bool kRegistered = (RegisterComponentClass<TQvSkinResDM>(), true);
-
-const TEmbeddedFile* FindDefaultSkinFile(const wchar_t* Name) {
-  for (int I = 0; I < gDefaultSkinFileCount; ++I)
-    if (String(gDefaultSkinFiles[I].Name) == Name) return &gDefaultSkinFiles[I];
-  return nullptr;
-}
 
 std::unique_ptr<TQvSkinResDM>& Instance() {
   static std::unique_ptr<TQvSkinResDM> P;
@@ -31,7 +26,7 @@ void LoadDefaultSkin(TQvSkinImageList* List) {
   TQvSkinBitmapCollection* Items = List->Bitmaps();
   auto Updating = UpdateScope(*Items);
   for (const TDefaultSkinEntry& E : gDefaultSkinTable) {
-    const TEmbeddedFile* File = FindDefaultSkinFile(E.ResID);
+    const TEmbeddedFile* File = FindDefaultSkinFile(E.ResID, DefaultSkinTheme());
     if (!File) throw Exception(String(L"Default skin picture missing: ") + E.ResID);
     TMemoryStream Stream(std::vector<uint8_t>(File->Data, File->Data + File->Size));
     TQvSkinImage Image;

@@ -23,9 +23,9 @@ class TQvSkinResDM : public TComponent {
   TQvSkinSvgImageList* FQvSkinImageListSvg;
 };
 
-// Appends the default skin's pictures to List in table order: each embedded PNG decoded,
-// checked against the table's size (a mismatch raises: the build embedded a wrong file),
-// with the table's draw mode and the nearest-neighbour resampler.
+// Appends the default skin's pictures of the current theme to List in table order: each
+// embedded PNG decoded, checked against the table's size (a mismatch raises: the build
+// embedded a wrong file), with the table's draw mode and the nearest-neighbour resampler.
 void LoadDefaultSkin(TQvSkinImageList* List);
 
 // The process instance: created (with no owner) on the first call, freed at exit.
