@@ -1,8 +1,9 @@
 #include "host/Platform.h"
 
-#include <cmath>
+#include <atomic>
 
 #include "host/Classes.h"
+#include "host/DpiScale.h"
 #include "host/Font.h"
 #include "host/Streams.h"
 
@@ -10,21 +11,31 @@ namespace qv {
 
 // ---- DPI ----
 
-bool AppIsHighDPIMode() {
-  return false;
+namespace {
+std::atomic<bool> GHighDPIMode{false};
+}  // namespace
+
+void SetAppHighDPIMode(bool On) {
+  if (On) DeclareProcessDpiAwareness();
+  GHighDPIMode = On;
 }
 
-double GetDPIScaleValue(const TControl*) {
-  return 1.0;
+bool AppIsHighDPIMode() {
+  return GHighDPIMode;
+}
+
+double GetDPIScaleValue(const TControl* Control) {
+  if (!AppIsHighDPIMode()) return 1.0;
+  return DpiToScale(GetControlPixelsPerInch(Control));
 }
 
 bool AppInHighDPIMode() {
   return GetDPIScaleValue(nullptr) > 1;
 }
 
-Integer GetDPIScaledPixels(const TControl*, Integer N) {
+Integer GetDPIScaledPixels(const TControl* Control, Integer N) {
   if (!AppIsHighDPIMode()) return N;
-  return MulDiv(N, ScreenPixelsPerInch(), 96);
+  return DpiScaledPixels(N, GetControlPixelsPerInch(Control));
 }
 
 TPoint GetDPIScaledPixels(const TControl* Control, const TPoint& P) {
@@ -38,7 +49,7 @@ TRect GetDPIScaledPixels(const TControl* Control, const TRect& R) {
 
 Integer GetDPIScaledFontSize(const TControl* Control, Integer Size) {
   if (!AppIsHighDPIMode()) return Size;
-  return Integer(std::nearbyint(GetDPIScaledPixels(Control, Size) * 0.75));
+  return DpiScaledFontSize(Size, GetControlPixelsPerInch(Control));
 }
 
 void SetDPIScaledFont(const TControl* Control, TFont* Font) {

@@ -1,7 +1,7 @@
 #pragma once
 // What the layers above share of the platform: file names and paths, the executable's
-// folder, UTF-8 text files, the screen's monitors and DPI scaling (off: the library runs
-// at 96-DPI metrics), and bringing a window to the front.
+// folder, UTF-8 text files, the screen's monitors and DPI scaling (an opt-in mode; off, the
+// library runs at 96-DPI metrics), and bringing a window to the front.
 // Portable header; the platform parts live in PlatformWin.cpp (PlatformHeadless.cpp
 // natively).
 #include <cstdint>
@@ -58,18 +58,39 @@ void BringToFrontEx(HWND Handle);
 // user32's IsHungAppWindow looked up at run time; true when it is missing.
 bool IsHungAppWindowNT(HWND Handle);
 
-// ---- DPI (the mode is off: every scaled size equals the unscaled one) ----
+// ---- DPI ----
+// The high-DPI mode is off by default: every control runs at 96-DPI metrics and no
+// resource suffix is appended. An application turns it on before it creates its forms;
+// the process then declares per-monitor (v2) awareness where the platform offers it.
+// Turning it off again restores every answer of the off mode (an awareness the process
+// has declared stays: the platform cannot take it back).
 
+void SetAppHighDPIMode(bool On);
 bool AppIsHighDPIMode();
+// Off: 1.0. On: the DPI of the control (GetControlPixelsPerInch) / 96.
 double GetDPIScaleValue(const TControl* Control);
+// GetDPIScaleValue(nil) > 1.
 bool AppInHighDPIMode();
 // Pixels per inch of the screen (96 where there is no screen).
 Integer ScreenPixelsPerInch();
+// The DPI of the window showing the control: the control's own window or its nearest
+// parent's that has a handle (a DPI recorded by SetWindowPixelsPerInch for its top-level
+// window first, then the platform's window DPI, then its monitor's); the screen's for nil
+// or a control without any window.
+Integer GetControlPixelsPerInch(const TControl* Control);
+// Records the DPI the system told a top-level window (WM_DPICHANGED), answered for it and
+// its children ahead of the platform's own query; 0 forgets it. Nothing without windows.
+void SetWindowPixelsPerInch(HWND Window, Integer Dpi);
+// Declares per-monitor-v2 awareness for the process, quietly falling back to older forms
+// or nothing where the platform lacks them; true when one of them took.
+bool DeclareProcessDpiAwareness();
+// N scaled by the control's DPI in high-DPI mode (MulDiv(N, DPI, 96)); N otherwise.
 Integer GetDPIScaledPixels(const TControl* Control, Integer N);
 TPoint GetDPIScaledPixels(const TControl* Control, const TPoint& P);
 TRect GetDPIScaledPixels(const TControl* Control, const TRect& R);
+// Size; in high-DPI mode round(GetDPIScaledPixels(Control, Size) * 0.75).
 Integer GetDPIScaledFontSize(const TControl* Control, Integer Size);
-// In high-DPI mode: the font's size scaled; otherwise nothing.
+// In high-DPI mode: the font's size becomes GetDPIScaledPixels of it; otherwise nothing.
 void SetDPIScaledFont(const TControl* Control, TFont* Font);
 // In high-DPI mode: Font takes Source's settings but keeps its own style and colour.
 void SetDPIScaledFont(const TFont* Source, TFont* Font);

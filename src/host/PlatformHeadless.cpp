@@ -47,6 +47,17 @@ Integer ScreenPixelsPerInch() {
   return 96;
 }
 
+// Without windows every control shows at the screen's DPI, and nothing declares awareness.
+Integer GetControlPixelsPerInch(const TControl*) {
+  return ScreenPixelsPerInch();
+}
+
+void SetWindowPixelsPerInch(HWND, Integer) {}
+
+bool DeclareProcessDpiAwareness() {
+  return false;
+}
+
 String GetAbsolutePathEx(const String& BasePath, const String& RelativePath) {
   if (BasePath.empty() && RelativePath.empty()) return String();
   String Joined;

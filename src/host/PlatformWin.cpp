@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "host/Platform.h"
+#include "host/WinControl.h"
 
 namespace qv {
 
@@ -68,6 +69,86 @@ Integer ScreenPixelsPerInch() {
   Integer Ppi = DC ? GetDeviceCaps(DC, LOGPIXELSY) : 96;
   if (DC) ReleaseDC(nullptr, DC);
   return Ppi > 0 ? Ppi : 96;
+}
+
+// ---- DPI awareness and window DPI (the newer entry points are looked up at run time:
+// older systems lack them) ----
+
+namespace {
+
+template <class TFn>
+TFn DpiEntry(const wchar_t* Module, const char* Name) {
+  HMODULE Lib = GetModuleHandleW(Module);
+  if (!Lib) Lib = LoadLibraryW(Module);  // kept loaded for the process
+  return Lib ? reinterpret_cast<TFn>(reinterpret_cast<void*>(GetProcAddress(Lib, Name))) : nullptr;
+}
+
+// Recorded DPI of a top-level window, as a window property so it goes with the window.
+constexpr const wchar_t* DpiProp = L"QvSkinWindowDpi";
+
+HWND ControlWindow(const TControl* Control) {
+  for (const TControl* C = Control; C; C = C->Parent()) {
+    auto* W = dynamic_cast<const TWinControl*>(C);
+    if (!W) continue;
+    if (W->HandleAllocated()) return const_cast<TWinControl*>(W)->Handle();
+    if (!W->Parent() && W->ParentWindow()) return W->ParentWindow();
+  }
+  return nullptr;
+}
+
+Integer WindowPixelsPerInch(HWND Window) {
+  if (HWND Root = GetAncestor(Window, GA_ROOT))
+    if (auto Recorded = Integer(reinterpret_cast<intptr_t>(GetPropW(Root, DpiProp))))
+      return Recorded;
+  using TGetDpiForWindow = UINT(WINAPI*)(HWND);
+  static const auto ForWindow = DpiEntry<TGetDpiForWindow>(L"user32.dll", "GetDpiForWindow");
+  if (ForWindow)
+    if (UINT Dpi = ForWindow(Window)) return Integer(Dpi);
+  using TGetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+  static const auto ForMonitor = DpiEntry<TGetDpiForMonitor>(L"shcore.dll", "GetDpiForMonitor");
+  UINT X = 0, Y = 0;
+  constexpr int EffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+  if (ForMonitor &&
+      SUCCEEDED(
+          ForMonitor(MonitorFromWindow(Window, MONITOR_DEFAULTTONEAREST), EffectiveDpi, &X, &Y)) &&
+      Y > 0)
+    return Integer(Y);
+  return ScreenPixelsPerInch();
+}
+
+}  // namespace
+
+Integer GetControlPixelsPerInch(const TControl* Control) {
+  HWND Window = ControlWindow(Control);
+  return Window && IsWindow(Window) ? WindowPixelsPerInch(Window) : ScreenPixelsPerInch();
+}
+
+void SetWindowPixelsPerInch(HWND Window, Integer Dpi) {
+  if (!Window) return;
+  if (Dpi > 0)
+    SetPropW(Window, DpiProp, reinterpret_cast<HANDLE>(intptr_t(Dpi)));
+  else
+    RemovePropW(Window, DpiProp);
+}
+
+bool DeclareProcessDpiAwareness() {
+  using TSetContext = BOOL(WINAPI*)(HANDLE);
+  static const auto SetContext =
+      DpiEntry<TSetContext>(L"user32.dll", "SetProcessDpiAwarenessContext");
+  // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2; a process already declared (by its manifest
+  // or an earlier call) answers access denied, which is as good.
+  const auto PerMonitorV2 = reinterpret_cast<HANDLE>(intptr_t(-4));
+  if (SetContext) {
+    if (SetContext(PerMonitorV2) || GetLastError() == ERROR_ACCESS_DENIED) return true;
+  }
+  using TSetAwareness = HRESULT(WINAPI*)(int);
+  static const auto SetAwareness = DpiEntry<TSetAwareness>(L"shcore.dll", "SetProcessDpiAwareness");
+  constexpr int PerMonitorAware = 2;  // PROCESS_PER_MONITOR_DPI_AWARE
+  if (SetAwareness) {
+    HRESULT Result = SetAwareness(PerMonitorAware);
+    if (SUCCEEDED(Result) || Result == E_ACCESSDENIED) return true;
+  }
+  return SetProcessDPIAware() != FALSE;
 }
 
 String GetAbsolutePathEx(const String& BasePath, const String& RelativePath) {
