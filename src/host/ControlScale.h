@@ -13,11 +13,10 @@
 // size of the anchor rule scales with the bounds; the anchors are then applied against the
 // parent's real client size, which need not be an exact multiple (unscaled frame lines).
 // Portable.
+#include "host/DpiScale.h"
 #include "host/Types.h"
 
 namespace qv {
-
-constexpr int DefaultPPI = 96;
 
 // Value * NewPPI / BasePPI, rounded half away from zero.
 inline int ScaleLength(int Value, int NewPPI, int BasePPI) {
@@ -31,7 +30,7 @@ TSize ScaleSize(TSize S, int NewPPI, int BasePPI);
 template <class T>
 struct TScaleBase {
   T Value{};
-  int PPI = DefaultPPI;
+  int PPI = DesignDpi;
 };
 
 // The anchor rule of a control: its bounds when placed by hand and its parent's client
@@ -56,7 +55,7 @@ int ScaleFontHeight(const TScaleBase<int>& Base, int NewPPI);
 // What a scaled control keeps: its current density and the three bases. A control never
 // scaled has none: its current values are its bases at 96.
 struct TControlScale {
-  int PPI = DefaultPPI;
+  int PPI = DesignDpi;
   TScaleBase<TPlacementRule> Placement;
   TScaleBase<TSizeLimits> Limits;
   TScaleBase<int> FontHeight;

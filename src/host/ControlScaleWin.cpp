@@ -65,19 +65,38 @@ void TControlAccess::Forget(const TControl* C) {
   Records().erase(C);
 }
 
-void TControlAccess::ScaleOne(TControl* C, int NewPPI) {
+TControlScale& TControlAccess::Record(TControl* C) {
   auto [It, New] = Records().try_emplace(C);
   TControlScale& S = It->second;  // nodes stay put while other records come and go
   if (New) {
     // Never scaled: what it has now was set at 96.
     const TSize Parent = C->FAnchorRulesValid ? C->FAnchorParentSize : TSize{};
-    S.Placement = {{C->FAnchorBounds, Parent}, DefaultPPI};
-    S.Limits = {LimitsOf(C), DefaultPPI};
-    S.FontHeight = {C->FFont->Height(), DefaultPPI};
+    S.Placement = {{C->FAnchorBounds, Parent}, DesignDpi};
+    S.Limits = {LimitsOf(C), DesignDpi};
+    S.FontHeight = {C->FFont->Height(), DesignDpi};
   }
-  if (NewPPI == S.PPI) return;
-  TScopedValue Scaling(S.Scaling, true);
+  return S;
+}
+
+void TControlAccess::Prepare(TControl* C, int NewPPI) {
+  TControlScale& S = Record(C);
   S.PPI = NewPPI;
+  // Until the tree is done, whatever the controls' own code sets (a parent placing its
+  // inner parts, a label measuring itself) takes no new base.
+  S.Scaling = true;
+  if (auto* W = dynamic_cast<TWinControl*>(C))
+    for (int I = 0; I < W->ControlCount(); ++I) Prepare(W->Controls(I), NewPPI);
+}
+
+void TControlAccess::Finish(TControl* C) {
+  if (TControlScale* S = Find(C)) S->Scaling = false;
+  if (auto* W = dynamic_cast<TWinControl*>(C))
+    for (int I = 0; I < W->ControlCount(); ++I) Finish(W->Controls(I));
+}
+
+void TControlAccess::ScaleOne(TControl* C) {
+  TControlScale& S = Record(C);
+  const int NewPPI = S.PPI;
   {
     // The bounds are placed below: no placement for each single limit.
     TScopedValue Quiet(C->FConstraints->OnChange, TNotifyEvent{});
@@ -104,27 +123,28 @@ void TControlAccess::ScaleOne(TControl* C, int NewPPI) {
   C->SetBoundsRect(Rule.Bounds);
 }
 
-void TControlAccess::ScaleTree(TControl* C, int NewPPI) {
+void TControlAccess::ScaleTree(TControl* C) {
   auto* W = dynamic_cast<TWinControl*>(C);
-  if (!W) return ScaleOne(C, NewPPI);
-  // The children are aligned and anchored once all of them have their new rules.
+  if (!W) return ScaleOne(C);
+  // The children are aligned and anchored once all of them have their new rules; the
+  // control itself comes last, so that its own code places its inner parts.
   W->DisableAlign();
   TScopeExit Enable([W] { W->EnableAlign(); });
-  ScaleOne(C, NewPPI);
-  for (int I = 0; I < W->ControlCount(); ++I) ScaleTree(W->Controls(I), NewPPI);
+  for (int I = 0; I < W->ControlCount(); ++I) ScaleTree(W->Controls(I));
+  ScaleOne(C);
   C->FControlState.Include(csAlignmentNeeded);
 }
 
 int ControlPPI(const TControl* Control) {
   const TControlScale* S = Find(Control);
-  return S ? S->PPI : DefaultPPI;
+  return S ? S->PPI : DesignDpi;
 }
 
 TSize ScaledSize(const TControl* Control, int NewPPI) {
   const TControlScale* S = Find(Control);
   // The size itself, not the edges: a window's screen position must not change its size.
   const TRect R = S ? S->Placement.Value.Bounds : Control->BoundsRect();
-  return ScaleSize({R.Width(), R.Height()}, NewPPI, S ? S->Placement.PPI : DefaultPPI);
+  return ScaleSize({R.Width(), R.Height()}, NewPPI, S ? S->Placement.PPI : DesignDpi);
 }
 
 void ScaleForPPI(TControl* Control, int NewPPI, const TRect* NewBounds) {
@@ -137,10 +157,10 @@ void ScaleForPPI(TControl* Control, int NewPPI, const TRect* NewBounds) {
     TScopeExit Enable([W] {
       if (W) W->EnableAlign();
     });
-    TControlAccess::ScaleTree(Control, NewPPI);
+    TControlAccess::Prepare(Control, NewPPI);
+    TScopeExit Done([Control] { TControlAccess::Finish(Control); });
+    if (NewPPI != OldPPI) TControlAccess::ScaleTree(Control);
     if (!Control->Parent() || NewBounds) {
-      TControlScale* S = Find(Control);
-      TScopedValue Scaling(S->Scaling, true);
       const TSize Size = ScaledSize(Control, NewPPI);
       Control->SetBoundsRect(NewBounds ? *NewBounds
                                        : Bounds(Control->Left(), Control->Top(), Size.cx, Size.cy));

@@ -5,6 +5,7 @@
 namespace qv {
 
 class TControl;
+struct TControlScale;
 
 struct TControlAccess {
   static void PlacedByHand(TControl* C);
@@ -12,9 +13,14 @@ struct TControlAccess {
   static void FontSetByHand(TControl* C);
   // The control is going away: its scale record with it.
   static void Forget(const TControl* C);
-  // Scaling a tree (private members of TControl).
-  static void ScaleOne(TControl* C, int NewPPI);
-  static void ScaleTree(TControl* C, int NewPPI);
+  // Scaling a tree (private members of TControl): every control of the tree takes the new
+  // density, then each one its values from its bases, children first; Finish lets values
+  // set by hand take new bases again.
+  static TControlScale& Record(TControl* C);
+  static void Prepare(TControl* C, int NewPPI);
+  static void Finish(TControl* C);
+  static void ScaleOne(TControl* C);
+  static void ScaleTree(TControl* C);
 };
 
 }  // namespace qv
