@@ -7,6 +7,11 @@
 #include "host/Properties.h"
 #include "host/ScopeGuard.h"
 
+// Newer than the systems the headers are set for.
+#ifndef WM_DPICHANGED_AFTERPARENT
+#define WM_DPICHANGED_AFTERPARENT 0x02E3
+#endif
+
 namespace qv {
 
 TQvSkinCustomControl::TQvSkinCustomControl(TComponent* AOwner) : TCustomPaintBox32_qv(AOwner) {
@@ -189,6 +194,15 @@ void TQvSkinCustomControl::WndProc(TMessage& Message) {
     case CM_VISIBLECHANGED:
       TCustomPaintBox32_qv::WndProc(Message);
       DoVisibleChanged();
+      return;
+    case WM_DPICHANGED_AFTERPARENT:
+      // The tree was scaled to the DPI in WParam (bounds and fonts are final): kept pixel
+      // sizes follow, then the application hears of it.
+      if (Message.WParam > 0) {
+        ScaleControlsForDpi(int(Message.WParam));
+        Invalidate();
+        if (OnDPIChanged) OnDPIChanged(this, int(Message.WParam));
+      }
       return;
     case CWM_CHECKPARENTBG:
       if (!Designing()) {

@@ -5,6 +5,7 @@
 #include "forms/QvSkinNCCtrlBase.h"
 #include "host/Application.h"
 #include "host/GraphicsWin.h"
+#include "host/Platform.h"
 #include "host/Properties.h"
 #include "resources/QvSkinResManager.h"
 
@@ -216,7 +217,15 @@ void TQvFormLayerBorder::ShowWithForm(const std::vector<TObject*>& NCItems) {
 }
 
 TQvBorderLayout TQvFormLayerBorder::Layout(int ALeft, int ATop) const {
-  return QvBorderLayout(Bounds(ALeft, ATop, FWidth, FHeight), FSize, FInflateSize, FTransparent);
+  // The thickness follows the form's DPI, as the border's pictures do (their DPI variants).
+  auto Scaled = [this](const TQvBorderSize& S, TQvBorderSize& Into) {
+    Into.SetAll(GetDPIScaledPixels(FForm, S.Left()), GetDPIScaledPixels(FForm, S.Top()),
+                GetDPIScaledPixels(FForm, S.Right()), GetDPIScaledPixels(FForm, S.Bottom()));
+  };
+  TQvBorderSize Size, Inflate;
+  Scaled(FSize, Size);
+  Scaled(FInflateSize, Inflate);
+  return QvBorderLayout(Bounds(ALeft, ATop, FWidth, FHeight), Size, Inflate, FTransparent);
 }
 
 void TQvFormLayerBorder::InitFrameImages() {

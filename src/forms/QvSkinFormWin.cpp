@@ -7,6 +7,7 @@
 #include "forms/QvFormSkinVar.h"
 #include "forms/QvMessages.h"
 #include "forms/QvSkinForm.h"
+#include "forms/QvSkinFormDpi.h"
 #include "forms/QvSkinHelper.h"
 #include "forms/QvSkinMainMenu.h"
 #include "forms/QvSkinNCButton.h"
@@ -17,6 +18,11 @@
 #include "host/Platform.h"
 #include "host/Properties.h"
 #include "host/ScopeGuard.h"
+
+// Newer than the systems the headers are set for; older systems never send it.
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
 
 namespace qv {
 
@@ -814,6 +820,10 @@ void TQvSkinForm::NewWndProc(TMessage& Message) {
       return;
     case MM_REMOVENCCTRL:
       RemoveNCCtrl(reinterpret_cast<TQvSkinNCCtrlBase*>(Message.WParam));
+      return;
+    case WM_DPICHANGED:
+    case WM_GETDPISCALEDSIZE:
+      if (!SkinFormDpiMessage(*this, Message)) PassOn(Message);
       return;
     case MM_MENUCLOSED:
       // A next item waits for the closing menu loop to end before it opens.

@@ -5,6 +5,7 @@
 #include "forms/QvMessages.h"
 #include "forms/QvSkinNCCtrlBase.h"
 #include "graphics/SimpleTimer.h"
+#include "host/ControlScale.h"
 #include "host/Form.h"
 #include "host/HintWindow.h"
 #include "host/Platform.h"
@@ -232,7 +233,7 @@ void TQvSkinNCCtrlBase::LMouseUp() {
 }
 
 void TQvSkinNCCtrlBase::DPIChanged() {
-  if (OnDPIChanged) OnDPIChanged(this, 96);
+  if (OnDPIChanged) OnDPIChanged(this, ControlPPI(FForm));
 }
 
 void TQvSkinNCCtrlBase::ShowHint() {

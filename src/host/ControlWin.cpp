@@ -1,6 +1,7 @@
 // Controls: placement, appearance, notifications and mouse handling.
 #include <algorithm>
 
+#include "host/ControlScaleWin.h"
 #include "host/ControlsWin.h"
 #include "host/Font.h"
 #include "host/Form.h"
@@ -44,7 +45,10 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
   FFont = std::make_unique<TFont>();
   FFont->OnChange = [this](TObject* Sender) { FontChanged(Sender); };
   FConstraints = std::make_unique<TSizeConstraints>();
-  FConstraints->OnChange = [this](TObject*) { SetBounds(FLeft, FTop, FWidth, FHeight); };
+  FConstraints->OnChange = [this](TObject*) {
+    TControlAccess::LimitsSetByHand(this);
+    SetBounds(FLeft, FTop, FWidth, FHeight);
+  };
 }
 
 TControl::~TControl() {
@@ -53,6 +57,7 @@ TControl::~TControl() {
   AppControlDestroying(this);
   if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
   if (FParent) FParent->RemoveControl(this);
+  TControlAccess::Forget(this);
 }
 
 void TControl::MarkDestroying() {
@@ -189,6 +194,7 @@ void TControl::UpdateAnchorRules() {
   } else {
     FAnchorRulesValid = false;
   }
+  TControlAccess::PlacedByHand(this);
 }
 
 void TControl::SetAutoSize(bool Value) {
@@ -266,6 +272,7 @@ void TControl::SetFont(TFont* Value) {
 
 void TControl::FontChanged(TObject*) {
   if (gTakingParentFont == 0) FParentFont = false;
+  if (gTakingParentFont == 0) TControlAccess::FontSetByHand(this);
   Perform(CM_FONTCHANGED);
 }
 
