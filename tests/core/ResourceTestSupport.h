@@ -1,13 +1,23 @@
 #pragma once
 // Small fixtures shared by the skin image and resource manager tests.
+#include <cstdint>
 #include <filesystem>
 #include <initializer_list>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "raster/Bitmap32.h"
 
 namespace qvtest {
+
+// File contents as bytes, and back as text.
+inline std::vector<uint8_t> Bytes(const std::string& S) {
+  return std::vector<uint8_t>(S.begin(), S.end());
+}
+inline std::string Text(const std::vector<uint8_t>& B) {
+  return std::string(B.begin(), B.end());
+}
 
 // A scratch folder, removed with everything in it at the end of the test.
 class TTempDir {

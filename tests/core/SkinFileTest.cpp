@@ -9,11 +9,13 @@
 #include <unistd.h>
 #endif
 
+#include "ResourceTestSupport.h"
 #include "design/QvSkinFile.h"
 #include "host/Streams.h"
 #include "resources/QvSkinResDM.h"
 
 using namespace qv;
+using qvtest::Bytes;
 namespace fs = std::filesystem;
 
 namespace {
@@ -27,10 +29,6 @@ const char* const Module =
     "      end>\r\n"
     "  end\r\n"
     "end\r\n";
-
-std::vector<uint8_t> Bytes(const std::string& S) {
-  return std::vector<uint8_t>(S.begin(), S.end());
-}
 
 class SkinFile : public ::testing::Test {
  protected:

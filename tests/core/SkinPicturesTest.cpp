@@ -22,14 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<uint8_t> Bytes(const std::string& S) {
-  return std::vector<uint8_t>(S.begin(), S.end());
-}
-
-std::string Text(const std::vector<uint8_t>& B) {
-  return std::string(B.begin(), B.end());
-}
-
 // W × H RGBA pixels of a pattern set by Seed, with alpha from 0 to 255.
 std::vector<uint8_t> Pixels(int W, int H, int Seed) {
   std::vector<uint8_t> P(size_t(W * H * 4));

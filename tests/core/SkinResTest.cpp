@@ -18,13 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<uint8_t> Bytes(const std::string& S) {
-  return std::vector<uint8_t>(S.begin(), S.end());
-}
-std::string Text(const std::vector<uint8_t>& B) {
-  return std::string(B.begin(), B.end());
-}
-
 // A configuration document holding the given lines inside "Form".
 std::string Document(const std::string& FormContent) {
   return "<?xml version=\"1.0\"?><QvSkinRes><Config><Custom><Form>" + FormContent +
